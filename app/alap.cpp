@@ -1,0 +1,113 @@
+#include "app/alap.h"
+
+#include "app/desktop.h"
+#include "app/hatter.h"
+#include "app/module1.h"
+#include "app/program.h"
+#include "app/sobre.h"
+#include "exercises/frame/exerciseform.h"
+#include "ui/controls.h"
+#include "ui/panel3d.h"
+#include "ui/picturebutton.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+Alap::Alap()
+    : FormWith({QStringLiteral("alap"), QStringLiteral("  T A R V O ! -  1. Lecke"), 5985, 6915, QColor(192, 192, 192),
+                vbFont(QStringLiteral("MS Sans Serif"), 8.25, true)})
+{
+}
+
+void Alap::build(AlapUi &ui, QWidget *c)
+{
+    ui.Panel3D1 = makePanel3D(c, QStringLiteral("Panel3D1"), QStringLiteral("Choose an exercise and click on the icon"),
+                              240, 120, 5415, 750);
+    ui.Panel3D1->setFont(vbFont(QStringLiteral("Times New Roman"), 14.25, true));
+
+    const Picture book{QStringLiteral(":/icons/book.svg")};
+    const Picture hand{QStringLiteral(":/icons/hand.svg")};
+    PictureButton **buttons[] = {&ui.Button1, &ui.Button2, &ui.Button3, &ui.Button4, &ui.Button5};
+    const int tops[] = {1200, 2040, 2880, 3720, 4560};
+    for (int i = 0; i < 5; ++i) {
+        *buttons[i] = makePictureButton(c, QStringLiteral("Button%1").arg(i + 1), QStringLiteral("&%1").arg(i + 1), book,
+                                        hand, 360, tops[i], 1095, 630);
+        (*buttons[i])->setAccessibleName(QStringLiteral("Exercise %1").arg(i + 1));
+        connect(*buttons[i], &QPushButton::clicked, this, [this, i] { openExercise(i + 1); });
+    }
+    ui.Button1->setFont(vbFont(QStringLiteral("Times New Roman"), 14.25, true));
+
+    struct LabelRow {
+        QLabel **label;
+        const char *name;
+        const char *text;
+        int left, top, width, height;
+        bool title;
+    };
+    const LabelRow rows[] = {
+        {&ui.Label1, "Label1", "Put in the right definite articles.", 1560, 1200, 4095, 375, true},
+        {&ui.Label6, "Label6", "(The forms of the definite article: a / az)", 1560, 1560, 4215, 375, false},
+        {&ui.Label2, "Label2", "Answer the questions. ", 1680, 2040, 3615, 375, true},
+        {&ui.Label7, "Label7", "(Affirmative and negative sentences: short or long answers in complete sentences.)", 1680,
+         2400, 4215, 495, false},
+        {&ui.Label3, "Label3", "Put in the missing verbs.", 1680, 2880, 4095, 375, true},
+        {&ui.Label8, "Label8", "(singular 1-3 persons: vagyok / vagy / - )", 1680, 3240, 4215, 375, false},
+        {&ui.Label4, "Label4", "Put in the right adjectives.", 1680, 3720, 3855, 375, true},
+        {&ui.Label9, "Label9", "(The most important adjectives: antonyms.)", 1680, 4080, 4215, 375, false},
+        {&ui.Label5, "Label5", "Bonus exercise (nouns and pictures).", 1680, 4560, 4215, 375, true},
+        {&ui.Label10, "Label10", "(Type in the nouns corresponding to the pictures.)", 1680, 4920, 4215, 375, false},
+    };
+    for (const LabelRow &row : rows) {
+        *row.label = makeLabel(c, QLatin1String(row.name), QString::fromLatin1(row.text), row.left, row.top, row.width,
+                               row.height);
+        (*row.label)->setFont(row.title ? vbFont(QStringLiteral("Times New Roman"), 12, true)
+                                        : vbFont(QStringLiteral("Times New Roman"), 9.75, false, true));
+    }
+
+    ui.Command1 = makeButton(c, QStringLiteral("Command1"), QStringLiteral("&End"), 2520, 5640, 1215, 495);
+    ui.Command1->setFont(vbFont(QStringLiteral("MS Sans Serif"), 12, true));
+    connect(ui.Command1, &QPushButton::clicked, this, &Alap::Command1_Click);
+
+    QMenu *help = window()->menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    ui.mnuabout = help->addAction(QStringLiteral("&About..."));
+    ui.mnuabout->setObjectName(QStringLiteral("mnuabout"));
+    ui.mnuHow = help->addAction(QStringLiteral("&How to ..."));
+    ui.mnuHow->setObjectName(QStringLiteral("mnuHow"));
+    connect(ui.mnuabout, &QAction::triggered, this, &Alap::mnuAbout_Click);
+    connect(ui.mnuHow, &QAction::triggered, this, &Alap::mnuHow_Click);
+}
+
+void Alap::Form_Load()
+{
+    hatter().show();
+    centerForm(window());
+    setWrongMessage();
+    desktop().setTopmost(window(), true);
+}
+
+void Alap::openExercise(int exercise)
+{
+    showExercise(exercise);
+    unload();
+}
+
+void Alap::Command1_Click()
+{
+    Program::get().end();
+}
+
+void Alap::mnuAbout_Click()
+{
+    sobre().openAsAbout();
+}
+
+void Alap::mnuHow_Click()
+{
+    desktop().messageBox(
+        window(), QStringLiteral("How to ..."),
+        QStringLiteral("Select the exercise you want to work with by clicking on its number. (Exercises 1 to 4 correspond "
+                       "to those in the part D of  \"Kelvora!\", meanwhile the last exercise is a bonus on vocabulary. "),
+        MsgIcon::Information);
+}

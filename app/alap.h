@@ -1,0 +1,32 @@
+#pragma once
+#include "ui/form.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+class Panel3D;
+class PictureButton;
+
+struct AlapUi {
+    Panel3D *Panel3D1;
+    PictureButton *Button1, *Button2, *Button3, *Button4, *Button5;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10;
+    QPushButton *Command1;
+    QAction *mnuabout, *mnuHow;
+};
+
+// The exercise menu.
+class Alap : public FormWith<AlapUi> {
+    Q_OBJECT
+public:
+    Alap();
+
+    void openExercise(int exercise);
+    void Command1_Click();
+    void mnuAbout_Click();
+    void mnuHow_Click();
+
+protected:
+    void build(AlapUi &ui, QWidget *client) override;
+    void Form_Load() override;
+};

@@ -1,0 +1,53 @@
+#include "app/desktop.h"
+
+#include "app/program.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QWindow>
+
+void QtDesktop::messageBox(QWidget *owner, const QString &title, const QString &text, MsgIcon icon)
+{
+    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case MsgIcon::None: qtIcon = QMessageBox::NoIcon; break;
+    case MsgIcon::Stop: qtIcon = QMessageBox::Critical; break;
+    case MsgIcon::Exclamation: qtIcon = QMessageBox::Warning; break;
+    case MsgIcon::Information: qtIcon = QMessageBox::Information; break;
+    }
+    QMessageBox box(qtIcon, title, text, QMessageBox::Ok, owner);
+    box.setWindowIcon(Program::icon());
+    box.exec();
+}
+
+void QtDesktop::beep()
+{
+    QApplication::beep();
+}
+
+void QtDesktop::setTopmost(QWidget *window, bool on)
+{
+    if (!window->isVisible()) {
+        // Not on screen yet: the flag simply goes with the window when it is shown.
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        return;
+    }
+    // On screen: change the native window's flag directly, since changing the widget's flags
+    // would hide the window and create its native window anew.
+    window->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, on);
+    if (on)
+        window->raise();
+}
+
+double QtDesktop::random()
+{
+    // One well-seeded generator for the whole run: reseeding before every draw would, with a
+    // coarse clock, return the same number again and again.
+    return QRandomGenerator::global()->generateDouble();
+}
+
+void QtDesktop::endProgram()
+{
+    QCoreApplication::exit(0);
+}

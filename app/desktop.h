@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+// Message-box icons, with the values of the Windows message-box flags.
+enum class MsgIcon { None = 0, Stop = 16, Exclamation = 48, Information = 64 };
+
+// Everything that touches the desktop and would block or randomise a test: modal message boxes,
+// the system beep, keeping a window above others, the random draw and ending the program.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // A modal box with one OK button; returns when it is acknowledged.
+    virtual void messageBox(QWidget *owner, const QString &title, const QString &text, MsgIcon icon) = 0;
+    virtual void beep() = 0;
+    // Puts a window above all others or back among them, without moving or resizing it.
+    virtual void setTopmost(QWidget *window, bool on) = 0;
+    // Uniform in [0, 1).
+    virtual double random() = 0;
+    virtual void endProgram() = 0;
+};
+
+// The real desktop, through Qt.
+class QtDesktop : public Desktop {
+public:
+    void messageBox(QWidget *owner, const QString &title, const QString &text, MsgIcon icon) override;
+    void beep() override;
+    void setTopmost(QWidget *window, bool on) override;
+    double random() override;
+    void endProgram() override;
+};

@@ -1,0 +1,113 @@
+#include "app/program.h"
+
+#include "app/alap.h"
+#include "app/desktop.h"
+#include "app/fonts.h"
+#include "app/hatter.h"
+#include "app/sobre.h"
+#include "exercises/h01d1/h01d1.h"
+#include "exercises/h01d2/h01d2.h"
+#include "exercises/h01d3/h01d3.h"
+#include "exercises/lex1/lex1.h"
+
+namespace {
+Program *current = nullptr;
+
+template <class T>
+T &lazy(std::unique_ptr<T> &slot)
+{
+    if (!slot)
+        slot = std::make_unique<T>();
+    return *slot;
+}
+} // namespace
+
+Program::Program(std::unique_ptr<Desktop> desktop) : desktop_(std::move(desktop))
+{
+    Q_ASSERT(!current);
+    current = this;
+    installFontSubstitutes();
+    shared.newLine = QStringLiteral("\r\n");
+}
+
+Program::~Program()
+{
+    for (Form *form : forms())
+        form->discard();
+    lex1_.reset();
+    h01d3_.reset();
+    h01d2_.reset();
+    h01d1_.reset();
+    alap_.reset();
+    hatter_.reset();
+    sobre_.reset();
+    current = nullptr;
+}
+
+Program &Program::get()
+{
+    Q_ASSERT(current);
+    return *current;
+}
+
+bool Program::exists()
+{
+    return current != nullptr;
+}
+
+QIcon Program::icon()
+{
+    static const QIcon telephone(QStringLiteral(":/icons/telephone.svg"));
+    return telephone;
+}
+
+void Program::start()
+{
+    sobre().load();
+}
+
+void Program::end()
+{
+    for (Form *form : forms())
+        form->discard();
+    ended_ = true;
+    desktop_->endProgram();
+}
+
+void Program::windowUnloaded()
+{
+    if (ended_)
+        return;
+    for (Form *form : forms())
+        if (form->isVisible())
+            return;
+    ended_ = true;
+    desktop_->endProgram();
+}
+
+QList<Form *> Program::forms() const
+{
+    QList<Form *> all;
+    for (Form *form : std::initializer_list<Form *>{sobre_.get(), alap_.get(), hatter_.get(), h01d1_.get(),
+                                                     h01d2_.get(), h01d3_.get(), lex1_.get()})
+        if (form)
+            all.append(form);
+    return all;
+}
+
+Sobre &Program::sobre() { return lazy(sobre_); }
+Alap &Program::alap() { return lazy(alap_); }
+Hatter &Program::hatter() { return lazy(hatter_); }
+H01d1 &Program::h01d1() { return lazy(h01d1_); }
+H01d2 &Program::h01d2() { return lazy(h01d2_); }
+H01d3 &Program::h01d3() { return lazy(h01d3_); }
+Lex1 &Program::lex1() { return lazy(lex1_); }
+
+Desktop &desktop() { return Program::get().desktop(); }
+Sobre &sobre() { return Program::get().sobre(); }
+Alap &alap() { return Program::get().alap(); }
+Hatter &hatter() { return Program::get().hatter(); }
+H01d1 &h01d1() { return Program::get().h01d1(); }
+H01d2 &h01d2() { return Program::get().h01d2(); }
+H01d3 &h01d3() { return Program::get().h01d3(); }
+Lex1 &lex1() { return Program::get().lex1(); }

@@ -1,0 +1,72 @@
+#pragma once
+#include "app/module1.h"
+
+#include <QIcon>
+#include <memory>
+
+class Desktop;
+class Form;
+class Sobre;
+class Alap;
+class Hatter;
+class H01d1;
+class H01d2;
+class H01d3;
+class Lex1;
+
+// One run of the program: the shared module, the desktop it talks to, and its seven windows,
+// each created the first time anything refers to it and kept until the run ends.
+class Program {
+public:
+    explicit Program(std::unique_ptr<Desktop> desktop);
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    static Program &get();
+    static bool exists();
+    // The telephone icon that every window carries.
+    static QIcon icon();
+
+    // Start-up: the title card comes first.
+    void start();
+    // End: every window closes at once, without its unload handler.
+    void end();
+    // Called after a window has unloaded: the run ends when no window is left on screen.
+    void windowUnloaded();
+    bool ended() const { return ended_; }
+
+    Desktop &desktop() { return *desktop_; }
+    Module1 shared;
+
+    Sobre &sobre();
+    Alap &alap();
+    Hatter &hatter();
+    H01d1 &h01d1();
+    H01d2 &h01d2();
+    H01d3 &h01d3();
+    Lex1 &lex1();
+    // The windows created so far.
+    QList<Form *> forms() const;
+
+private:
+    std::unique_ptr<Desktop> desktop_;
+    std::unique_ptr<Sobre> sobre_;
+    std::unique_ptr<Alap> alap_;
+    std::unique_ptr<Hatter> hatter_;
+    std::unique_ptr<H01d1> h01d1_;
+    std::unique_ptr<H01d2> h01d2_;
+    std::unique_ptr<H01d3> h01d3_;
+    std::unique_ptr<Lex1> lex1_;
+    bool ended_ = false;
+};
+
+// The windows and the desktop by name, as every handler reaches them.
+Desktop &desktop();
+Sobre &sobre();
+Alap &alap();
+Hatter &hatter();
+H01d1 &h01d1();
+H01d2 &h01d2();
+H01d3 &h01d3();
+Lex1 &lex1();

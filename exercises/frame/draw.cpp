@@ -1,0 +1,29 @@
+#include "exercises/frame/draw.h"
+
+#include "app/desktop.h"
+#include "app/program.h"
+
+#include <cmath>
+
+int itemForDraw(double r, int first, int count)
+{
+    const int item = int(std::floor(float(count) * float(r) + float(first)));
+    return qBound(first, item, first + count - 1);
+}
+
+int drawFreeItem(int first, int count, const std::function<bool(int)> &isFree)
+{
+    constexpr int maxDraws = 10000;
+    int item = first;
+    for (int draw = 0; draw < maxDraws; ++draw) {
+        item = itemForDraw(desktop().random(), first, count);
+        if (isFree(item))
+            return item;
+    }
+    for (int step = 1; step <= count; ++step) {
+        const int candidate = first + (item - first + step) % count;
+        if (isFree(candidate))
+            return candidate;
+    }
+    return -1;
+}

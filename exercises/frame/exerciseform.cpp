@@ -1,0 +1,135 @@
+#include "exercises/frame/exerciseform.h"
+
+#include "app/alap.h"
+#include "app/module1.h"
+#include "app/program.h"
+#include "app/sobre.h"
+#include "exercises/h01d1/h01d1.h"
+#include "exercises/h01d2/h01d2.h"
+#include "exercises/h01d3/h01d3.h"
+#include "exercises/lex1/lex1.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+ExerciseForm::ExerciseForm(FormLook look, int exercise) : Form(std::move(look)), exercise_(exercise) {}
+
+void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &menus)
+{
+    frame_ = controls;
+    FormWindow *w = window();
+
+    QMenu *options = w->menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QLatin1String(menus.options));
+    frame_.onTop = options->addAction(QLatin1String(menus.onTopCaption));
+    frame_.onTop->setObjectName(QLatin1String(menus.onTop));
+    frame_.onTop->setCheckable(true);
+    // The check mark follows the window's state, which the handler changes itself.
+    connect(frame_.onTop, &QAction::triggered, this, [this] {
+        frame_.onTop->setChecked(!frame_.onTop->isChecked());
+        mnuOnTop_Click();
+    });
+
+    QMenu *help = w->menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QLatin1String(menus.help));
+    QAction *howTo = help->addAction(QStringLiteral("&How to..."));
+    howTo->setObjectName(QLatin1String(menus.howTo));
+    connect(howTo, &QAction::triggered, this, [this] { mnuHow_Click(); });
+    QAction *about = help->addAction(QStringLiteral("&About"));
+    about->setObjectName(QLatin1String(menus.about));
+    connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+
+    if (frame_.close)
+        connect(frame_.close, &QPushButton::clicked, this, &ExerciseForm::closeToMenu);
+    for (int target = 1; target <= 5; ++target) {
+        if (QPushButton *button = frame_.goTo[target]) {
+            button->setEnabled(target != exercise_);
+            connect(button, &QPushButton::clicked, this, [this, target] { goTo(target); });
+        }
+    }
+    if (frame_.charButton)
+        connect(frame_.charButton, &QPushButton::clicked, this, &ExerciseForm::toggleHint);
+}
+
+void ExerciseForm::setTitle(const QString &text)
+{
+    title = text;
+    window()->setWindowTitle(text);
+}
+
+void ExerciseForm::mnuOnTop_Click()
+{
+    toggleOnTop(frame().onTop, window());
+}
+
+void ExerciseForm::message(const QString &text, MsgIcon icon)
+{
+    desktop().messageBox(window(), title, text, icon);
+}
+
+void ExerciseForm::wrongMessageBox()
+{
+    message(module1().wrongMessage, MsgIcon::Exclamation);
+}
+
+void ExerciseForm::toggleHint()
+{
+    QLabel *hint = frame().hint;
+    hint->setVisible(!hint->isVisible());
+}
+
+void ExerciseForm::focusIfOpen(QWidget *box)
+{
+    if (box->isVisible() && box->isEnabled())
+        box->setFocus(Qt::OtherFocusReason);
+}
+
+void ExerciseForm::closeToMenu()
+{
+    alap().show();
+    module1().switching = 1;
+    unload();
+}
+
+void showExercise(int exercise)
+{
+    switch (exercise) {
+    case 1: h01d1().show(); break;
+    case 2: h01d2().show(); break;
+    case 3:
+    case 4:
+        module1().exerciseCode = exercise;
+        h01d3().show();
+        (exercise == 3 ? h01d3().ui().Command6 : h01d3().ui().Command7)->setEnabled(false);
+        break;
+    case 5: lex1().show(); break;
+    default: break;
+    }
+}
+
+void ExerciseForm::goTo(int target)
+{
+    if (target == exercise_ || target < 1 || target > 5)
+        return;
+    showExercise(target);
+    module1().switching = 1;
+    unload();
+}
+
+void ExerciseForm::mnuAbout_Click()
+{
+    sobre().openAsAbout();
+    window()->unsetCursor();
+}
+
+void ExerciseForm::Form_Unload()
+{
+    if (module1().switching == 1) {
+        module1().switching = 0;
+        return;
+    }
+    alap().show();
+}

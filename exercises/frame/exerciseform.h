@@ -1,0 +1,80 @@
+#pragma once
+#include "app/desktop.h"
+#include "ui/form.h"
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+// The controls through which an exercise window carries the frame that all four share. Each
+// window creates them with its own names, captions and places and hands them over here.
+struct FrameControls {
+    QPushButton *start = nullptr;
+    QPushButton *next = nullptr;
+    QPushButton *solution = nullptr;
+    QPushButton *close = nullptr;
+    QPushButton *charButton = nullptr; // shows and hides the key hint
+    QLabel *hint = nullptr;
+    std::array<QPushButton *, 6> goTo{}; // the "Go to exercise" row, by exercise number 1 to 5
+    QAction *onTop = nullptr;
+};
+
+// Shows the window of an exercise (1 to 5). For exercises 3 and 4 the shared exercise code is
+// set first, since h01d3 reads it while it loads, and the window's own button of the exercise
+// is disabled after.
+void showExercise(int exercise);
+
+// Names and captions of the two menus of an exercise window.
+struct FrameMenus {
+    const char *options;
+    const char *onTop;
+    const char *onTopCaption;
+    const char *help;
+    const char *howTo;
+    const char *about;
+};
+
+// What every exercise window shares: centring, the On Top item, the title, Close, the hand-over
+// to another window, the unload rule, the Help menu, the key hint and the message conventions.
+class ExerciseForm : public Form {
+    Q_OBJECT
+public:
+    ExerciseForm(FormLook look, int exercise);
+
+    int exercise() const { return exercise_; }
+    // The window's title: its caption and the title of every box it shows.
+    QString title;
+
+    FrameControls &frame()
+    {
+        load();
+        return frame_;
+    }
+
+    void mnuOnTop_Click();
+    // Close: back to the menu.
+    void closeToMenu();
+    // The "Go to exercise" buttons: show the target, then unload this window.
+    virtual void goTo(int exercise);
+
+protected:
+    // Called by each window while it builds its controls.
+    void bindFrame(const FrameControls &controls, const FrameMenus &menus);
+    void setTitle(const QString &text);
+    void message(const QString &text, MsgIcon icon);
+    // The wrong-answer box.
+    void wrongMessageBox();
+    void toggleHint();
+    // Focus to a box, if it can take it.
+    static void focusIfOpen(QWidget *box);
+
+    virtual void mnuHow_Click() = 0;
+    virtual void mnuAbout_Click();
+    void Form_Unload() override;
+
+private:
+    int exercise_;
+    FrameControls frame_;
+};

@@ -1,0 +1,68 @@
+#include "exercises/frame/hungariankey.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+struct Substitution {
+    char16_t typed;
+    char16_t letter;
+};
+
+constexpr Substitution table[] = {
+    {u'\'', u'á'}, {u';', u'é'}, {u'`', u'í'}, {u'\\', u'ű'}, {u'[', u'ő'}, {u'-', u'ü'},
+    {u'0', u'ö'},  {u']', u'ú'}, {u'=', u'ó'}, {u'"', u'Á'},  {u':', u'É'}, {u'~', u'Í'},
+    {u'|', u'Ű'},  {u'{', u'Ő'}, {u'_', u'Ü'}, {u')', u'Ö'},  {u'}', u'Ú'}, {u'+', u'Ó'},
+};
+
+class HungarianKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || forwarding_)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->text().size() != 1)
+            return false;
+        char16_t code = key->text().at(0).unicode();
+        hungarianKey(code);
+        if (code == key->text().at(0).unicode())
+            return false;
+        // The box receives the same key press carrying the Hungarian letter instead.
+        QKeyEvent substituted(QEvent::KeyPress, key->key(), key->modifiers(), QString(QChar(code)),
+                              key->isAutoRepeat(), key->count());
+        forwarding_ = true;
+        QCoreApplication::sendEvent(watched, &substituted);
+        forwarding_ = false;
+        return true;
+    }
+
+private:
+    bool forwarding_ = false;
+};
+
+} // namespace
+
+void hungarianKey(char16_t &code)
+{
+    for (const Substitution &s : table) {
+        if (s.typed == code) {
+            code = s.letter;
+            return;
+        }
+    }
+}
+
+QString hungarianKeyHint()
+{
+    return QStringLiteral("á  ( ' );  é ( ; );  í ( ` );  ó ( = );  ö ( 0 );  ő ( [ );  ú ( ] );  ü ( - );  ű ( \\ )");
+}
+
+void attachHungarianKeys(QLineEdit *box)
+{
+    box->installEventFilter(new HungarianKeyFilter(box));
+}

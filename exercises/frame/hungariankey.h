@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+
+class QLineEdit;
+
+// Replaces a typed character by the Hungarian letter that its key stands for on an English
+// keyboard (the semicolon gives é, the digit 0 gives ö ...); every other character is left alone.
+void hungarianKey(char16_t &code);
+
+// The reminder of the substitution that the Char button shows.
+QString hungarianKeyHint();
+
+// Applies hungarianKey to every character typed into the box, before the box inserts it.
+// Text that arrives otherwise (pasted, or composed by an input method) passes unchanged.
+void attachHungarianKeys(QLineEdit *box);

@@ -1,0 +1,196 @@
+#include "exercises/h01d1/h01d1.h"
+
+#include "app/module1.h"
+#include "app/program.h"
+#include "exercises/frame/answer.h"
+#include "exercises/frame/draw.h"
+#include "ui/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QString restartCaption = QStringLiteral("Restart");
+const QColor lightYellow(255, 255, 224);
+} // namespace
+
+H01d1::H01d1()
+    : FormWith({QStringLiteral("h01d1"), QStringLiteral("        T A R V O ! -  1. Lecke:  1.  "), 9210, 5880,
+                QColor(206, 221, 221), vbFont(QStringLiteral("MS Sans Serif"), 8.25, true)},
+               1)
+{
+}
+
+void H01d1::build(H01d1Ui &ui, QWidget *c)
+{
+    const QFont buttonFont = vbFont(QStringLiteral("MS Sans Serif"), 9.75, true);
+    const QFont numberFont = vbFont(QStringLiteral("MS Sans Serif"), 13.5, true);
+    const QFont boxFont = vbFont(QStringLiteral("MS Serif"), 13.5, true);
+
+    ui.Command1 = makeButton(c, "Command1", QStringLiteral("&Start"), 0, 0, 1215, 495);
+    ui.Command3 = makeButton(c, "Command3", QStringLiteral("&Close"), 1200, 0, 1215, 495);
+    ui.Command8 = makeButton(c, "Command8", QStringLiteral("So&lution"), 2400, 0, 1215, 495);
+    ui.Command4 = makeButton(c, "Command4", QStringLiteral("&Help"), 3600, 0, 1215, 495);
+    ui.Command4->hide();
+    for (QPushButton *b : {ui.Command1, ui.Command3, ui.Command8, ui.Command4})
+        b->setFont(buttonFont);
+
+    ui.Label4 = makeLabel(c, "Label4", QStringLiteral("Go to exercise:"), 4920, 120, 1935, 375, lightYellow);
+    ui.Label4->setFont(vbFont(QStringLiteral("Arial"), 12, true));
+    ui.Command10 = makeButton(c, "Command10", QStringLiteral("&1"), 6840, 0, 495, 495);
+    ui.Command5 = makeButton(c, "Command5", QStringLiteral("&2"), 7320, 0, 495, 495);
+    ui.Command6 = makeButton(c, "Command6", QStringLiteral("&3"), 7800, 0, 495, 495);
+    ui.Command7 = makeButton(c, "Command7", QStringLiteral("&4"), 8280, 0, 495, 495);
+    ui.Command9 = makeButton(c, "Command9", QStringLiteral("&5"), 8760, 0, 495, 495);
+    for (QPushButton *b : {ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command9})
+        b->setFont(numberFont);
+
+    ui.Label2 = makeLabel(c, "Label2", QStringLiteral("1.  Put in the right form of the definite article:"), 120, 960,
+                          5535, 375, lightYellow);
+    ui.Label2->setFont(vbFont(QStringLiteral("Arial"), 12, true));
+    ui.Label1 = makeLabel(c, "Label1", QStringLiteral("a  /  az"), 5400, 840, 1575, 495, Qt::white);
+    ui.Label1->setFont(vbFont(QStringLiteral("MS Sans Serif"), 13.5, true));
+    ui.Label3 = makeLabel(c, "Label3", QString(), 360, 1440, 8535, 2655, Qt::white);
+    ui.Label3->setFont(vbFont(QStringLiteral("Times New Roman"), 12, true));
+
+    ui.Text2 = makeTextBox(c, "Text2", 2880, 4440, 975, 495, Qt::AlignHCenter);
+    ui.Text2->setFont(boxFont);
+    ui.Text2->setAccessibleName(QStringLiteral("Article"));
+    ui.Text1 = makeTextBox(c, "Text1", 3840, 4440, 2775, 495);
+    ui.Text1->setFont(boxFont);
+    ui.Text1->setReadOnly(true);
+    ui.Text1->setFocusPolicy(Qt::NoFocus);
+    ui.Text1->setAccessibleName(QStringLiteral("Noun"));
+    ui.Command2 = makeButton(c, "Command2", QStringLiteral("&Next"), 3960, 5040, 1215, 495);
+    ui.Command2->setFont(buttonFont);
+
+    // Tab order: the answer box and Next first, then the buttons along the top.
+    QWidget::setTabOrder(ui.Text2, ui.Command2);
+    QWidget::setTabOrder(ui.Command2, ui.Command1);
+    QWidget::setTabOrder(ui.Command1, ui.Command3);
+    QWidget::setTabOrder(ui.Command3, ui.Command8);
+
+    FrameControls frame;
+    frame.start = ui.Command1;
+    frame.next = ui.Command2;
+    frame.solution = ui.Command8;
+    frame.close = ui.Command3;
+    frame.goTo = {nullptr, ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command9};
+    bindFrame(frame, {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "mnuHowto", "MnuAbout"});
+    setDefaultButton(ui.Command2);
+
+    connect(ui.Command1, &QPushButton::clicked, this, &H01d1::Command1_Click);
+    connect(ui.Command2, &QPushButton::clicked, this, &H01d1::Command2_Click);
+    connect(ui.Command8, &QPushButton::clicked, this, &H01d1::Command8_Click);
+}
+
+void H01d1::Form_Load()
+{
+    centerForm(window());
+    mnuOnTop_Click();
+    setTitle(QStringLiteral("  Tarvo! --- 1. Lecke: 1."));
+    fillWords();
+    fillArticles();
+    solved = 0;
+    current = 0;
+}
+
+void H01d1::fillWords()
+{
+    words = {QStringLiteral("autó"),     QStringLiteral("szoba"),    QStringLiteral("szálloda"),
+             QStringLiteral("orvos"),    QStringLiteral("lány"),     QStringLiteral("sziget"),
+             QStringLiteral("mérnök"),   QStringLiteral("szekrény"), QStringLiteral("újságíró"),
+             QStringLiteral("híd"),      QStringLiteral("tanár"),    QStringLiteral("fiú"),
+             QStringLiteral("diák"),     QStringLiteral("fürdőszoba"), QStringLiteral("ház"),
+             QStringLiteral("kulcs"),    QStringLiteral("múzeum"),   QStringLiteral("sofőr"),
+             QStringLiteral("tanárnő"),  QStringLiteral("templom"),  QStringLiteral("autóbusz"),
+             QStringLiteral("ajtó"),     QStringLiteral("egyetem"),  QStringLiteral("étterem")};
+}
+
+void H01d1::fillArticles()
+{
+    articles = QStringList(slotCount, QStringLiteral("a"));
+    for (int slot : {0, 3, 8, 20, 21, 22, 23})
+        articles[slot] = QStringLiteral("az");
+}
+
+void H01d1::drawItem()
+{
+    const int slot = drawFreeItem(1, runLength, [this](int i) { return !words[i].isEmpty(); });
+    if (slot < 0)
+        return;
+    current = slot;
+    ui().Text1->setText(words[current]);
+}
+
+void H01d1::Command1_Click()
+{
+    H01d1Ui &u = ui();
+    if (u.Command1->text() == restartCaption) {
+        u.Command2->setEnabled(true);
+        u.Label3->clear();
+    }
+    drawItem();
+    u.Text2->setFocus();
+    u.Command1->setEnabled(false);
+}
+
+void H01d1::Command2_Click()
+{
+    H01d1Ui &u = ui();
+    const QString answer = trimSpaces(u.Text2->text()) + u.Text1->text();
+    const QString key = articles.value(current) + words.value(current);
+    if (answer != key)
+        wrongAnswer();
+    else {
+        words[current].clear();
+        rightAnswer();
+    }
+}
+
+void H01d1::wrongAnswer()
+{
+    desktop().beep();
+    wrongMessageBox();
+    ui().Text2->clear();
+    ui().Text2->setFocus();
+}
+
+void H01d1::rightAnswer()
+{
+    H01d1Ui &u = ui();
+    u.Label3->setText(u.Label3->text() + trimSpaces(u.Text2->text()) + QLatin1Char(' ') + u.Text1->text() +
+                      QStringLiteral("; "));
+    u.Text1->clear();
+    u.Text2->clear();
+    ++solved;
+    if (solved < runLength) {
+        drawItem();
+        u.Text2->setFocus();
+        return;
+    }
+    message(QStringLiteral("You have completed the exercise. If you want to restart it, click the \"Restart\" button."),
+            MsgIcon::Stop);
+    u.Command2->setEnabled(false);
+    fillWords();
+    solved = 0;
+    u.Command1->setEnabled(true);
+    u.Command1->setText(restartCaption);
+    u.Command1->setFocus();
+}
+
+void H01d1::Command8_Click()
+{
+    message(QStringLiteral("The correct solution is: ") + articles.value(current) + QLatin1Char(' ') +
+                words.value(current),
+            MsgIcon::Information);
+    ui().Text2->setFocus();
+}
+
+void H01d1::mnuHow_Click()
+{
+    message(QStringLiteral("Click the \"Start\" button and type your solution in the blank textbox. Then press the "
+                           "\"Enter\" key. Go on."),
+            MsgIcon::Information);
+}

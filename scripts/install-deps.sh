@@ -1,0 +1,21 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing Tarvo need. Idempotent and
+# quick when everything is present already.
+#   scripts/install-deps.sh          packages to build and run
+#   scripts/install-deps.sh --test   also the packages the tests need
+set -eu
+packages="g++ cmake make qt6-base-dev qt6-svg-dev libqt6svg6 fonts-liberation"
+case "${1:-}" in
+  --test) packages="$packages xvfb xauth openbox xdotool imagemagick" ;;
+esac
+
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,33 @@
+#include "fakedesktop.h"
+
+#include <QRandomGenerator>
+#include <QWidget>
+
+void FakeDesktop::messageBox(QWidget *owner, const QString &title, const QString &text, MsgIcon icon)
+{
+    QWidget *window = owner ? owner->window() : nullptr;
+    Box box{window ? window->objectName() : QString(), title, text, icon};
+    boxes.append(box);
+    if (onBox)
+        onBox(box);
+}
+
+void FakeDesktop::setTopmost(QWidget *window, bool on)
+{
+    topmost.append({window->objectName(), on});
+}
+
+double FakeDesktop::random()
+{
+    static QRandomGenerator generator(20261207);
+    if (!draws.isEmpty())
+        return draws.takeFirst();
+    return generator.generateDouble();
+}
+
+void FakeDesktop::clear()
+{
+    boxes.clear();
+    topmost.clear();
+    beeps = 0;
+}

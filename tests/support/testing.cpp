@@ -1,0 +1,49 @@
+#include "testing.h"
+
+#include "ui/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+TestRun::TestRun()
+{
+    auto desktop = std::make_unique<FakeDesktop>();
+    desktop_ = desktop.get();
+    program_ = std::make_unique<Program>(std::move(desktop));
+}
+
+TestRun::~TestRun()
+{
+    program_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList visibleWindows()
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && qobject_cast<FormWindow *>(w))
+            names.append(w->objectName());
+    names.sort();
+    return names;
+}
+
+void triggerMenu(QWidget *window, const QString &itemName)
+{
+    auto *item = window->findChild<QAction *>(itemName);
+    QVERIFY2(item, qPrintable(itemName));
+    QVERIFY2(item->isEnabled(), qPrintable(itemName));
+    item->trigger();
+}
+
+void pressEnter(QWidget *window)
+{
+    QWidget *target = window->focusWidget() ? window->focusWidget() : window;
+    QTest::keyClick(target, Qt::Key_Return);
+}
+
+void clickCloseBox(QWidget *window)
+{
+    QCloseEvent event;
+    QApplication::sendEvent(window, &event);
+}

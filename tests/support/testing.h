@@ -1,0 +1,30 @@
+#pragma once
+#include "app/program.h"
+#include "fakedesktop.h"
+
+#include <QAction>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+
+// A fresh program run on a fake desktop, for one test function.
+class TestRun {
+public:
+    TestRun();
+    ~TestRun();
+    Program &program() { return *program_; }
+    FakeDesktop &desktop() { return *desktop_; }
+
+private:
+    FakeDesktop *desktop_;
+    std::unique_ptr<Program> program_;
+};
+
+// The windows shown on screen now, by name.
+QStringList visibleWindows();
+// Triggers a menu item of a window by its object name.
+void triggerMenu(QWidget *window, const QString &itemName);
+// Presses Enter where the focus is in the window.
+void pressEnter(QWidget *window);
+// Clicks the close box of a window.
+void clickCloseBox(QWidget *window);

@@ -1,0 +1,145 @@
+#include "ui/form.h"
+
+#include "app/program.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPushButton>
+#include <QTimer>
+
+FormWindow::FormWindow(Form *form) : form_(form), client_(new QWidget(this))
+{
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    // The form hides and destroys this widget itself when it unloads.
+    event->ignore();
+    if (form_)
+        form_->unload();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && form_) {
+        if (auto *focused = qobject_cast<QPushButton *>(focusWidget())) {
+            if (focused->isEnabled() && focused->isVisible()) {
+                focused->click();
+                return;
+            }
+        }
+        QPushButton *button = form_->defaultButton();
+        if (button && button->isEnabled() && button->isVisible()) {
+            button->click();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+Form::Form(FormLook look) : look_(std::move(look)) {}
+
+Form::~Form()
+{
+    // No virtual calls here: the derived parts are gone already.
+    if (window_) {
+        window_->detach();
+        delete window_;
+    }
+}
+
+bool Form::isVisible() const
+{
+    return window_ && window_->isVisible();
+}
+
+void Form::load()
+{
+    if (window_)
+        return;
+    auto *w = new FormWindow(this);
+    w->setObjectName(look_.name);
+    w->setWindowTitle(look_.caption);
+    w->setWindowIcon(Program::icon());
+    QWidget *client = w->client();
+    client->setFixedSize(twSize(look_.widthTwips, look_.heightTwips));
+    client->setFont(look_.font);
+    if (look_.background.isValid()) {
+        QPalette pal = client->palette();
+        pal.setColor(QPalette::Window, look_.background);
+        client->setPalette(pal);
+        client->setAutoFillBackground(true);
+    }
+    window_ = w;
+    createControls(client);
+    w->layout()->activate();
+    w->adjustSize();
+    Form_Load();
+}
+
+void Form::unload()
+{
+    if (!window_ || unloading_)
+        return;
+    unloading_ = true;
+    Form_Unload();
+    unloading_ = false;
+    destroyWindow();
+    Program::get().windowUnloaded();
+}
+
+void Form::discard()
+{
+    destroyWindow();
+}
+
+void Form::destroyWindow()
+{
+    if (!window_)
+        return;
+    FormWindow *w = window_;
+    window_ = nullptr;
+    defaultButton_ = nullptr;
+    destroyControls();
+    // A form may unload itself from one of its own handlers: hide the widget now and let Qt
+    // delete it once that handler has returned. Its timers stop at once.
+    for (QTimer *timer : w->findChildren<QTimer *>())
+        timer->stop();
+    w->detach();
+    w->hide();
+    w->deleteLater();
+}
+
+void Form::show()
+{
+    load();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+FormWindow *Form::window()
+{
+    load();
+    return window_;
+}
+
+void Form::setDefaultButton(QPushButton *button)
+{
+    load();
+    if (defaultButton_ && defaultButton_ != button)
+        defaultButton_->setDefault(false);
+    defaultButton_ = button;
+    if (button)
+        button->setDefault(true);
+}
+
+QPushButton *Form::defaultButton()
+{
+    return window_ ? defaultButton_.data() : nullptr;
+}

@@ -1,0 +1,104 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class QPushButton;
+class Form;
+
+// The top-level widget of a loaded form. The title-bar close box unloads the form, and Enter
+// presses the form's default button wherever the focus is, except on another push button,
+// which Enter then presses itself (Qt offers this only inside dialogs).
+class FormWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FormWindow(Form *form);
+    QWidget *client() const { return client_; }
+    Form *form() const { return form_; }
+    void detach() { form_ = nullptr; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    Form *form_;
+    QWidget *client_;
+};
+
+// How a window looks when its controls are created: its name, laid-out caption, client size in
+// twips, background and font.
+struct FormLook {
+    QString name;
+    QString caption;
+    int widthTwips = 0;
+    int heightTwips = 0;
+    QColor background;
+    QFont font;
+};
+
+// A window of the program: one object for the whole run, loaded (its controls exist) or not.
+// Touching an unloaded form loads it: the controls are created as laid out, then Form_Load runs.
+// Unloading runs Form_Unload and destroys the controls; the object's own variables stay.
+class Form : public QObject {
+    Q_OBJECT
+public:
+    explicit Form(FormLook look);
+    ~Form() override;
+
+    const QString &name() const { return look_.name; }
+    bool isLoaded() const { return window_ != nullptr; }
+    bool isVisible() const;
+
+    void load();
+    void unload();
+    // Modeless: loads if needed, then shows the window or brings it forward.
+    void show();
+    // Closes the window at once without running Form_Unload (program end).
+    void discard();
+
+    FormWindow *window();
+    void setDefaultButton(QPushButton *button);
+    QPushButton *defaultButton();
+
+protected:
+    virtual void createControls(QWidget *client) = 0;
+    virtual void destroyControls() = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+private:
+    void destroyWindow();
+
+    FormLook look_;
+    FormWindow *window_ = nullptr;
+    QPointer<QPushButton> defaultButton_;
+    bool unloading_ = false;
+};
+
+// A form whose controls are the members of Ui, created anew at every load and reached only
+// through ui(), which loads the form first.
+template <class Ui, class Base = Form>
+class FormWith : public Base {
+public:
+    using Base::Base;
+    Ui &ui()
+    {
+        this->load();
+        return *ui_;
+    }
+
+protected:
+    virtual void build(Ui &ui, QWidget *client) = 0;
+    void createControls(QWidget *client) override
+    {
+        ui_ = std::make_unique<Ui>();
+        build(*ui_, client);
+    }
+    void destroyControls() override { ui_.reset(); }
+
+private:
+    std::unique_ptr<Ui> ui_;
+};
