@@ -19,6 +19,7 @@ public:
     struct Topmost {
         QString window;
         bool on;
+        bool operator==(const Topmost &) const = default;
     };
 
     void messageBox(QWidget *owner, const QString &title, const QString &text, MsgIcon icon) override;

@@ -5,8 +5,26 @@
 #include <QApplication>
 #include <QCloseEvent>
 
+namespace {
+QtMessageHandler previous = nullptr;
+
+// The offscreen platform cannot change the stacking order and says so on every raise.
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("does not support raise()")))
+        return;
+    if (previous)
+        previous(type, context, message);
+}
+} // namespace
+
 TestRun::TestRun()
 {
+    static const bool installed = [] {
+        previous = qInstallMessageHandler(quietHandler);
+        return true;
+    }();
+    Q_UNUSED(installed);
     auto desktop = std::make_unique<FakeDesktop>();
     desktop_ = desktop.get();
     program_ = std::make_unique<Program>(std::move(desktop));
@@ -46,4 +64,12 @@ void clickCloseBox(QWidget *window)
 {
     QCloseEvent event;
     QApplication::sendEvent(window, &event);
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        const Qt::Key key = c.unicode() < 128 && c.isLetterOrNumber() ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
+    }
 }

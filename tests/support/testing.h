@@ -24,6 +24,8 @@ private:
 QStringList visibleWindows();
 // Triggers a menu item of a window by its object name.
 void triggerMenu(QWidget *window, const QString &itemName);
+// Types text key by key, as a keyboard does; unlike QTest::keyClicks it takes any letter.
+void typeText(QWidget *widget, const QString &text);
 // Presses Enter where the focus is in the window.
 void pressEnter(QWidget *window);
 // Clicks the close box of a window.
