@@ -1,11 +1,244 @@
 #include "exercises/lex1/lex1.h"
+
+#include "app/module1.h"
+#include "app/program.h"
+#include "exercises/frame/answer.h"
+#include "exercises/frame/hungariankey.h"
 #include "ui/controls.h"
+#include "ui/picture.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
-Lex1::Lex1() : FormWith({QStringLiteral("lex1"), QString(), 9195, 6135, QColor(224, 224, 224), vbFont(QStringLiteral("MS Sans Serif"), 8.25)}, 5) {}
+namespace {
+const QString completedTitle = QStringLiteral("Words --- Exercise");
+const QString solutionsTitle = QStringLiteral("Solutions (All)");
+constexpr int columns = 6;
+constexpr int cellWidth = 1455, cellHeight = 1095;
+constexpr int columnStep = 1560, rowStep = 1440;
+constexpr int answerTop = 1080, answerHeight = 285;
+} // namespace
+
+Lex1::Lex1()
+    : FormWith({QStringLiteral("lex1"), QStringLiteral("  T A R V O ! -  1. Lecke:  5.  "), 9510, 7110,
+                QColor(192, 192, 192), vbFont(QStringLiteral("MS Sans Serif"), 8.25, true)},
+               5)
+{
+}
 
 void Lex1::build(Lex1Ui &ui, QWidget *c)
 {
-    ui.Command1 = makeButton(c, "Command1", QStringLiteral("&Start"), 0, 0, 1095, 375);
-    bindFrame({}, {"mnuOptions", "mnuOntop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
+    const QFont buttonFont = vbFont(QStringLiteral("MS Sans Serif"), 9.75, true);
+    const QFont serifFont = vbFont(QStringLiteral("MS Serif"), 12, true);
+
+    // The grid panel takes the desktop's window background, as a picture box does.
+    ui.Picture1 = new QWidget(c);
+    ui.Picture1->setObjectName(QStringLiteral("Picture1"));
+    ui.Picture1->setGeometry(twRect(120, 120, 9255, 5655));
+    setBackground(ui.Picture1, QApplication::palette().color(QPalette::Base));
+
+    for (int i = 0; i < Lex1Ui::cellCount; ++i) {
+        const int left = columnStep * (i % columns);
+        const int top = rowStep * (i / columns);
+        const QString number = QString::number(i + 1);
+
+        ui.Image1[i] = makePicture(ui.Picture1, indexed("Image1", i), left, top, cellWidth, cellHeight);
+        ui.Image1[i]->setAccessibleName(QStringLiteral("Picture ") + number);
+
+        ui.Text2[i] = makeTextBox(ui.Picture1, indexed("Text2", i), left, top + answerTop, cellWidth, answerHeight);
+        ui.Text2[i]->setReadOnly(true);
+        ui.Text2[i]->setFocusPolicy(Qt::NoFocus);
+        setBackground(ui.Text2[i], Qt::white);
+        ui.Text2[i]->setAccessibleName(QStringLiteral("Word for picture ") + number);
+
+        // A bare tick box on the cell's upper left corner, above the picture.
+        ui.Check1[i] = makeTickBox(ui.Picture1, indexed("Check1", i), left, top);
+        ui.Check1[i]->setAccessibleName(QStringLiteral("Reveal the word for picture ") + number);
+        ui.Check1[i]->raise();
+        connect(ui.Check1[i], &QCheckBox::clicked, this, [this, i] { Check1_Click(i); });
+    }
+
+    // The hidden store: each drawing in grey, then the same drawing in colour.
+    for (int i = 0; i < nounCount; ++i) {
+        const QString resource = QStringLiteral(":/ex5/noun%1.svg").arg(i, 2, 10, QChar(u'0'));
+        ui.Image2[i] = makePicture(c, indexed("Image2", i), 0, 0, cellWidth, cellHeight);
+        ui.Image2[i]->setPicture(Picture{resource, Picture::Grey});
+        ui.Image2[i + colourOffset] = makePicture(c, indexed("Image2", i + colourOffset), 0, 0, cellWidth, cellHeight);
+        ui.Image2[i + colourOffset]->setPicture(Picture{resource, Picture::Colour});
+    }
+    for (PictureBox *store : ui.Image2)
+        store->hide();
+
+    ui.Text1 = makeTextBox(c, "Text1", 120, 5880, 2295, 420, Qt::AlignHCenter);
+    ui.Text1->setFont(serifFont);
+    ui.Text1->setAccessibleName(QStringLiteral("Your word"));
+    ui.Text1->hide();
+    attachHungarianKeys(ui.Text1);
+    connect(ui.Text1, &QLineEdit::textChanged, this, &Lex1::Text1_Change);
+
+    ui.Label1 = makeLabel(c, "Label1", QString(), 360, 6360, 1815, 375);
+    ui.Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ui.Label1->setFont(vbFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    ui.Label1->hide();
+
+    ui.Command1 = makeButton(c, "Command1", QStringLiteral("S&tart"), 2880, 5880, 1215, 495);
+    ui.Command2 = makeButton(c, "Command2", QStringLiteral("O&K"), 4080, 5880, 975, 495);
+    ui.Command3 = makeButton(c, "Command3", QStringLiteral("&Solutions (All)"), 5040, 5880, 1815, 495);
+    ui.Command4 = makeButton(c, "Command4", QStringLiteral("C&lose"), 7920, 5880, 1455, 495);
+    ui.Command11 = makeButton(c, "Command11", QStringLiteral("&Char"), 0, 6720, 1215, 375);
+    for (QPushButton *b : {ui.Command1, ui.Command2, ui.Command3, ui.Command4, ui.Command11})
+        b->setFont(buttonFont);
+    ui.Command2->hide();
+    ui.Command3->hide();
+    ui.Command11->hide();
+
+    ui.Label5 = makeLabel(c, "Label5", hungarianKeyHint(), 1200, 6720, 8295, 375, Qt::white);
+    ui.Label5->setFont(serifFont);
+    ui.Label5->hide();
+
+    QWidget::setTabOrder(ui.Text1, ui.Command2);
+    QWidget::setTabOrder(ui.Command2, ui.Command3);
+    QWidget::setTabOrder(ui.Command3, ui.Command1);
+    QWidget::setTabOrder(ui.Command1, ui.Command4);
+    QWidget::setTabOrder(ui.Command4, ui.Command11);
+
+    FrameControls frame;
+    frame.start = ui.Command1;
+    frame.next = ui.Command2;
+    frame.solution = ui.Command3;
+    frame.close = ui.Command4;
+    frame.charButton = ui.Command11;
+    frame.hint = ui.Label5;
+    bindFrame(frame, {"mnuoptions", "mnuOnTop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
+
+    connect(ui.Command1, &QPushButton::clicked, this, &Lex1::Command1_Click);
+    connect(ui.Command2, &QPushButton::clicked, this, &Lex1::Command2_Click);
+    connect(ui.Command3, &QPushButton::clicked, this, &Lex1::Command3_Click);
+}
+
+void Lex1::Form_Load()
+{
+    centerForm(window());
+    mnuOnTop_Click();
+    setTitle(QStringLiteral("    Tarvo! --- 1. Lecke: 5."));
+    fillNounList();
+}
+
+void Lex1::Command1_Click()
+{
+    Lex1Ui &u = ui();
+    window()->setCursor(Qt::WaitCursor);
+    u.Command11->show();
+    cell = 0;
+    solved = 0;
+    // Unticking goes through setChecked, which raises no click: no noun is revealed here.
+    for (cell = 0; cell < nounCount; ++cell) {
+        u.Image1[cell]->setPicture(u.Image2[cell]->picture());
+        u.Text2[cell]->clear();
+        u.Check1[cell]->setChecked(false);
+    }
+    for (cell = nounCount; cell < Lex1Ui::cellCount; ++cell) {
+        u.Check1[cell]->hide();
+        u.Text2[cell]->hide();
+        u.Image1[cell]->hide();
+    }
+    u.Command1->hide();
+    u.Command2->show();
+    setDefaultButton(u.Command2);
+    u.Command3->show();
+    u.Text1->show();
+    window()->unsetCursor();
+    u.Text1->setFocus();
+}
+
+void Lex1::Command2_Click()
+{
+    Lex1Ui &u = ui();
+    const QStringList &nouns = module1().nounList;
+    const QString entry = trimSpaces(u.Text1->text());
+    bool accepted = false;
+    for (cell = 0; cell < nounCount; ++cell) {
+        if (entry != nouns.value(cell))
+            continue;
+        // A noun counts only once: a picture already named refuses it.
+        if (u.Text2[cell]->text().isEmpty()) {
+            u.Text2[cell]->setText(nouns.value(cell));
+            u.Image1[cell]->setPicture(u.Image2[cell + colourOffset]->picture());
+            ++solved;
+            accepted = true;
+        }
+        break;
+    }
+    if (accepted)
+        u.Text1->clear();
+    else
+        wrongMessageBox();
+    u.Text1->setFocus();
+
+    if (solved != nounCount)
+        return;
+    desktop().messageBox(window(), completedTitle,
+                         QStringLiteral("Congratulations! You have accomplished the exercise. If you want to restart "
+                                        "it, click the \"Restart\" button."),
+                         MsgIcon::None);
+    u.Command1->setText(QStringLiteral("Res&tart"));
+    u.Command1->show();
+    setDefaultButton(nullptr);
+    u.Command2->hide();
+    u.Command3->hide();
+    u.Text1->hide();
+    // The entry box is gone: Restart takes the focus, so that a stray Enter cannot press Close.
+    u.Command1->setFocus();
+}
+
+void Lex1::Command3_Click()
+{
+    Lex1Ui &u = ui();
+    for (cell = 0; cell < nounCount; ++cell)
+        u.Text2[cell]->setText(module1().nounList.value(cell));
+    u.Text1->clear();
+    u.Command1->setText(QStringLiteral("&Restart"));
+    u.Command1->show();
+    u.Command2->hide();
+    u.Command3->hide();
+    desktop().messageBox(window(), solutionsTitle,
+                         QStringLiteral("If you want to restart the exercise, click the \"Restart\" button."),
+                         MsgIcon::Exclamation);
+    u.Command1->setFocus();
+}
+
+void Lex1::Check1_Click(int index)
+{
+    Lex1Ui &u = ui();
+    u.Label1->show();
+    // The spare cells have no noun: the label keeps what it showed before.
+    if (index < 0 || index >= nounCount)
+        return;
+    u.Label1->setText(module1().nounList.value(index));
+    focusIfOpen(u.Text1);
+}
+
+void Lex1::Text1_Change()
+{
+    ui().Label1->hide();
+}
+
+void Lex1::mnuHow_Click()
+{
+    const QString paragraph = module1().newLine + module1().newLine;
+    message(QStringLiteral("Click the \"Start\" button. Then choose a picture and put the noun it refers to in the blank "
+                           "square at the bottom. Press \"Enter\". Go on.") +
+                paragraph +
+                QStringLiteral("If you want to get the right word, click the box in the upper left hand corner of the "
+                               "picture in question.") +
+                paragraph +
+                QStringLiteral("If you want to see how to type the special Hungarian characters (á, é etc.) on an "
+                               "English keyboard, click the \"Char\" button. If you want that information to "
+                               "desappear, click again."),
+            MsgIcon::Information);
+    focusIfOpen(ui().Text1);
 }
