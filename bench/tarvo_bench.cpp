@@ -1,0 +1,292 @@
+// Reports how fast Tarvo starts and reacts, each figure beside the same figure for a minimal Qt
+// Widgets program (one window with a label), measured in the same run.
+//
+//   tarvo-bench [runs]      prints one table; every figure is the median of the runs
+#include "app/alap.h"
+#include "app/desktop.h"
+#include "app/program.h"
+#include "app/sobre.h"
+#include "exercises/frame/draw.h"
+#include "exercises/h01d1/h01d1.h"
+#include "exercises/h01d2/h01d2.h"
+#include "exercises/h01d3/h01d3.h"
+#include "exercises/lex1/lex1.h"
+#include "ui/picture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+
+qint64 nowNs()
+{
+    timespec ts;
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+long peakRssKb()
+{
+    rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Prints "<tag> <time>" the first time a watched window has been painted.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(const char *tag, std::function<void()> then = {}) : tag_(tag), then_(std::move(then)) {}
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            std::printf("%s %lld\n", tag_, nowNs());
+            std::fflush(stdout);
+            if (then_)
+                QTimer::singleShot(0, then_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const char *tag_;
+    std::function<void()> then_;
+    bool done_ = false;
+};
+
+// A desktop that acknowledges every box at once and never beeps; random from Qt.
+class QuietDesktop : public QtDesktop {
+public:
+    void messageBox(QWidget *, const QString &, const QString &, MsgIcon) override {}
+    void beep() override {}
+};
+
+int childPlain(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QLabel label(QStringLiteral("Hello"));
+    FirstPaint paint("shown", [] {
+        std::printf("rss %ld\n", peakRssKb());
+        QCoreApplication::exit(0);
+    });
+    label.installEventFilter(&paint);
+    label.show();
+    return QApplication::exec();
+}
+
+int childTarvo(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    Program program(std::make_unique<QtDesktop>());
+    FirstPaint card("shown");
+    FirstPaint menu("menu", [] {
+        std::printf("rss %ld\n", peakRssKb());
+        Program::get().end();
+    });
+    program.start();
+    sobre().window()->installEventFilter(&card);
+    // The menu is created by the title card's timer; watch for it as it appears.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (alap().isLoaded()) {
+            alap().window()->installEventFilter(&menu);
+            poll.stop();
+        }
+    });
+    poll.start(1);
+    return QApplication::exec();
+}
+
+struct Startup {
+    double shownMs = 0, menuMs = 0, rssKb = 0;
+};
+
+Startup launch(const QString &mode)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const qint64 start = nowNs();
+    child.start(QCoreApplication::applicationFilePath(), {mode});
+    child.waitForFinished(30000);
+    Startup s;
+    for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() != 2)
+            continue;
+        if (parts[0] == "shown")
+            s.shownMs = (parts[1].toLongLong() - start) / 1e6;
+        else if (parts[0] == "menu")
+            s.menuMs = (parts[1].toLongLong() - start) / 1e6;
+        else if (parts[0] == "rss")
+            s.rssKb = parts[1].toDouble();
+    }
+    return s;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
+// Median time of an action in microseconds.
+double timeUs(int runs, const std::function<void()> &action)
+{
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        action();
+        times.append(t.nsecsElapsed() / 1e3);
+    }
+    return median(times);
+}
+
+void row(const char *what, double tarvo, double plain, const char *unit)
+{
+    if (plain > 0)
+        std::printf("%-46s %12.2f %12.2f %8.2f  %s\n", what, tarvo, plain, tarvo / plain, unit);
+    else
+        std::printf("%-46s %12.2f %12s %8s  %s\n", what, tarvo, "-", "-", unit);
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && QByteArray(argv[1]) == "--child-plain")
+        return childPlain(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "--child-tarvo")
+        return childTarvo(argc, argv);
+
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
+
+    QList<double> tShown, tMenu, tRss, pShown, pRss;
+    for (int i = 0; i < runs; ++i) {
+        const Startup t = launch(QStringLiteral("--child-tarvo"));
+        const Startup p = launch(QStringLiteral("--child-plain"));
+        tShown.append(t.shownMs);
+        tMenu.append(t.menuMs);
+        tRss.append(t.rssKb / 1024);
+        pShown.append(p.shownMs);
+        pRss.append(p.rssKb / 1024);
+    }
+
+    std::printf("%-46s %12s %12s %8s\n", "figure (median)", "Tarvo", "plain Qt", "ratio");
+    row("process start to first window shown", median(tShown), median(pShown), "ms");
+    row("process start to menu shown (card lasts 800)", median(tMenu), median(pShown), "ms");
+    row("menu shown less the card's 800 ms", median(tMenu) - 800, median(pShown), "ms");
+    row("peak resident memory at the menu", median(tRss), median(pRss), "MiB");
+
+    Program program(std::make_unique<QuietDesktop>());
+    module1().aboutShown = true;
+    alap().show();
+    settle();
+
+    const double plainWindow = timeUs(runs, [] {
+        QLabel label(QStringLiteral("Hello"));
+        label.show();
+        QCoreApplication::processEvents();
+    });
+    struct Window {
+        const char *name;
+        std::function<void()> open;
+        std::function<void()> close;
+    };
+    const Window windows[] = {
+        {"load and show h01d1", [] { h01d1().show(); }, [] { h01d1().unload(); }},
+        {"load and show h01d2", [] { h01d2().show(); }, [] { h01d2().unload(); }},
+        {"load and show h01d3", [] { module1().exerciseCode = 3; h01d3().show(); }, [] { h01d3().unload(); }},
+        {"load and show lex1", [] { lex1().show(); }, [] { lex1().unload(); }},
+        {"load and show sobre (About)", [] { sobre().openAsAbout(); }, [] { sobre().unload(); }},
+        {"load and show alap (menu)", [] { alap().show(); }, [] { alap().unload(); }},
+    };
+    for (const Window &w : windows) {
+        const double us = timeUs(runs, [&] {
+            w.open();
+            QCoreApplication::processEvents();
+            w.close();
+            settle();
+        });
+        row(w.name, us / 1000, plainWindow / 1000, "ms");
+    }
+
+    // Pictures: the first rendering of a store, then the same again from the cache.
+    struct Store {
+        const char *name;
+        QString pattern;
+        int count;
+        Picture::Tone tone;
+        QSize size;
+    };
+    const Store stores[] = {
+        {"render exercise 2 drawings (8, ink)", QStringLiteral(":/ex2/item%1.svg"), 8, Picture::Ink, QSize(128, 90)},
+        {"render exercise 2 drawings (8, colour)", QStringLiteral(":/ex2/item%1.svg"), 8, Picture::Colour, QSize(128, 90)},
+        {"render exercise 5 drawings (20, grey)", QStringLiteral(":/ex5/noun%1.svg"), 20, Picture::Grey, QSize(97, 73)},
+        {"render exercise 5 drawings (20, colour)", QStringLiteral(":/ex5/noun%1.svg"), 20, Picture::Colour, QSize(97, 73)},
+    };
+    for (const Store &s : stores) {
+        auto renderAll = [&] {
+            for (int i = 0; i < s.count; ++i) {
+                const QString name = s.count == 20 ? s.pattern.arg(i, 2, 10, QLatin1Char('0')) : s.pattern.arg(i);
+                renderPicture({name, s.tone}, s.size, 1.0);
+            }
+        };
+        QElapsedTimer t;
+        t.start();
+        renderAll();
+        const double first = t.nsecsElapsed() / 1e6;
+        const double cached = timeUs(runs, renderAll) / 1000;
+        char label[96];
+        std::snprintf(label, sizeof label, "%s, first", s.name);
+        row(label, first, 0, "ms");
+        std::snprintf(label, sizeof label, "%s, cached", s.name);
+        row(label, cached, 0, "ms");
+    }
+
+    // One answer checked in each exercise (a wrong one: the box is acknowledged at once).
+    h01d1().show();
+    h01d1().ui().Command1->click();
+    row("check one answer in h01d1", timeUs(runs, [] { h01d1().Command2_Click(); }), 0, "us");
+    lex1().show();
+    lex1().ui().Command1->click();
+    lex1().ui().Text1->setText(QStringLiteral("zzz"));
+    row("check one answer in lex1", timeUs(runs, [] { lex1().ui().Command2->click(); }), 0, "us");
+    module1().exerciseCode = 3;
+    h01d3().show();
+    h01d3().ui().Command2->click();
+    row("check one answer in h01d3", timeUs(runs, [] { h01d3().ui().Command2->click(); }), 0, "us");
+    h01d2().show();
+    h01d2().ui().Command2->click();
+    row("check one answer in h01d2", timeUs(runs, [] { h01d2().ui().Command2->click(); }), 0, "us");
+
+    // The draw loop at its worst: the last free slot of 23.
+    row("draw the last free noun of 23 (mean of 10000)",
+        timeUs(1, [] {
+            for (int i = 0; i < 10000; ++i)
+                drawFreeItem(1, 23, [](int slot) { return slot == 17; });
+        }) / 10000,
+        0, "us");
+    std::printf("pictures rendered in this process: %d\n", pictureRenderCount());
+    Program::get().end();
+    return 0;
+}
