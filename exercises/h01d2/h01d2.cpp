@@ -1,11 +1,336 @@
 #include "exercises/h01d2/h01d2.h"
+
+#include "app/module1.h"
+#include "app/program.h"
+#include "exercises/frame/answer.h"
+#include "exercises/frame/hungariankey.h"
 #include "ui/controls.h"
+#include "ui/picture.h"
+#include "ui/twips.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
-H01d2::H01d2() : FormWith({QStringLiteral("h01d2"), QString(), 9195, 6135, QColor(224, 224, 224), vbFont(QStringLiteral("MS Sans Serif"), 8.25)}, 2) {}
+namespace {
+
+const QString restartCaption = QStringLiteral("&Restart");
+const QColor lightCyan(192, 255, 255);
+const QColor lightYellow(255, 255, 192);
+
+// Places of the eight items: column i mod 4, row i div 4.
+constexpr int frameLefts[] = {120, 2400, 4680, 6960};
+constexpr int frameTops[] = {780, 3180};
+constexpr int questionLefts[] = {0, 2280, 4560, 6840};
+constexpr int questionTops[] = {2220, 4620};
+struct BoxPlace {
+    int left, width;
+};
+constexpr BoxPlace answerPlaces[] = {{0, 2175}, {2160, 2535}, {4560, 2655}, {7200, 1935},
+                                     {0, 2535}, {2520, 2175}, {4680, 2655}, {7320, 1815}};
+constexpr int answerTops[] = {2580, 4980};
+
+// Items answered with yes; the others are answered with no.
+bool isYesItem(int item)
+{
+    return item == 0 || item == 3 || item == 6 || item == 7;
+}
+
+QString drawing(int item)
+{
+    return QStringLiteral(":/ex2/item%1.svg").arg(item);
+}
+
+} // namespace
+
+H01d2::H01d2()
+    : FormWith({QStringLiteral("h01d2"), QStringLiteral("T A R V O  ! -  1. Lecke:  2.  "), 9195, 6135,
+                QColor(224, 224, 224), vbFont(QStringLiteral("MS Sans Serif"), 8.25)},
+               2)
+{
+}
 
 void H01d2::build(H01d2Ui &ui, QWidget *c)
 {
+    const QFont buttonFont = vbFont(QStringLiteral("MS Sans Serif"), 9.75, true);
+    const QFont numberFont = vbFont(QStringLiteral("MS Sans Serif"), 13.5, true);
+    const QFont itemFont = vbFont(QStringLiteral("MS Serif"), 9.75, true);
+    const QFont headingFont = vbFont(QStringLiteral("Arial"), 12, true);
+
+    ui.Label2 = makeLabel(c, "Label2", QStringLiteral("2. Answer the questions in complete sentences:"), 120, 480,
+                          5535, 375);
+    ui.Label2->setFont(headingFont);
+    ui.Label4 = makeLabel(c, "Label4", QStringLiteral("Go to exercise:"), 4920, 120, 1935, 375);
+    ui.Label4->setFont(headingFont);
+
+    for (int i = 0; i < itemCount; ++i) {
+        const int row = i / 4;
+        const int column = i % 4;
+        const QString number = QString::number(i + 1);
+
+        auto *frame = new QFrame(c);
+        frame->setObjectName(indexed("Picture1", i));
+        frame->setGeometry(twRect(frameLefts[column], frameTops[row], 2055, 1455));
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setBackground(frame, lightCyan);
+        frame->setAccessibleName(QStringLiteral("Picture ") + number);
+        ui.Picture1[i] = frame;
+        ui.Image1[i] = makePicture(frame, indexed("Image1", i), 45, 30, 1920, 1350);
+
+        // The tick box sits on the frame's upper left corner, above the picture.
+        ui.Check1[i] = makeTickBox(c, indexed("Check1", i), frameLefts[column], frameTops[row]);
+        setBackground(ui.Check1[i], lightCyan);
+        ui.Check1[i]->setAccessibleName(QStringLiteral("Choose picture ") + number);
+        connect(ui.Check1[i], &QCheckBox::clicked, this, [this, i] { Check1_Click(i); });
+
+        ui.Label1[i] = makeLabel(c, indexed("Label1", i), QString(), questionLefts[column], questionTops[row], 2295,
+                                 375, lightYellow);
+        ui.Label1[i]->setFont(itemFont);
+        ui.Label1[i]->setAlignment(Qt::AlignCenter);
+
+        ui.Text1[i] = makeTextBox(c, indexed("Text1", i), answerPlaces[i].left, answerTops[row], answerPlaces[i].width,
+                                  390, Qt::AlignHCenter);
+        ui.Text1[i]->setFont(itemFont);
+        ui.Text1[i]->setAccessibleName(QStringLiteral("Answer to question ") + number);
+        attachHungarianKeys(ui.Text1[i]);
+    }
+
+    // The picture store lies below the client area and is never shown itself.
+    for (int k = 0; k < 2 * itemCount; ++k) {
+        ui.Image2[k] = makePicture(c, indexed("Image2", k), (k % itemCount) * 1080, 6240, 1935, 1335);
+        ui.Image2[k]->setPicture(Picture{drawing(k % itemCount), k < itemCount ? Picture::Ink : Picture::Colour});
+        ui.Image2[k]->hide();
+    }
+
     ui.Command1 = makeButton(c, "Command1", QStringLiteral("&Start"), 0, 0, 1095, 375);
-    bindFrame({}, {"mnuOptions", "mnuOntop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
+    ui.Command4 = makeButton(c, "Command4", QStringLiteral("So&lution"), 1080, 0, 1215, 375);
+    ui.Command3 = makeButton(c, "Command3", QStringLiteral("Cl&ose"), 2280, 0, 1095, 375);
+    ui.Command9 = makeButton(c, "Command9", QStringLiteral("&Help"), 3360, 0, 1095, 375);
+    ui.Command9->hide();
+    ui.Command2 = makeButton(c, "Command2", QStringLiteral("&Next"), 3975, 5400, 1215, 390);
+    ui.Command11 = makeButton(c, "Command11", QStringLiteral("&Char"), 0, 5640, 855, 495);
+    ui.Command11->hide();
+    for (QPushButton *b : {ui.Command1, ui.Command4, ui.Command3, ui.Command9, ui.Command2, ui.Command11})
+        b->setFont(buttonFont);
+
+    ui.Command10 = makeButton(c, "Command10", QStringLiteral("&1"), 6840, 0, 495, 495);
+    ui.Command5 = makeButton(c, "Command5", QStringLiteral("&2"), 7320, 0, 495, 495);
+    ui.Command6 = makeButton(c, "Command6", QStringLiteral("&3"), 7800, 0, 495, 495);
+    ui.Command7 = makeButton(c, "Command7", QStringLiteral("&4"), 8280, 0, 495, 495);
+    ui.Command8 = makeButton(c, "Command8", QStringLiteral("&5"), 8760, 0, 495, 495);
+    for (QPushButton *b : {ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command8})
+        b->setFont(numberFont);
+
+    ui.Label5 = makeLabel(c, "Label5", hungarianKeyHint(), 840, 5760, 8295, 375, Qt::white);
+    ui.Label5->setFont(vbFont(QStringLiteral("MS Serif"), 12, true));
+    ui.Label5->setWordWrap(false);
+    ui.Label5->hide();
+
+    // Labels lie beneath the other controls, where they overlap (the heading reaches into the
+    // top of the frames, the key hint under the Next button).
+    for (QLabel *label : c->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        label->lower();
+    for (QCheckBox *tick : ui.Check1)
+        tick->raise();
+
+    FrameControls frame;
+    frame.start = ui.Command1;
+    frame.next = ui.Command2;
+    frame.solution = ui.Command4;
+    frame.close = ui.Command3;
+    frame.charButton = ui.Command11;
+    frame.hint = ui.Label5;
+    frame.goTo = {nullptr, ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command8};
+    bindFrame(frame, {"mnuOptions", "mnuOntop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
+    setDefaultButton(ui.Command2);
+
+    connect(ui.Command1, &QPushButton::clicked, this, &H01d2::Command1_Click);
+    connect(ui.Command2, &QPushButton::clicked, this, &H01d2::Command2_Click);
+    connect(ui.Command4, &QPushButton::clicked, this, &H01d2::Command4_Click);
+    // bindFrame has connected the hint's toggle first; this runs after it.
+    connect(ui.Command11, &QPushButton::clicked, this, &H01d2::backToAnswer);
+}
+
+void H01d2::Form_Load()
+{
+    centerForm(window());
+    setTitle(QStringLiteral("  Tarvo! --- 1. Lecke: 2."));
+    mnuOnTop_Click();
+}
+
+void H01d2::kerdlista()
+{
+    questions = {QStringLiteral("Ez autó?"),     QStringLiteral("Ez szálloda?"), QStringLiteral("Ez fürdőszoba?"),
+                 QStringLiteral("Ez híd?"),      QStringLiteral("Anna magyar?"), QStringLiteral("Ő mérnök?"),
+                 QStringLiteral("Szabó Sándor sofőr?"), QStringLiteral("Ő diák?")};
+}
+
+void H01d2::allista()
+{
+    subjects = {QStringLiteral("ez"),   QStringLiteral("ez"), QStringLiteral("ez"),           QStringLiteral("ez"),
+                QStringLiteral("Anna"), QStringLiteral("ő"),  QStringLiteral("Szabó Sándor"), QStringLiteral("ő")};
+}
+
+void H01d2::alblista()
+{
+    pronouns = {QStringLiteral("ez"), QStringLiteral("ez"), QStringLiteral("ez"), QStringLiteral("ez"),
+                QStringLiteral("ő"),  QStringLiteral("ő"),  QStringLiteral("ő"),  QStringLiteral("ő")};
+}
+
+void H01d2::alllista()
+{
+    predicates = {QStringLiteral("autó"),   QStringLiteral("szálloda"), QStringLiteral("fürdőszoba"),
+                  QStringLiteral("híd"),    QStringLiteral("magyar"),   QStringLiteral("mérnök"),
+                  QStringLiteral("sofőr"),  QStringLiteral("diák")};
+}
+
+void H01d2::Command1_Click()
+{
+    H01d2Ui &u = ui();
+    window()->setCursor(Qt::BusyCursor);
+    if (u.Command1->text() == restartCaption)
+        u.Command2->setEnabled(true);
+    solved = 0;
+    kerdlista();
+    allista();
+    alblista();
+    alllista();
+    for (int i = 0; i < itemCount; ++i) {
+        u.Image1[i]->setPicture(u.Image2[i]->picture());
+        u.Text1[i]->setReadOnly(false);
+        u.Text1[i]->clear();
+        u.Label1[i]->clear();
+    }
+    u.Command1->setEnabled(false);
+    setDefaultButton(u.Command2);
+    u.Command11->show();
+    window()->unsetCursor();
+}
+
+void H01d2::Check1_Click(int index)
+{
+    if (index < 0 || index >= itemCount)
+        return;
+    H01d2Ui &u = ui();
+    current = index;
+    u.Label1[index]->setText(questions.value(index));
+    u.Text1[index]->setFocus(Qt::OtherFocusReason);
+    kontrol();
+}
+
+void H01d2::kontrol()
+{
+    if (isYesItem(current)) {
+        opening = QStringLiteral("Igen, ");
+        negation.clear();
+    } else {
+        opening = QStringLiteral("Nem, ");
+        negation = QStringLiteral("nem ");
+    }
+    const QString predicate = predicates.value(current);
+    longAnswer = opening + subjects.value(current) + QLatin1Char(' ') + negation + predicate + QLatin1Char('.');
+    shortAnswer = opening + negation + QStringLiteral("az.");
+    predicateAnswer = opening + negation + predicate + QLatin1Char('.');
+    pronounAnswer = opening + pronouns.value(current) + QLatin1Char(' ') + negation + predicate + QLatin1Char('.');
+}
+
+// Every run of spaces in the current answer becomes one space. Replacing two spaces by one
+// again and again until none is left gives the same text, but takes time quadratic in the
+// length of the answer; collapsing the runs in one pass does not.
+void H01d2::sp()
+{
+    QLineEdit *box = ui().Text1[current];
+    const QString collapsed = collapseSpaces(box->text());
+    if (collapsed != box->text())
+        box->setText(collapsed);
+}
+
+// Trims the current answer and makes its first letter a capital, warning when it was not one.
+void H01d2::upper()
+{
+    QLineEdit *box = ui().Text1[current];
+    QString text = trimSpaces(box->text());
+    if (text.isEmpty()) {
+        box->setText(text);
+        return;
+    }
+    const QChar first = text.at(0);
+    const QChar capital = first.toUpper();
+    text[0] = capital;
+    box->setText(text);
+    if (capital != first) {
+        desktop().beep();
+        message(QStringLiteral("Attention to capital letters!"), MsgIcon::Exclamation);
+    }
+}
+
+void H01d2::Command2_Click()
+{
+    sp();
+    upper();
+    kontrol();
+    const QString answer = trimSpaces(ui().Text1[current]->text());
+    if (answer == longAnswer || answer == shortAnswer || answer == predicateAnswer || answer == pronounAnswer)
+        Oke();
+    else
+        Hiba();
+}
+
+void H01d2::Hiba()
+{
+    wrongMessageBox();
+}
+
+void H01d2::Oke()
+{
+    H01d2Ui &u = ui();
+    u.Image1[current]->setPicture(u.Image2[current + itemCount]->picture());
+    QLineEdit *box = u.Text1[current];
+    const bool wasOpen = !box->isReadOnly();
+    box->setReadOnly(true);
+    if (wasOpen)
+        ++solved;
+    if (solved < itemCount)
+        return;
+    solved = 0;
+    current = 0;
+    message(QStringLiteral("This exercise has been accomplished. If you want to restart it, click the \"Restart\" "
+                           "button."),
+            MsgIcon::Stop);
+    u.Command1->setText(restartCaption);
+    setDefaultButton(nullptr);
+    u.Command2->setEnabled(false);
+    u.Command1->setEnabled(true);
+    u.Command1->setFocus(Qt::OtherFocusReason);
+}
+
+void H01d2::Command4_Click()
+{
+    message(QStringLiteral("The correct solution is: ") + longAnswer + QStringLiteral(" / ") + shortAnswer,
+            MsgIcon::Information);
+    ui().Text1[current]->setFocus(Qt::OtherFocusReason);
+}
+
+void H01d2::mnuHow_Click()
+{
+    const QString &nl = module1().newLine;
+    message(QStringLiteral("Click the \"Start\" button. Then choose a picture and click the check box in its upper "
+                           "left hand corner. Answer the question and press \"Enter\". Go on.") +
+                nl + nl +
+                QStringLiteral("If you want to see how to type the special Hungarian characters (á, é etc.) on an "
+                               "English keyboard, click the \"Char\" button. If you want that information to "
+                               "desappear, click again."),
+            MsgIcon::Information);
+    H01d2Ui &u = ui();
+    if (!u.Command1->isEnabled() && !u.Text1[current]->isReadOnly())
+        u.Text1[current]->setFocus(Qt::OtherFocusReason);
+}
+
+void H01d2::backToAnswer()
+{
+    QLineEdit *box = ui().Text1[current];
+    if (!box->isReadOnly())
+        box->setFocus(Qt::OtherFocusReason);
 }
