@@ -30,6 +30,9 @@ void Sobre::build(SobreUi &ui, QWidget *c)
     ui.Label5 = makeLabel(p, QStringLiteral("Label5"),
                           QStringLiteral("(Magyar mint idegen nyelv     Hungarian as a foreign language)"), 1080, 960,
                           3135, 615);
+    // Liberation Serif sets the second line a few pixels wider than the laid-out box; widen
+    // the box evenly on both sides so the subtitle keeps its two centred lines.
+    ui.Label5->setGeometry(ui.Label5->geometry().adjusted(-12, 0, 12, 0));
     ui.Label5->setFont(vbFont(times, 12));
     ui.Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ui.Label1 = makeLabel(p, QStringLiteral("Label1"), QStringLiteral("On the basis of the book: Kelvora!  "), 360, 1680,
