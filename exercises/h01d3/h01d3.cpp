@@ -1,12 +1,460 @@
 #include "exercises/h01d3/h01d3.h"
+
+#include "app/module1.h"
+#include "app/program.h"
+#include "exercises/frame/answer.h"
+#include "exercises/frame/draw.h"
+#include "exercises/frame/hungariankey.h"
 #include "ui/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
-H01d3::H01d3() : FormWith({QStringLiteral("h01d3"), QString(), 9210, 5880, QColor(255, 255, 224), vbFont(QStringLiteral("MS Sans Serif"), 8.25, true)}, 3) {}
+namespace {
+
+const QString startCaption = QStringLiteral("&Start");
+const QString restartCaption = QStringLiteral("&Restart");
+const QColor lightYellow(255, 255, 224);
+const QColor lightGreen(192, 255, 192);
+
+// The range of items a run code selects: 3 and 4 the plain exercises 3 and 4, 1 and 2 their
+// extended (Plus) runs. False for any other code.
+bool runRange(int code, int &lo, int &hi)
+{
+    switch (code) {
+    case 3: lo = 0; hi = 11; return true;
+    case 1: lo = 0; hi = 23; return true;
+    case 4: lo = 24; hi = 31; return true;
+    case 2: lo = 24; hi = 39; return true;
+    default: return false;
+    }
+}
+
+// The sentence beginnings: 0 to 23 exercise 3, 24 to 39 exercise 4, the rest unused.
+QStringList stemTable()
+{
+    QStringList t = {
+        QStringLiteral("Én újságíró"),
+        QStringLiteral("Te nem mérnök"),
+        QStringLiteral("Ő bolgár"),
+        QStringLiteral("Nagy János magyar"),
+        QStringLiteral("Te magas"),
+        QStringLiteral("Én alacsony"),
+        QStringLiteral("Ön orvos"),
+        QStringLiteral("John nem amerikai"),
+        QStringLiteral("Te német"),
+        QStringLiteral("Karin nem lengyel"),
+        QStringLiteral("Én nem"),
+        QStringLiteral("Ő nem sofőr"),
+        QStringLiteral("Te nem újságíró"),
+        QStringLiteral("Te Viktor"),
+        QStringLiteral("Ő bolgár"),
+        QStringLiteral("Anna francia"),
+        QStringLiteral("A sofőr nem német"),
+        QStringLiteral("Én Kati"),
+        QStringLiteral("Te nem"),
+        QStringLiteral("Ön"),
+        QStringLiteral("Ön nem Kis József"),
+        QStringLiteral("Ki"),
+        QStringLiteral("Te mi"),
+        QStringLiteral("Nem én"),
+        QStringLiteral("Ez a lány szép, az"),
+        QStringLiteral("Ez a fiú"),
+        QStringLiteral("Ez a szálloda olcsó, az"),
+        QStringLiteral("Ez a szoba"),
+        QStringLiteral("Ez az autó új, az"),
+        QStringLiteral("Ez a ház kényelmes, az"),
+        QStringLiteral("Ez a fürdőszoba tiszta, az"),
+        QStringLiteral("Ez a szekrény"),
+        QStringLiteral("Ez a híd szép, az"),
+        QStringLiteral("Ez az orvos"),
+        QStringLiteral("Ez a sziget kicsi, az"),
+        QStringLiteral("Ez az étterem drága, az"),
+        QStringLiteral("Ez a kulcs régi, az"),
+        QStringLiteral("Ez a templom magas, az"),
+        QStringLiteral("Ez a szoba"),
+        QStringLiteral("Ez az autó"),
+    };
+    t.resize(H01d3::bankSize);
+    return t;
+}
+
+// An ending that starts with a word stands apart from the answer; punctuation sticks to it.
+bool endingAttaches(const QString &ending)
+{
+    return ending.isEmpty() || ending.startsWith(QLatin1Char('.')) || ending.startsWith(QLatin1Char('?')) ||
+           ending.startsWith(QLatin1Char(','));
+}
+
+} // namespace
+
+H01d3::H01d3()
+    : FormWith({QStringLiteral("h01d3"), QStringLiteral("   T A R V O ! -  1. Lecke: 3-4"), 9210, 5880,
+                QColor(255, 255, 224), vbFont(QStringLiteral("MS Sans Serif"), 8.25, true)},
+               3)
+{
+}
 
 void H01d3::build(H01d3Ui &ui, QWidget *c)
 {
+    const QFont buttonFont = vbFont(QStringLiteral("MS Sans Serif"), 9.75, true);
+    const QFont numberFont = vbFont(QStringLiteral("MS Sans Serif"), 13.5, true);
+    const QFont sentenceFont = vbFont(QStringLiteral("MS Serif"), 12, true);
+    const QFont headingFont = vbFont(QStringLiteral("Arial"), 12, true);
+
+    ui.Command1 = makeButton(c, "Command1", startCaption, 0, 0, 1215, 495);
+    ui.Command3 = makeButton(c, "Command3", QStringLiteral("Cl&ose"), 1200, 0, 1215, 495);
+    ui.Command8 = makeButton(c, "Command8", QStringLiteral("So&lution"), 2400, 0, 1215, 495);
+    ui.Command4 = makeButton(c, "Command4", QStringLiteral("&Help"), 3600, 0, 1215, 495);
+    ui.Command4->hide();
+
+    ui.Label4 = makeLabel(c, "Label4", QStringLiteral("Go to exercise:"), 4800, 120, 2055, 375, lightYellow);
+    ui.Label4->setFont(headingFont);
+    ui.Command10 = makeButton(c, "Command10", QStringLiteral("&1"), 6840, 0, 495, 495);
+    ui.Command5 = makeButton(c, "Command5", QStringLiteral("&2"), 7320, 0, 495, 495);
     ui.Command6 = makeButton(c, "Command6", QStringLiteral("&3"), 7800, 0, 495, 495);
     ui.Command7 = makeButton(c, "Command7", QStringLiteral("&4"), 8280, 0, 495, 495);
-    bindFrame({}, {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "menuHow", "mnuAbout"});
+    ui.Command11 = makeButton(c, "Command11", QStringLiteral("&5"), 8760, 0, 495, 495);
+    for (QPushButton *b : {ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command11})
+        b->setFont(numberFont);
+
+    ui.Label2 = makeLabel(c, "Label2", QStringLiteral("3.  Put in the missing verbs."), 240, 600, 6255, 375, lightYellow);
+    ui.Label2->setFont(headingFont);
+    ui.Label3 = makeLabel(c, "Label3", QString(), 240, 960, 8775, 2655, Qt::white);
+    ui.Label3->setFont(sentenceFont);
+    ui.Label3->setAccessibleName(QStringLiteral("Transcript"));
+
+    // Stem, gap and ending abut on one line and read as one sentence.
+    ui.Text2 = makeTextBox(c, "Text2", 240, 3720, 3495, 495, Qt::AlignRight);
+    ui.Text1 = makeTextBox(c, "Text1", 3720, 3720, 2535, 495, Qt::AlignHCenter);
+    ui.Text3 = makeTextBox(c, "Text3", 6240, 3720, 2655, 495, Qt::AlignLeft);
+    for (QLineEdit *box : {ui.Text2, ui.Text1, ui.Text3})
+        box->setFont(sentenceFont);
+    // The stem and the ending are shown, not typed: only the gap takes the focus.
+    for (QLineEdit *box : {ui.Text2, ui.Text3}) {
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+    }
+    QPalette red = ui.Text1->palette();
+    red.setColor(QPalette::Text, Qt::red);
+    ui.Text1->setPalette(red);
+    ui.Text2->setAccessibleName(QStringLiteral("Sentence beginning"));
+    ui.Text1->setAccessibleName(QStringLiteral("Missing word"));
+    ui.Text3->setAccessibleName(QStringLiteral("Sentence ending"));
+    attachHungarianKeys(ui.Text1);
+
+    ui.Command2 = makeButton(c, "Command2", QStringLiteral("&Next"), 4320, 4320, 1215, 495);
+    ui.Label1 = makeLabel(c, "Label1",
+                          QStringLiteral("If you want to practise with an extended variant of the selected exercise, "
+                                         "click the \"Plus\" button."),
+                          2880, 4920, 5055, 615, lightGreen);
+    ui.Label1->setFont(buttonFont);
+    ui.Plus = makeButton(c, "Plus", QStringLiteral("&Plus"), 7920, 4920, 975, 495);
+    ui.Command9 = makeButton(c, "Command9", QStringLiteral("&Char"), 360, 5040, 855, 495);
+    ui.Label5 = makeLabel(c, "Label5", hungarianKeyHint(), 360, 5520, 8295, 375, Qt::white);
+    ui.Label5->setFont(sentenceFont);
+    ui.Label5->setWordWrap(false);
+    ui.Label5->hide();
+    for (QPushButton *b : {ui.Command1, ui.Command3, ui.Command8, ui.Command4, ui.Command2, ui.Plus, ui.Command9})
+        b->setFont(buttonFont);
+
+    // Tab order: the gap and Next first, then the buttons along the top.
+    QWidget::setTabOrder(ui.Text1, ui.Command2);
+    QWidget::setTabOrder(ui.Command2, ui.Command1);
+    QWidget::setTabOrder(ui.Command1, ui.Command3);
+    QWidget::setTabOrder(ui.Command3, ui.Command8);
+    QWidget::setTabOrder(ui.Command8, ui.Command10);
+    QWidget::setTabOrder(ui.Command10, ui.Command5);
+    QWidget::setTabOrder(ui.Command5, ui.Command6);
+    QWidget::setTabOrder(ui.Command6, ui.Command7);
+    QWidget::setTabOrder(ui.Command7, ui.Command11);
+    QWidget::setTabOrder(ui.Command11, ui.Plus);
+    QWidget::setTabOrder(ui.Plus, ui.Command9);
+
+    FrameControls frame;
+    frame.start = ui.Command1;
+    frame.next = ui.Command2;
+    frame.solution = ui.Command8;
+    frame.close = ui.Command3;
+    frame.charButton = ui.Command9;
+    frame.hint = ui.Label5;
+    frame.goTo = {nullptr, ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command11};
+    bindFrame(frame, {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "menuHow", "mnuAbout"});
+    // Both exercises live here, so both of their buttons start enabled; whoever opens the window
+    // disables the one of the exercise it asks for.
+    ui.Command6->setEnabled(true);
+    ui.Command7->setEnabled(true);
+    setDefaultButton(ui.Command2);
+    // Enter before any Start goes to Next, not to a button that happens to hold the focus.
+    ui.Text1->setFocus(Qt::OtherFocusReason);
+
+    connect(ui.Command1, &QPushButton::clicked, this, &H01d3::Command1_Click);
+    connect(ui.Command2, &QPushButton::clicked, this, &H01d3::Command2_Click);
+    connect(ui.Command8, &QPushButton::clicked, this, &H01d3::Command8_Click);
+    connect(ui.Plus, &QPushButton::clicked, this, &H01d3::Plus_Click);
+}
+
+void H01d3::Form_Load()
+{
+    centerForm(window());
+    mnuOnTop_Click();
+    fillStems();
+    fillEnds();
+    kulcslista();
+    H01d3Ui &u = ui();
+    if (module1().exerciseCode == 3) {
+        u.Label2->setText(QStringLiteral(" 3. Put in the right form of verb if needed."));
+        title = QStringLiteral("Tarvo! --- 1. Lecke: 3.");
+    } else if (module1().exerciseCode == 4) {
+        u.Label2->setText(QStringLiteral(" 4. Put in the missing adjective.  (!!  Antonyms)"));
+        title = QStringLiteral("Tarvo! --- 1. Lecke: 4.");
+    }
+    setTitle(title);
+}
+
+void H01d3::Form_Unload()
+{
+    module1().exerciseCode = 0;
+    ExerciseForm::Form_Unload();
+}
+
+void H01d3::fillStems()
+{
+    stems = stemTable();
+}
+
+// Gives the items lo to hi back their stems, so that a run over them starts with none answered.
+void H01d3::restoreStems(int lo, int hi)
+{
+    const QStringList fresh = stemTable();
+    for (int i = lo; i <= hi && i < stems.size(); ++i)
+        stems[i] = fresh[i];
+}
+
+void H01d3::fillEnds()
+{
+    ends = {
+        // exercise 3
+        QStringLiteral("."), QStringLiteral("?"), QStringLiteral("."), QStringLiteral("."),
+        QStringLiteral("."), QStringLiteral("."), QStringLiteral("?"), QStringLiteral("."),
+        QStringLiteral(", ugye?"), QStringLiteral("."), QStringLiteral("szép."), QStringLiteral("."),
+        QStringLiteral("."), QStringLiteral("?"), QStringLiteral("."), QStringLiteral("?"),
+        QStringLiteral("."), QStringLiteral("."), QStringLiteral("angol?"), QStringLiteral("az orvos?"),
+        QStringLiteral("?"), QStringLiteral("ön?"), QStringLiteral("?"), QStringLiteral("a tanár."),
+        // exercise 4
+        QStringLiteral("."), QStringLiteral(", az alacsony."), QStringLiteral("."), QStringLiteral(", az sötét."),
+        QStringLiteral("."), QStringLiteral("."), QStringLiteral("."), QStringLiteral(", az nagy."),
+        QStringLiteral("."), QStringLiteral(", az jó."), QStringLiteral("."), QStringLiteral("."),
+        QStringLiteral("."), QStringLiteral("."), QStringLiteral(", az kényelmetlen."), QStringLiteral(", az piszkos."),
+    };
+    ends.resize(bankSize);
+}
+
+void H01d3::kulcslista()
+{
+    const QString vagyok = QStringLiteral("vagyok");
+    const QString vagy = QStringLiteral("vagy");
+    const QString none;
+    keys = {
+        vagyok, vagy, none, none, vagy, vagyok, none, none, vagy, none, vagyok, none,
+        vagy, vagy, none, none, none, vagyok, vagy, none, none, none, vagy, vagyok,
+        QStringLiteral("csúnya"),    QStringLiteral("magas"),   QStringLiteral("drága"),
+        QStringLiteral("világos"),   QStringLiteral("régi"),    QStringLiteral("kényelmetlen"),
+        QStringLiteral("piszkos"),   QStringLiteral("kicsi"),   QStringLiteral("csúnya"),
+        QStringLiteral("rossz"),     QStringLiteral("nagy"),    QStringLiteral("olcsó"),
+        QStringLiteral("új"),        QStringLiteral("alacsony"), QStringLiteral("kényelmes"),
+        QStringLiteral("tiszta"),
+    };
+    keys.resize(bankSize);
+}
+
+void H01d3::showItem()
+{
+    H01d3Ui &u = ui();
+    u.Text2->setText(stems.value(current) + QLatin1Char(' '));
+    u.Text3->setText(QLatin1Char(' ') + ends.value(current));
+}
+
+void H01d3::Command1_Click()
+{
+    H01d3Ui &u = ui();
+    u.Command2->setEnabled(true);
+    setDefaultButton(u.Command2);
+    if (u.Command1->text() == restartCaption) {
+        answered = 0;
+        u.Label3->clear();
+    }
+    if (!u.Command6->isEnabled())
+        module1().exerciseCode = plusMode ? 1 : 3;
+    else if (!u.Command7->isEnabled())
+        module1().exerciseCode = plusMode ? 2 : 4;
+    int lo, hi;
+    if (runRange(module1().exerciseCode, lo, hi)) {
+        // A run left unfinished by a switch leaves marks behind; the new run starts clean, so it
+        // presents every item of its range once and can always find its next item.
+        restoreStems(lo, hi);
+        firstItem(lo, hi);
+    }
+    showItem();
+    u.Text1->setFocus();
+    u.Command1->setEnabled(false);
+    u.Plus->hide();
+    u.Label1->hide();
+}
+
+void H01d3::firstItem(int lo, int hi)
+{
+    current = itemForDraw(desktop().random(), lo, hi - lo + 1);
+    answered = 1;
+}
+
+void H01d3::nextItem(int lo, int hi)
+{
+    H01d3Ui &u = ui();
+    const int n = hi - lo + 1;
+    if (answered < n) {
+        const int item = drawFreeItem(lo, n, [this](int i) { return !stems.value(i).isEmpty(); });
+        if (item < 0)
+            return;
+        current = item;
+        ++answered;
+        showItem();
+        u.Text1->clear();
+        u.Text1->setFocus();
+        return;
+    }
+    desktop().beep();
+    setDefaultButton(nullptr);
+    u.Command2->setEnabled(false);
+    message(QStringLiteral("The exercise has been accomplished. If you want to restart it, click the\"Restart\" button."),
+            MsgIcon::Stop);
+    u.Command1->setEnabled(true);
+    u.Command1->setText(restartCaption);
+    u.Text2->clear();
+    u.Text1->clear();
+    u.Text3->clear();
+    u.Plus->show();
+    u.Label1->show();
+    u.Command1->setFocus();
+    fillStems();
+    answered = 0;
+}
+
+void H01d3::Command2_Click()
+{
+    const QString answer = trimSpaces(ui().Text1->text());
+    if (answer == keys.value(current))
+        rightAnswer(answer);
+    else
+        wrongAnswer();
+}
+
+void H01d3::wrongAnswer()
+{
+    desktop().beep();
+    wrongMessageBox();
+}
+
+void H01d3::rightAnswer(const QString &answer)
+{
+    H01d3Ui &u = ui();
+    QString sentence = stems.value(current);
+    if (!answer.isEmpty())
+        sentence += QLatin1Char(' ') + answer;
+    const QString ending = ends.value(current);
+    if (!endingAttaches(ending))
+        sentence += QLatin1Char(' ');
+    sentence += ending + QLatin1Char(' ');
+    u.Label3->setText(u.Label3->text() + sentence);
+
+    if (current >= 0 && current < stems.size())
+        stems[current].clear();
+    u.Text1->clear();
+    u.Text2->clear();
+    u.Text3->clear();
+    int lo, hi;
+    if (runRange(module1().exerciseCode, lo, hi))
+        nextItem(lo, hi);
+}
+
+void H01d3::Command8_Click()
+{
+    message(QStringLiteral("The correct solution is: ") + keys.value(current), MsgIcon::Information);
+    ui().Text1->setFocus();
+}
+
+void H01d3::Change()
+{
+    H01d3Ui &u = ui();
+    u.Label3->clear();
+    u.Text1->clear();
+    u.Text2->clear();
+    u.Text3->clear();
+    u.Command1->setText(startCaption);
+    u.Command1->setEnabled(true);
+    plusMode = 0;
+}
+
+void H01d3::Enabl()
+{
+    H01d3Ui &u = ui();
+    u.Command6->setEnabled(true);
+    u.Command7->setEnabled(true);
+    u.Command8->setEnabled(true);
+}
+
+void H01d3::switchTo(int exercise)
+{
+    Change();
+    Enabl();
+    H01d3Ui &u = ui();
+    if (exercise == 3) {
+        u.Command6->setEnabled(false);
+        u.Label2->setText(QStringLiteral("3. Put in the right form of the verb if needed."));
+        setTitle(QStringLiteral("Tarvo! --- 1. Lecke: 3."));
+    } else {
+        u.Command7->setEnabled(false);
+        u.Label2->setText(QStringLiteral("4. Put in the missing word. (Antonyms)"));
+        setTitle(QStringLiteral("Tarvo! --- 1. Lecke: 4."));
+    }
+}
+
+void H01d3::Command6_Click()
+{
+    switchTo(3);
+}
+
+void H01d3::Command7_Click()
+{
+    switchTo(4);
+}
+
+void H01d3::goTo(int exercise)
+{
+    if (exercise == 3)
+        Command6_Click();
+    else if (exercise == 4)
+        Command7_Click();
+    else
+        ExerciseForm::goTo(exercise);
+}
+
+void H01d3::Plus_Click()
+{
+    plusMode = 1;
+    ui().Label1->hide();
+}
+
+void H01d3::mnuHow_Click()
+{
+    const QString nl = module1().newLine;
+    message(QStringLiteral("Click the \"Start\" button and put your solution in the gap. Then press the \"Enter\" key. "
+                           "Go on.") +
+                nl + nl +
+                QStringLiteral("If you want to see how to type the special Hungarian characters (á, é etc.) on an "
+                               "English keyboard, click the \"Char\" button. If you want that information to "
+                               "desappear, click again."),
+            MsgIcon::Information);
+    ui().Text1->setFocus();
 }
