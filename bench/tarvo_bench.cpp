@@ -42,13 +42,18 @@ long peakRssKb()
     return usage.ru_maxrss;
 }
 
-// Prints "<tag> <time>" the first time a watched window has been painted.
+// Prints "<tag> <time>" the first time anything in a window of the given name has been painted.
 class FirstPaint : public QObject {
 public:
-    FirstPaint(const char *tag, std::function<void()> then = {}) : tag_(tag), then_(std::move(then)) {}
+    FirstPaint(const char *tag, QString window = QString(), std::function<void()> then = {})
+        : tag_(tag), window_(std::move(window)), then_(std::move(then))
+    {
+    }
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !done_) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Paint && widget && !done_ &&
+            (window_.isEmpty() || widget->window()->objectName() == window_)) {
             done_ = true;
             std::printf("%s %lld\n", tag_, nowNs());
             std::fflush(stdout);
@@ -60,6 +65,7 @@ public:
 
 private:
     const char *tag_;
+    QString window_;
     std::function<void()> then_;
     bool done_ = false;
 };
@@ -71,11 +77,18 @@ public:
     void beep() override {}
 };
 
+// The offscreen platform says on every raise that it cannot change the stacking order.
+void quiet(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (!message.contains(QLatin1String("raise()")))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 int childPlain(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QLabel label(QStringLiteral("Hello"));
-    FirstPaint paint("shown", [] {
+    FirstPaint paint("shown", QString(), [] {
         std::printf("rss %ld\n", peakRssKb());
         QCoreApplication::exit(0);
     });
@@ -89,22 +102,14 @@ int childTarvo(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     Program program(std::make_unique<QtDesktop>());
-    FirstPaint card("shown");
-    FirstPaint menu("menu", [] {
+    FirstPaint card("shown", QStringLiteral("sobre"));
+    FirstPaint menu("menu", QStringLiteral("alap"), [] {
         std::printf("rss %ld\n", peakRssKb());
         Program::get().end();
     });
+    app.installEventFilter(&card);
+    app.installEventFilter(&menu);
     program.start();
-    sobre().window()->installEventFilter(&card);
-    // The menu is created by the title card's timer; watch for it as it appears.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (alap().isLoaded()) {
-            alap().window()->installEventFilter(&menu);
-            poll.stop();
-        }
-    });
-    poll.start(1);
     return QApplication::exec();
 }
 
@@ -171,6 +176,7 @@ void settle()
 
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(quiet);
     if (argc > 1 && QByteArray(argv[1]) == "--child-plain")
         return childPlain(argc, argv);
     if (argc > 1 && QByteArray(argv[1]) == "--child-tarvo")

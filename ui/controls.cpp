@@ -79,5 +79,6 @@ QTimer *makeTimer(QObject *parent, const QString &name, int intervalMs)
     auto *timer = new QTimer(parent);
     timer->setObjectName(name);
     timer->setInterval(intervalMs);
+    timer->setTimerType(Qt::PreciseTimer);
     return timer;
 }

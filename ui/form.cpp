@@ -118,8 +118,10 @@ void Form::destroyWindow()
 void Form::show()
 {
     load();
-    window_->show();
-    window_->raise();
+    if (window_->isVisible())
+        window_->raise(); // already on screen: only comes forward
+    else
+        window_->show();
     window_->activateWindow();
 }
 
