@@ -6,7 +6,7 @@
 set -eu
 packages="g++ cmake make qt6-base-dev qt6-svg-dev libqt6svg6 fonts-liberation"
 case "${1:-}" in
-  --test) packages="$packages xvfb xauth openbox xdotool imagemagick" ;;
+  --test) packages="$packages xvfb xauth openbox xdotool imagemagick desktop-file-utils appstream dpkg-dev at-spi2-core python3-pyatspi dbus" ;;
 esac
 
 missing=""

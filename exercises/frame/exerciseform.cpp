@@ -47,6 +47,7 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     for (int target = 1; target <= 5; ++target) {
         if (QPushButton *button = frame_.goTo[target]) {
             button->setEnabled(target != exercise_);
+            button->setAccessibleName(QStringLiteral("Go to exercise %1").arg(target));
             connect(button, &QPushButton::clicked, this, [this, target] { goTo(target); });
         }
     }

@@ -53,6 +53,7 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
     ui.Label1->setFont(vbFont(QStringLiteral("MS Sans Serif"), 13.5, true));
     ui.Label3 = makeLabel(c, "Label3", QString(), 360, 1440, 8535, 2655, Qt::white);
     ui.Label3->setFont(vbFont(QStringLiteral("Times New Roman"), 12, true));
+    ui.Label3->setAccessibleName(QStringLiteral("Transcript"));
 
     ui.Text2 = makeTextBox(c, "Text2", 2880, 4440, 975, 495, Qt::AlignHCenter);
     ui.Text2->setFont(boxFont);

@@ -1,0 +1,219 @@
+#!/usr/bin/python3
+"""Looks at a running Tarvo from outside, the way a screen reader does: through AT-SPI.
+
+Lists the accessible tree (role, name) of every window of the Tarvo application, finds the
+menu's buttons by their accessible names, opens exercise 1 by the "Exercise 1" button's
+action, and lists and checks the exercise window as well. Exits 0 when every control was
+found, 1 when one is missing, 2 when the program or the accessibility bus cannot be reached.
+
+Needs Debian's python3-pyatspi and a running session bus with the AT-SPI bus on it; it is
+started by scripts/a11y-check.sh, which sets all of that up.
+"""
+import argparse
+import signal
+import sys
+import time
+
+try:
+    import pyatspi
+    from gi.repository import Atspi
+except ImportError as error:  # pragma: no cover - reported to the caller
+    sys.exit(f"a11y_tree: cannot import pyatspi ({error}); install the Debian package python3-pyatspi")
+
+APP_NAMES = ("Tarvo", "tarvo")
+MENU_BUTTONS = ["Exercise 1", "Exercise 2", "Exercise 3", "Exercise 4", "Exercise 5", "End"]
+EXERCISE1_BUTTONS = ["Start", "Close", "Solution", "Next"]
+EXERCISE1_BOX = "Article"
+TEXT_ROLES = (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT)
+MAX_DEPTH = 12
+
+
+def log(text=""):
+    print(text, flush=True)
+
+
+def safe(call, default=None):
+    """One AT-SPI call; objects vanish while a window unloads, which is not an error here."""
+    try:
+        return call()
+    except Exception:  # noqa: BLE001 - GLib.Error and friends from a vanished object
+        return default
+
+
+def children(acc):
+    count = safe(lambda: acc.childCount, 0) or 0
+    for i in range(count):
+        child = safe(lambda: acc.getChildAtIndex(i))
+        if child is not None:
+            yield child
+
+
+def showing(acc):
+    states = safe(acc.getState)
+    return bool(states) and states.contains(pyatspi.STATE_SHOWING)
+
+
+def describe(acc):
+    role = safe(acc.getRoleName, "?")
+    name = safe(lambda: acc.name, "") or ""
+    states = safe(acc.getState)
+    marks = []
+    if states is not None:
+        if not states.contains(pyatspi.STATE_SHOWING):
+            marks.append("hidden")
+        if not states.contains(pyatspi.STATE_ENABLED):
+            marks.append("disabled")
+        if states.contains(pyatspi.STATE_FOCUSED):
+            marks.append("focused")
+    return f'{role} "{name}"' + (f" ({', '.join(marks)})" if marks else "")
+
+
+def walk(acc, depth=0):
+    """Yields (depth, accessible) for acc and everything under it."""
+    yield depth, acc
+    if depth < MAX_DEPTH:
+        for child in children(acc):
+            yield from walk(child, depth + 1)
+
+
+def print_tree(acc):
+    for depth, node in walk(acc):
+        log("  " * depth + describe(node))
+
+
+def find_application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in children(desktop):
+        if safe(lambda: app.name) in APP_NAMES:
+            return app
+    return None
+
+
+def windows(app):
+    return list(children(app))
+
+
+def find(root, name, roles):
+    for _, node in walk(root):
+        if safe(lambda: node.getRole()) in roles and safe(lambda: node.name) == name:
+            return node
+    return None
+
+
+def wait_for(what, probe, seconds):
+    """Polls probe() until it returns something true, at most `seconds`."""
+    deadline = time.monotonic() + seconds
+    while True:
+        result = probe()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            log(f"a11y_tree: timed out after {seconds} s waiting for {what}")
+            return None
+        time.sleep(0.25)
+
+
+def window_with(app, names):
+    """The first window of app holding controls with all the given names."""
+    for window in windows(app):
+        found = {safe(lambda: node.name) for _, node in walk(window)}
+        if all(name in found for name in names):
+            return window
+    return None
+
+
+def check(window, buttons, boxes=()):
+    """Looks every control up by role and name; a control that is not on screen does not count.
+    Returns the names not found."""
+    missing = []
+    wanted = [(name, (pyatspi.ROLE_PUSH_BUTTON,)) for name in buttons] + [(name, TEXT_ROLES) for name in boxes]
+    for name, roles in wanted:
+        node = find(window, name, roles)
+        if node is None:
+            verdict = "MISSING"
+        elif not showing(node):
+            verdict = "HIDDEN "
+        else:
+            verdict = "found  "
+        log(f"  {verdict} {describe(node) if node else name}")
+        if verdict != "found  ":
+            missing.append(name)
+    return missing
+
+
+def press(button):
+    """Runs the button's press action, as a screen reader user would activate it."""
+    action = button.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    for wanted in ("press", "click", "activate"):
+        for i, name in enumerate(names):
+            if name.lower() == wanted:
+                return action.doAction(i)
+    if names:
+        return action.doAction(0)
+    raise RuntimeError("the button offers no action")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--wait", type=float, default=20, help="seconds to wait for each window (default 20)")
+    parser.add_argument("--limit", type=float, default=90, help="seconds for the whole run (default 90)")
+    args = parser.parse_args()
+
+    # A hard stop for the whole run, and a bound on every single AT-SPI call (milliseconds).
+    def too_long(*_):
+        log(f"a11y_tree: gave up after {args.limit} s")
+        sys.exit(2)
+
+    signal.signal(signal.SIGALRM, too_long)
+    signal.alarm(int(args.limit))
+    Atspi.set_timeout(5000, 10000)
+
+    app = wait_for("the application Tarvo on the accessibility bus", find_application, args.wait)
+    if app is None:
+        return 2
+    menu = wait_for("the exercise menu", lambda: window_with(app, MENU_BUTTONS[:1]), args.wait)
+    if menu is None:
+        return 2
+
+    log(f"== application {describe(app)}: {len(windows(app))} windows")
+    for window in windows(app):
+        log(f"-- window {describe(window)}")
+        print_tree(window)
+        log()
+
+    log(f"== the menu {describe(menu)}")
+    missing = check(menu, MENU_BUTTONS)
+    log()
+
+    exercise1 = find(menu, "Exercise 1", (pyatspi.ROLE_PUSH_BUTTON,))
+    if exercise1 is None:
+        log("a11y_tree: no button named \"Exercise 1\" to open exercise 1 with")
+        return 1
+    log("== pressing \"Exercise 1\" through its accessible action")
+    press(exercise1)
+
+    window = wait_for("the window of exercise 1", lambda: window_with(app, EXERCISE1_BUTTONS[-1:] + [EXERCISE1_BOX]),
+                      args.wait)
+    if window is None:
+        log("a11y_tree: the windows of the application now:")
+        for other in windows(app):
+            log(f"-- window {describe(other)}")
+            print_tree(other)
+        return 1
+    log(f"-- window {describe(window)}")
+    print_tree(window)
+    log()
+    log(f"== exercise 1 {describe(window)}")
+    missing += check(window, EXERCISE1_BUTTONS, [EXERCISE1_BOX])
+    log()
+
+    if missing:
+        log("a11y_tree: FAILED, not found: " + ", ".join(f'"{name}"' for name in missing))
+        return 1
+    log("a11y_tree: all controls found")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
