@@ -119,6 +119,8 @@ private slots:
         QTest::newRow("middle") << 0.5 << 0 << 12 << 6;
         QTest::newRow("just below 1 stays inside") << 0.99999999 << 24 << 16 << 39;
         QTest::newRow("last") << 0.999 << 1 << 23 << 23;
+        QTest::newRow("range ending at the int limit") << 0.5 << INT_MAX - 83 << 84 << INT_MAX - 83;
+        QTest::newRow("rounding past the int limit") << 0.99999999 << (1 << 30) << (1 << 30) - 1 << INT_MAX - 1;
     }
 
     void drawIndex()

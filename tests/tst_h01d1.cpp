@@ -214,6 +214,9 @@ private slots:
         QTest::newRow("empty") << "";
         QTest::newRow("az") << "az";
         QTest::newRow("a") << "a";
+        // The noun box is empty before Start: the article typed with the noun is not the key.
+        QTest::newRow("article and noun") << QStringLiteral("azautó");
+        QTest::newRow("article and noun, blanks around") << QStringLiteral("  azautó ");
     }
 
     void nextBeforeStartIsWrong()
@@ -221,9 +224,15 @@ private slots:
         QFETCH(QString, typed);
         TestRun run;
         openFromMenu();
-        answer(typed);
+        // Key by key, accented letters included.
+        h01d1().ui().Text2->setFocus();
+        typeText(h01d1().ui().Text2, typed);
+        QCOMPARE(h01d1().ui().Text2->text(), typed);
+        pressEnter(h01d1().window());
         QCOMPARE(run.desktop().boxes.size(), 1);
         QCOMPARE(run.desktop().lastBox().text, module1().wrongMessage);
+        QVERIFY(h01d1().ui().Label3->text().isEmpty());
+        QCOMPARE(h01d1().solved, 0);
     }
 
     void textTypedBeforeStartStays()

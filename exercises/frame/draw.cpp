@@ -7,8 +7,9 @@
 
 int itemForDraw(double r, int first, int count)
 {
-    const int item = int(std::floor(float(count) * float(r) + float(first)));
-    return qBound(first, item, first + count - 1);
+    // Bounded in double precision, so that no range, however near the integer limits, overflows.
+    const double item = std::floor(float(count) * float(r) + float(first));
+    return int(qBound(double(first), item, double(first) + (count - 1)));
 }
 
 int drawFreeItem(int first, int count, const std::function<bool(int)> &isFree)

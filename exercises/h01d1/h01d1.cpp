@@ -140,9 +140,10 @@ void H01d1::Command1_Click()
 void H01d1::Command2_Click()
 {
     H01d1Ui &u = ui();
-    const QString answer = trimSpaces(u.Text2->text()) + u.Text1->text();
-    const QString key = articles.value(current) + words.value(current);
-    if (answer != key)
+    // The article and the noun are compared each on its own. As one phrase, an answer that
+    // carries the noun itself ("azautó") would pass while the noun box is still empty before
+    // the first Start.
+    if (trimSpaces(u.Text2->text()) != articles.value(current) || u.Text1->text() != words.value(current))
         wrongAnswer();
     else {
         words[current].clear();

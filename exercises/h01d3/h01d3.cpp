@@ -359,14 +359,7 @@ void H01d3::wrongAnswer()
 void H01d3::rightAnswer(const QString &answer)
 {
     H01d3Ui &u = ui();
-    QString sentence = stems.value(current);
-    if (!answer.isEmpty())
-        sentence += QLatin1Char(' ') + answer;
-    const QString ending = ends.value(current);
-    if (!endingAttaches(ending))
-        sentence += QLatin1Char(' ');
-    sentence += ending + QLatin1Char(' ');
-    u.Label3->setText(u.Label3->text() + sentence);
+    u.Label3->setText(u.Label3->text() + sentence(stems.value(current), answer, ends.value(current)));
 
     if (current >= 0 && current < stems.size())
         stems[current].clear();
@@ -376,6 +369,16 @@ void H01d3::rightAnswer(const QString &answer)
     int lo, hi;
     if (runRange(module1().exerciseCode, lo, hi))
         nextItem(lo, hi);
+}
+
+QString H01d3::sentence(const QString &stem, const QString &answer, const QString &ending)
+{
+    QString text = stem;
+    if (!answer.isEmpty())
+        text += QLatin1Char(' ') + answer;
+    if (!endingAttaches(ending))
+        text += QLatin1Char(' ');
+    return text + ending + QLatin1Char(' ');
 }
 
 void H01d3::Command8_Click()

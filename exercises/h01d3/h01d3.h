@@ -44,6 +44,11 @@ public:
     // Buttons 3 and 4 of the "Go to exercise" row switch exercises inside this window.
     void goTo(int exercise) override;
 
+    // The completed sentence that a right answer adds to the transcript: the stem, the answer
+    // after a space unless it is empty, then the ending, after a space when it begins with a
+    // word and attached when it begins with punctuation; one space follows the sentence.
+    static QString sentence(const QString &stem, const QString &answer, const QString &ending);
+
 protected:
     void build(H01d3Ui &ui, QWidget *client) override;
     void Form_Load() override;
