@@ -142,7 +142,7 @@ void TestH01d2::opensAsLaidOut()
     QWidget *w = f.window();
     QCOMPARE(w->windowTitle(), windowTitle);
     QCOMPARE(f.title, windowTitle);
-    QCOMPARE(w->findChild<QWidget *>(QStringLiteral("client"))->size(), twSize(9195, 6135));
+    QCOMPARE(w->findChild<QWidget *>(QStringLiteral("client"))->size(), twSize(9255, 6135));
     // Opens above the others, with the item ticked.
     QList<bool> onTop;
     for (const FakeDesktop::Topmost &t : run.desktop().topmost)

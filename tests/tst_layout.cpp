@@ -123,7 +123,7 @@ QList<Control> table()
         {"h01d3", "Command9", "button", 360, 5040, 855, 495, "&Char"},
         {"h01d3", "Label5", "label", 360, 5520, 8295, 375, hint, false},
 
-        {"lex1", "Picture1", "panel", 120, 120, 9255, 5655, ""},
+        {"lex1", "Picture1", "panel", 120, 120, 9255, 5685, ""},
         {"lex1", "Text1", "text", 120, 5880, 2295, 420, "", false},
         {"lex1", "Label1", "label", 360, 6360, 1815, 375, "", false},
         {"lex1", "Command1", "button", 2880, 5880, 1215, 495, "S&tart"},
@@ -247,9 +247,10 @@ private slots:
         QTest::addColumn<QColor>("background");
         QTest::newRow("sobre") << "sobre" << "  About Tarvo!" << twSize(5445, 3405) << QColor(192, 192, 192);
         QTest::newRow("alap") << "alap" << "  T A R V O ! -  1. Lecke" << twSize(5985, 6915) << QColor(192, 192, 192);
-        QTest::newRow("h01d1") << "h01d1" << "  Tarvo! --- 1. Lecke: 1." << twSize(9210, 5880) << QColor(206, 221, 221);
-        QTest::newRow("h01d2") << "h01d2" << "  Tarvo! --- 1. Lecke: 2." << twSize(9195, 6135) << QColor(224, 224, 224);
-        QTest::newRow("h01d3") << "h01d3" << "Tarvo! --- 1. Lecke: 3." << twSize(9210, 5880) << QColor(255, 255, 224);
+        // The three windows with a "Go to exercise" row are as wide as its last button.
+        QTest::newRow("h01d1") << "h01d1" << "  Tarvo! --- 1. Lecke: 1." << twSize(9255, 5880) << QColor(206, 221, 221);
+        QTest::newRow("h01d2") << "h01d2" << "  Tarvo! --- 1. Lecke: 2." << twSize(9255, 6135) << QColor(224, 224, 224);
+        QTest::newRow("h01d3") << "h01d3" << "Tarvo! --- 1. Lecke: 3." << twSize(9255, 5880) << QColor(255, 255, 224);
         QTest::newRow("lex1") << "lex1" << "    Tarvo! --- 1. Lecke: 5." << twSize(9510, 7110) << QColor(192, 192, 192);
         QTest::newRow("hatter") << "hatter" << "   T A R V O  !" << twSize(7710, 5940) << QColor(224, 224, 224);
     }
@@ -277,7 +278,7 @@ private slots:
         for (QWidget *w : window->client()->findChildren<QWidget *>()) {
             if (w->isHidden() || w->parentWidget() != window->client())
                 continue;
-            QVERIFY2(QRect(QPoint(0, 0), client).adjusted(-1, -1, 5, 1).contains(w->geometry()),
+            QVERIFY2(QRect(QPoint(0, 0), client).contains(w->geometry()),
                      qPrintable(w->objectName()));
         }
     }

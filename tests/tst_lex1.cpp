@@ -141,7 +141,7 @@ void TestLex1::layoutAtLoad_data()
                               << QStringLiteral("á  ( ' );  é ( ; );  í ( ` );  ó ( = );  ö ( 0 );  ő ( [ );  ú ( ] );  "
                                                 "ü ( - );  ű ( \\ )")
                               << QRect(1200, 6720, 8295, 375);
-    QTest::newRow("grid") << "Picture1" << true << "" << QRect(120, 120, 9255, 5655);
+    QTest::newRow("grid") << "Picture1" << true << "" << QRect(120, 120, 9255, 5685);
     QTest::newRow("cell 7") << "Image1(7)" << true << "" << QRect(1560, 1440, 1455, 1095);
     QTest::newRow("tick 7") << "Check1(7)" << true << "" << QRect(1560, 1440, 255, 255);
     QTest::newRow("word 7") << "Text2(7)" << true << "" << QRect(1560, 2520, 1455, 285);

@@ -77,6 +77,13 @@ void Form::load()
     }
     window_ = w;
     createControls(client);
+    // A laid-out window can be a few pixels smaller than its controls (the exercise windows'
+    // "Go to exercise" row reaches past their right edge); it grows to show them whole.
+    QRect contents;
+    for (QWidget *child : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!child->isHidden())
+            contents |= child->geometry();
+    client->setFixedSize(client->size().expandedTo(QSize(contents.right() + 1, contents.bottom() + 1)));
     w->layout()->activate();
     w->adjustSize();
     Form_Load();

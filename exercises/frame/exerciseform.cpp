@@ -8,6 +8,7 @@
 #include "exercises/h01d2/h01d2.h"
 #include "exercises/h01d3/h01d3.h"
 #include "exercises/lex1/lex1.h"
+#include "ui/controls.h"
 
 #include <QAction>
 #include <QLabel>
@@ -93,6 +94,22 @@ void ExerciseForm::closeToMenu()
     alap().show();
     module1().switching = 1;
     unload();
+}
+
+GoToRow makeGoToRow(QWidget *client, const std::array<const char *, 5> &names, int labelLeft, int labelWidth,
+                    const QColor &labelBackground)
+{
+    GoToRow row{};
+    row.label = makeLabel(client, QStringLiteral("Label4"), QStringLiteral("Go to exercise:"), labelLeft, 120, labelWidth,
+                          375, labelBackground);
+    row.label->setFont(vbFont(QStringLiteral("Arial"), 12, true));
+    const QFont numberFont = vbFont(QStringLiteral("MS Sans Serif"), 13.5, true);
+    for (int n = 1; n <= 5; ++n) {
+        row.buttons[n] = makeButton(client, QLatin1String(names[n - 1]), QStringLiteral("&%1").arg(n), 6840 + 480 * (n - 1),
+                                    0, 495, 495);
+        row.buttons[n]->setFont(numberFont);
+    }
+    return row;
 }
 
 void showExercise(int exercise)

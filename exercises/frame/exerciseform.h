@@ -21,6 +21,15 @@ struct FrameControls {
     QAction *onTop = nullptr;
 };
 
+// The "Go to exercise:" label and the five number buttons along the top right of a window.
+struct GoToRow {
+    QLabel *label;
+    std::array<QPushButton *, 6> buttons; // by exercise number 1 to 5
+};
+// Creates the row with the names the window gives its buttons, for exercises 1 to 5 in order.
+GoToRow makeGoToRow(QWidget *client, const std::array<const char *, 5> &names, int labelLeft, int labelWidth,
+                    const QColor &labelBackground = QColor());
+
 // Shows the window of an exercise (1 to 5). For exercises 3 and 4 the shared exercise code is
 // set first, since h01d3 reads it while it loads, and the window's own button of the exercise
 // is disabled after.

@@ -62,6 +62,12 @@ QString hungarianKeyHint()
     return QStringLiteral("á  ( ' );  é ( ; );  í ( ` );  ó ( = );  ö ( 0 );  ő ( [ );  ú ( ] );  ü ( - );  ű ( \\ )");
 }
 
+QString charButtonHelp()
+{
+    return QStringLiteral("If you want to see how to type the special Hungarian characters (á, é etc.) on an English "
+                          "keyboard, click the \"Char\" button. If you want that information to desappear, click again.");
+}
+
 void attachHungarianKeys(QLineEdit *box)
 {
     box->installEventFilter(new HungarianKeyFilter(box));

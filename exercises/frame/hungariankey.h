@@ -10,6 +10,9 @@ void hungarianKey(char16_t &code);
 // The reminder of the substitution that the Char button shows.
 QString hungarianKeyHint();
 
+// The paragraph of the How-to texts that points to the Char button.
+QString charButtonHelp();
+
 // Applies hungarianKey to every character typed into the box, before the box inserts it.
 // Text that arrives otherwise (pasted, or composed by an input method) passes unchanged.
 void attachHungarianKeys(QLineEdit *box);

@@ -25,7 +25,6 @@ H01d1::H01d1()
 void H01d1::build(H01d1Ui &ui, QWidget *c)
 {
     const QFont buttonFont = vbFont(QStringLiteral("MS Sans Serif"), 9.75, true);
-    const QFont numberFont = vbFont(QStringLiteral("MS Sans Serif"), 13.5, true);
     const QFont boxFont = vbFont(QStringLiteral("MS Serif"), 13.5, true);
 
     ui.Command1 = makeButton(c, "Command1", QStringLiteral("&Start"), 0, 0, 1215, 495);
@@ -36,15 +35,11 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
     for (QPushButton *b : {ui.Command1, ui.Command3, ui.Command8, ui.Command4})
         b->setFont(buttonFont);
 
-    ui.Label4 = makeLabel(c, "Label4", QStringLiteral("Go to exercise:"), 4920, 120, 1935, 375, lightYellow);
-    ui.Label4->setFont(vbFont(QStringLiteral("Arial"), 12, true));
-    ui.Command10 = makeButton(c, "Command10", QStringLiteral("&1"), 6840, 0, 495, 495);
-    ui.Command5 = makeButton(c, "Command5", QStringLiteral("&2"), 7320, 0, 495, 495);
-    ui.Command6 = makeButton(c, "Command6", QStringLiteral("&3"), 7800, 0, 495, 495);
-    ui.Command7 = makeButton(c, "Command7", QStringLiteral("&4"), 8280, 0, 495, 495);
-    ui.Command9 = makeButton(c, "Command9", QStringLiteral("&5"), 8760, 0, 495, 495);
-    for (QPushButton *b : {ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command9})
-        b->setFont(numberFont);
+    const GoToRow row = makeGoToRow(c, {"Command10", "Command5", "Command6", "Command7", "Command9"}, 4920, 1935,
+                                    lightYellow);
+    ui.Label4 = row.label;
+    std::tie(ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command9) =
+        std::tie(row.buttons[1], row.buttons[2], row.buttons[3], row.buttons[4], row.buttons[5]);
 
     ui.Label2 = makeLabel(c, "Label2", QStringLiteral("1.  Put in the right form of the definite article:"), 120, 960,
                           5535, 375, lightYellow);
@@ -77,7 +72,7 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
     frame.next = ui.Command2;
     frame.solution = ui.Command8;
     frame.close = ui.Command3;
-    frame.goTo = {nullptr, ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command9};
+    frame.goTo = row.buttons;
     bindFrame(frame, {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "mnuHowto", "MnuAbout"});
     setDefaultButton(ui.Command2);
 

@@ -55,15 +55,14 @@ H01d2::H01d2()
 void H01d2::build(H01d2Ui &ui, QWidget *c)
 {
     const QFont buttonFont = vbFont(QStringLiteral("MS Sans Serif"), 9.75, true);
-    const QFont numberFont = vbFont(QStringLiteral("MS Sans Serif"), 13.5, true);
     const QFont itemFont = vbFont(QStringLiteral("MS Serif"), 9.75, true);
     const QFont headingFont = vbFont(QStringLiteral("Arial"), 12, true);
 
     ui.Label2 = makeLabel(c, "Label2", QStringLiteral("2. Answer the questions in complete sentences:"), 120, 480,
                           5535, 375);
     ui.Label2->setFont(headingFont);
-    ui.Label4 = makeLabel(c, "Label4", QStringLiteral("Go to exercise:"), 4920, 120, 1935, 375);
-    ui.Label4->setFont(headingFont);
+    const GoToRow row = makeGoToRow(c, {"Command10", "Command5", "Command6", "Command7", "Command8"}, 4920, 1935);
+    ui.Label4 = row.label;
 
     for (int i = 0; i < itemCount; ++i) {
         const int row = i / 4;
@@ -115,13 +114,8 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
     for (QPushButton *b : {ui.Command1, ui.Command4, ui.Command3, ui.Command9, ui.Command2, ui.Command11})
         b->setFont(buttonFont);
 
-    ui.Command10 = makeButton(c, "Command10", QStringLiteral("&1"), 6840, 0, 495, 495);
-    ui.Command5 = makeButton(c, "Command5", QStringLiteral("&2"), 7320, 0, 495, 495);
-    ui.Command6 = makeButton(c, "Command6", QStringLiteral("&3"), 7800, 0, 495, 495);
-    ui.Command7 = makeButton(c, "Command7", QStringLiteral("&4"), 8280, 0, 495, 495);
-    ui.Command8 = makeButton(c, "Command8", QStringLiteral("&5"), 8760, 0, 495, 495);
-    for (QPushButton *b : {ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command8})
-        b->setFont(numberFont);
+    std::tie(ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command8) =
+        std::tie(row.buttons[1], row.buttons[2], row.buttons[3], row.buttons[4], row.buttons[5]);
 
     ui.Label5 = makeLabel(c, "Label5", hungarianKeyHint(), 840, 5760, 8295, 375, Qt::white);
     ui.Label5->setFont(vbFont(QStringLiteral("MS Serif"), 12, true));
@@ -142,7 +136,7 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
     frame.close = ui.Command3;
     frame.charButton = ui.Command11;
     frame.hint = ui.Label5;
-    frame.goTo = {nullptr, ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command8};
+    frame.goTo = row.buttons;
     bindFrame(frame, {"mnuOptions", "mnuOntop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
     setDefaultButton(ui.Command2);
 
@@ -319,9 +313,7 @@ void H01d2::mnuHow_Click()
     message(QStringLiteral("Click the \"Start\" button. Then choose a picture and click the check box in its upper "
                            "left hand corner. Answer the question and press \"Enter\". Go on.") +
                 nl + nl +
-                QStringLiteral("If you want to see how to type the special Hungarian characters (á, é etc.) on an "
-                               "English keyboard, click the \"Char\" button. If you want that information to "
-                               "desappear, click again."),
+                charButtonHelp(),
             MsgIcon::Information);
     H01d2Ui &u = ui();
     if (!u.Command1->isEnabled() && !u.Text1[current]->isReadOnly())

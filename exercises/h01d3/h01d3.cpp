@@ -99,7 +99,6 @@ H01d3::H01d3()
 void H01d3::build(H01d3Ui &ui, QWidget *c)
 {
     const QFont buttonFont = vbFont(QStringLiteral("MS Sans Serif"), 9.75, true);
-    const QFont numberFont = vbFont(QStringLiteral("MS Sans Serif"), 13.5, true);
     const QFont sentenceFont = vbFont(QStringLiteral("MS Serif"), 12, true);
     const QFont headingFont = vbFont(QStringLiteral("Arial"), 12, true);
 
@@ -109,15 +108,11 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
     ui.Command4 = makeButton(c, "Command4", QStringLiteral("&Help"), 3600, 0, 1215, 495);
     ui.Command4->hide();
 
-    ui.Label4 = makeLabel(c, "Label4", QStringLiteral("Go to exercise:"), 4800, 120, 2055, 375, lightYellow);
-    ui.Label4->setFont(headingFont);
-    ui.Command10 = makeButton(c, "Command10", QStringLiteral("&1"), 6840, 0, 495, 495);
-    ui.Command5 = makeButton(c, "Command5", QStringLiteral("&2"), 7320, 0, 495, 495);
-    ui.Command6 = makeButton(c, "Command6", QStringLiteral("&3"), 7800, 0, 495, 495);
-    ui.Command7 = makeButton(c, "Command7", QStringLiteral("&4"), 8280, 0, 495, 495);
-    ui.Command11 = makeButton(c, "Command11", QStringLiteral("&5"), 8760, 0, 495, 495);
-    for (QPushButton *b : {ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command11})
-        b->setFont(numberFont);
+    const GoToRow row = makeGoToRow(c, {"Command10", "Command5", "Command6", "Command7", "Command11"}, 4800, 2055,
+                                    lightYellow);
+    ui.Label4 = row.label;
+    std::tie(ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command11) =
+        std::tie(row.buttons[1], row.buttons[2], row.buttons[3], row.buttons[4], row.buttons[5]);
 
     ui.Label2 = makeLabel(c, "Label2", QStringLiteral("3.  Put in the missing verbs."), 240, 600, 6255, 375, lightYellow);
     ui.Label2->setFont(headingFont);
@@ -179,7 +174,7 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
     frame.close = ui.Command3;
     frame.charButton = ui.Command9;
     frame.hint = ui.Label5;
-    frame.goTo = {nullptr, ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command11};
+    frame.goTo = row.buttons;
     bindFrame(frame, {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "menuHow", "mnuAbout"});
     // Both exercises live here, so both of their buttons start enabled; whoever opens the window
     // disables the one of the exercise it asks for.
@@ -455,9 +450,7 @@ void H01d3::mnuHow_Click()
     message(QStringLiteral("Click the \"Start\" button and put your solution in the gap. Then press the \"Enter\" key. "
                            "Go on.") +
                 nl + nl +
-                QStringLiteral("If you want to see how to type the special Hungarian characters (á, é etc.) on an "
-                               "English keyboard, click the \"Char\" button. If you want that information to "
-                               "desappear, click again."),
+                charButtonHelp(),
             MsgIcon::Information);
     ui().Text1->setFocus();
 }

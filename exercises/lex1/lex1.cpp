@@ -38,7 +38,8 @@ void Lex1::build(Lex1Ui &ui, QWidget *c)
     // The grid panel takes the desktop's window background, as a picture box does.
     ui.Picture1 = new QWidget(c);
     ui.Picture1->setObjectName(QStringLiteral("Picture1"));
-    ui.Picture1->setGeometry(twRect(120, 120, 9255, 5655));
+    // 30 twips taller than laid out, so that the last row's answer boxes are not cut off.
+    ui.Picture1->setGeometry(twRect(120, 120, 9255, 5685));
     setBackground(ui.Picture1, QApplication::palette().color(QPalette::Base));
 
     for (int i = 0; i < Lex1Ui::cellCount; ++i) {
@@ -236,9 +237,7 @@ void Lex1::mnuHow_Click()
                 QStringLiteral("If you want to get the right word, click the box in the upper left hand corner of the "
                                "picture in question.") +
                 paragraph +
-                QStringLiteral("If you want to see how to type the special Hungarian characters (á, é etc.) on an "
-                               "English keyboard, click the \"Char\" button. If you want that information to "
-                               "desappear, click again."),
+                charButtonHelp(),
             MsgIcon::Information);
     focusIfOpen(ui().Text1);
 }
