@@ -105,6 +105,11 @@ void Sobre::openAsAbout()
 
 void Sobre::Timer1_Timer()
 {
+    // The title card's information box may be open: its tick then comes inside the box, under
+    // the click that opened it, and unloading now would destroy the window (and the box with
+    // it) under that click. The card waits; the timer ticks again once the box is closed.
+    if (informationOpen_)
+        return;
     alap().show();
     unload();
 }
@@ -138,7 +143,9 @@ QString Sobre::informationText()
 
 void Sobre::Image2_Click()
 {
+    informationOpen_ = true;
     desktop().messageBox(window(), QStringLiteral("About Tarvo!"), informationText(), MsgIcon::Information);
+    informationOpen_ = false;
 }
 
 void Sobre::Command1_Click()

@@ -35,4 +35,7 @@ protected:
     void build(SobreUi &ui, QWidget *client) override;
     void Form_Load() override;
     void Form_Unload() override;
+
+private:
+    bool informationOpen_ = false; // the note-pad's message box is on screen
 };
