@@ -74,6 +74,16 @@ QCheckBox *makeTickBox(QWidget *parent, const QString &name, int left, int top)
     return box;
 }
 
+void setTabChain(std::initializer_list<QWidget *> widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 QTimer *makeTimer(QObject *parent, const QString &name, int intervalMs)
 {
     auto *timer = new QTimer(parent);

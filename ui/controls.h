@@ -2,6 +2,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <initializer_list>
 
 class QWidget;
 class QPushButton;
@@ -23,4 +24,6 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
                        Qt::Alignment alignment = Qt::AlignLeft);
 QCheckBox *makeTickBox(QWidget *parent, const QString &name, int left, int top);
+// Tab moves through the widgets in this order.
+void setTabChain(std::initializer_list<QWidget *> widgets);
 QTimer *makeTimer(QObject *parent, const QString &name, int intervalMs);

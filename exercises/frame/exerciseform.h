@@ -9,7 +9,8 @@ class QLabel;
 class QPushButton;
 
 // The controls through which an exercise window carries the frame that all four share. Each
-// window creates them with its own names, captions and places and hands them over here.
+// window creates them with its own names, captions and places and hands them over here; the
+// roles of Start, Next and Solution are named for whoever drives any exercise window alike.
 struct FrameControls {
     QPushButton *start = nullptr;
     QPushButton *next = nullptr;
@@ -50,9 +51,10 @@ struct FrameMenus {
 class ExerciseForm : public Form {
     Q_OBJECT
 public:
+    // exercise: the number of this window's own exercise, whose go-to button starts disabled
+    // (0 for none).
     ExerciseForm(FormLook look, int exercise);
 
-    int exercise() const { return exercise_; }
     // The window's title: its caption and the title of every box it shows.
     QString title;
 

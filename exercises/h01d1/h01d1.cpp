@@ -62,18 +62,14 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
     ui.Command2->setFont(buttonFont);
 
     // Tab order: the answer box and Next first, then the buttons along the top.
-    QWidget::setTabOrder(ui.Text2, ui.Command2);
-    QWidget::setTabOrder(ui.Command2, ui.Command1);
-    QWidget::setTabOrder(ui.Command1, ui.Command3);
-    QWidget::setTabOrder(ui.Command3, ui.Command8);
+    setTabChain({ui.Text2, ui.Command2, ui.Command1, ui.Command3, ui.Command8});
 
-    FrameControls frame;
-    frame.start = ui.Command1;
-    frame.next = ui.Command2;
-    frame.solution = ui.Command8;
-    frame.close = ui.Command3;
-    frame.goTo = row.buttons;
-    bindFrame(frame, {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "mnuHowto", "MnuAbout"});
+    bindFrame({.start = ui.Command1,
+               .next = ui.Command2,
+               .solution = ui.Command8,
+               .close = ui.Command3,
+               .goTo = row.buttons},
+              {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "mnuHowto", "MnuAbout"});
     setDefaultButton(ui.Command2);
 
     connect(ui.Command1, &QPushButton::clicked, this, &H01d1::Command1_Click);

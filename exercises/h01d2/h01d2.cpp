@@ -129,15 +129,14 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
     for (QCheckBox *tick : ui.Check1)
         tick->raise();
 
-    FrameControls frame;
-    frame.start = ui.Command1;
-    frame.next = ui.Command2;
-    frame.solution = ui.Command4;
-    frame.close = ui.Command3;
-    frame.charButton = ui.Command11;
-    frame.hint = ui.Label5;
-    frame.goTo = row.buttons;
-    bindFrame(frame, {"mnuOptions", "mnuOntop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
+    bindFrame({.start = ui.Command1,
+               .next = ui.Command2,
+               .solution = ui.Command4,
+               .close = ui.Command3,
+               .charButton = ui.Command11,
+               .hint = ui.Label5,
+               .goTo = row.buttons},
+              {"mnuOptions", "mnuOntop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
     setDefaultButton(ui.Command2);
 
     connect(ui.Command1, &QPushButton::clicked, this, &H01d2::Command1_Click);

@@ -92,7 +92,7 @@ bool endingAttaches(const QString &ending)
 H01d3::H01d3()
     : FormWith({QStringLiteral("h01d3"), QStringLiteral("   T A R V O ! -  1. Lecke: 3-4"), 9210, 5880,
                 QColor(255, 255, 224), vbFont(QStringLiteral("MS Sans Serif"), 8.25, true)},
-               3)
+               0)
 {
 }
 
@@ -155,31 +155,19 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
         b->setFont(buttonFont);
 
     // Tab order: the gap and Next first, then the buttons along the top.
-    QWidget::setTabOrder(ui.Text1, ui.Command2);
-    QWidget::setTabOrder(ui.Command2, ui.Command1);
-    QWidget::setTabOrder(ui.Command1, ui.Command3);
-    QWidget::setTabOrder(ui.Command3, ui.Command8);
-    QWidget::setTabOrder(ui.Command8, ui.Command10);
-    QWidget::setTabOrder(ui.Command10, ui.Command5);
-    QWidget::setTabOrder(ui.Command5, ui.Command6);
-    QWidget::setTabOrder(ui.Command6, ui.Command7);
-    QWidget::setTabOrder(ui.Command7, ui.Command11);
-    QWidget::setTabOrder(ui.Command11, ui.Plus);
-    QWidget::setTabOrder(ui.Plus, ui.Command9);
+    setTabChain({ui.Text1, ui.Command2, ui.Command1, ui.Command3, ui.Command8, ui.Command10, ui.Command5, ui.Command6,
+                 ui.Command7, ui.Command11, ui.Plus, ui.Command9});
 
-    FrameControls frame;
-    frame.start = ui.Command1;
-    frame.next = ui.Command2;
-    frame.solution = ui.Command8;
-    frame.close = ui.Command3;
-    frame.charButton = ui.Command9;
-    frame.hint = ui.Label5;
-    frame.goTo = row.buttons;
-    bindFrame(frame, {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "menuHow", "mnuAbout"});
-    // Both exercises live here, so both of their buttons start enabled; whoever opens the window
-    // disables the one of the exercise it asks for.
-    ui.Command6->setEnabled(true);
-    ui.Command7->setEnabled(true);
+    bindFrame({.start = ui.Command1,
+               .next = ui.Command2,
+               .solution = ui.Command8,
+               .close = ui.Command3,
+               .charButton = ui.Command9,
+               .hint = ui.Label5,
+               .goTo = row.buttons},
+              {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "menuHow", "mnuAbout"});
+    // Both exercises live here, so both of their buttons start enabled (no exercise number of
+    // its own for the frame); whoever opens the window disables the one it asks for.
     setDefaultButton(ui.Command2);
     // Enter before any Start goes to Next, not to a button that happens to hold the focus.
     ui.Text1->setFocus(Qt::OtherFocusReason);

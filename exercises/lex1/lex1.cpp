@@ -101,20 +101,15 @@ void Lex1::build(Lex1Ui &ui, QWidget *c)
     ui.Label5->setFont(serifFont);
     ui.Label5->hide();
 
-    QWidget::setTabOrder(ui.Text1, ui.Command2);
-    QWidget::setTabOrder(ui.Command2, ui.Command3);
-    QWidget::setTabOrder(ui.Command3, ui.Command1);
-    QWidget::setTabOrder(ui.Command1, ui.Command4);
-    QWidget::setTabOrder(ui.Command4, ui.Command11);
+    setTabChain({ui.Text1, ui.Command2, ui.Command3, ui.Command1, ui.Command4, ui.Command11});
 
-    FrameControls frame;
-    frame.start = ui.Command1;
-    frame.next = ui.Command2;
-    frame.solution = ui.Command3;
-    frame.close = ui.Command4;
-    frame.charButton = ui.Command11;
-    frame.hint = ui.Label5;
-    bindFrame(frame, {"mnuoptions", "mnuOnTop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
+    bindFrame({.start = ui.Command1,
+               .next = ui.Command2,
+               .solution = ui.Command3,
+               .close = ui.Command4,
+               .charButton = ui.Command11,
+               .hint = ui.Label5},
+              {"mnuoptions", "mnuOnTop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
 
     connect(ui.Command1, &QPushButton::clicked, this, &Lex1::Command1_Click);
     connect(ui.Command2, &QPushButton::clicked, this, &Lex1::Command2_Click);
