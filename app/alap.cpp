@@ -1,14 +1,15 @@
 #include "app/alap.h"
 
-#include "app/desktop.h"
+#include "core/desktop.h"
 #include "app/hatter.h"
-#include "app/module1.h"
+#include "core/module1.h"
 #include "app/program.h"
 #include "app/sobre.h"
 #include "exercises/frame/exerciseform.h"
 #include "ui/controls.h"
 #include "ui/panel3d.h"
 #include "ui/picturebutton.h"
+#include "ui/windowservices.h"
 
 #include <QLabel>
 #include <QMenuBar>

@@ -1,7 +1,8 @@
 #include "app/hatter.h"
 
-#include "app/module1.h"
+#include "core/module1.h"
 #include "ui/controls.h"
+#include "ui/windowservices.h"
 
 Hatter::Hatter()
     : Form({QStringLiteral("hatter"), QStringLiteral("   T A R V O  !"), 7710, 5940, QColor(224, 224, 224),

@@ -1,4 +1,4 @@
-#include "app/desktop.h"
+#include "core/desktop.h"
 #include "app/program.h"
 
 #include <QApplication>
@@ -11,7 +11,6 @@ int main(int argc, char *argv[])
     // The program ends when its last window closes or End is pressed; it decides that itself.
     QApplication::setQuitOnLastWindowClosed(false);
     Program program(std::make_unique<QtDesktop>());
-    QApplication::setWindowIcon(Program::icon());
     program.start();
     return QApplication::exec();
 }

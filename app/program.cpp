@@ -1,8 +1,9 @@
 #include "app/program.h"
 
 #include "app/alap.h"
-#include "app/desktop.h"
-#include "app/fonts.h"
+#include "core/desktop.h"
+#include "core/services.h"
+#include "ui/fonts.h"
 #include "app/hatter.h"
 #include "app/sobre.h"
 #include "exercises/h01d1/h01d1.h"
@@ -10,23 +11,30 @@
 #include "exercises/h01d3/h01d3.h"
 #include "exercises/lex1/lex1.h"
 
+#include <QApplication>
+
 namespace {
 Program *current = nullptr;
+} // namespace
 
 template <class T>
-T &lazy(std::unique_ptr<T> &slot)
+T &Program::lazy(std::unique_ptr<T> &slot)
 {
-    if (!slot)
+    if (!slot) {
         slot = std::make_unique<T>();
+        QObject::connect(slot.get(), &Form::unloaded, [this] { windowUnloaded(); });
+    }
     return *slot;
 }
-} // namespace
 
 Program::Program(std::unique_ptr<Desktop> desktop) : desktop_(std::move(desktop))
 {
     Q_ASSERT(!current);
     current = this;
+    installServices(&shared, desktop_.get());
+    setExerciseHost(this);
     installFontSubstitutes();
+    QApplication::setWindowIcon(icon());
     shared.newLine = QStringLiteral("\r\n");
 }
 
@@ -41,6 +49,8 @@ Program::~Program()
     alap_.reset();
     hatter_.reset();
     sobre_.reset();
+    setExerciseHost(nullptr);
+    installServices(nullptr, nullptr);
     current = nullptr;
 }
 
@@ -85,6 +95,26 @@ void Program::windowUnloaded()
     desktop_->endProgram();
 }
 
+void Program::showMenu()
+{
+    alap().show();
+}
+
+void Program::openAbout()
+{
+    sobre().openAsAbout();
+}
+
+ExerciseForm &Program::exerciseWindow(int exercise)
+{
+    switch (exercise) {
+    case 1: return h01d1();
+    case 2: return h01d2();
+    case 5: return lex1();
+    default: return h01d3();
+    }
+}
+
 QList<Form *> Program::forms() const
 {
     QList<Form *> all;
@@ -103,7 +133,6 @@ H01d2 &Program::h01d2() { return lazy(h01d2_); }
 H01d3 &Program::h01d3() { return lazy(h01d3_); }
 Lex1 &Program::lex1() { return lazy(lex1_); }
 
-Desktop &desktop() { return Program::get().desktop(); }
 Sobre &sobre() { return Program::get().sobre(); }
 Alap &alap() { return Program::get().alap(); }
 Hatter &hatter() { return Program::get().hatter(); }

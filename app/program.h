@@ -1,5 +1,6 @@
 #pragma once
-#include "app/module1.h"
+#include "core/module1.h"
+#include "exercises/frame/exerciseform.h"
 
 #include <QIcon>
 #include <memory>
@@ -15,11 +16,14 @@ class H01d3;
 class Lex1;
 
 // One run of the program: the shared module, the desktop it talks to, and its seven windows,
-// each created the first time anything refers to it and kept until the run ends.
-class Program {
+// each created the first time anything refers to it and kept until the run ends. It is the one
+// place that creates and wires the windows: it installs the shared services for its run, hears
+// every window unload, and answers the exercise windows' requests for the menu, the About
+// window and each other.
+class Program : public ExerciseHost {
 public:
     explicit Program(std::unique_ptr<Desktop> desktop);
-    ~Program();
+    ~Program() override;
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
@@ -49,7 +53,14 @@ public:
     // The windows created so far.
     QList<Form *> forms() const;
 
+    void showMenu() override;
+    void openAbout() override;
+    ExerciseForm &exerciseWindow(int exercise) override;
+
 private:
+    template <class T>
+    T &lazy(std::unique_ptr<T> &slot);
+
     std::unique_ptr<Desktop> desktop_;
     std::unique_ptr<Sobre> sobre_;
     std::unique_ptr<Alap> alap_;
@@ -61,8 +72,7 @@ private:
     bool ended_ = false;
 };
 
-// The windows and the desktop by name, as every handler reaches them.
-Desktop &desktop();
+// The windows by name, as every handler reaches them.
 Sobre &sobre();
 Alap &alap();
 Hatter &hatter();

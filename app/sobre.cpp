@@ -1,12 +1,13 @@
 #include "app/sobre.h"
 
 #include "app/alap.h"
-#include "app/desktop.h"
-#include "app/module1.h"
+#include "core/desktop.h"
+#include "core/module1.h"
 #include "app/program.h"
 #include "ui/controls.h"
 #include "ui/panel3d.h"
 #include "ui/picture.h"
+#include "ui/windowservices.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,10 +3,10 @@
 //
 //   tarvo-bench [runs]      prints one table; every figure is the median of the runs
 #include "app/alap.h"
-#include "app/desktop.h"
+#include "core/desktop.h"
 #include "app/program.h"
 #include "app/sobre.h"
-#include "exercises/frame/draw.h"
+#include "core/draw.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"
 #include "exercises/h01d3/h01d3.h"

@@ -9,9 +9,9 @@
 // answer.
 #include "fuzzsupport.h"
 
-#include "app/module1.h"
+#include "core/module1.h"
 #include "app/program.h"
-#include "exercises/frame/answer.h"
+#include "core/answer.h"
 #include "exercises/frame/exerciseform.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"

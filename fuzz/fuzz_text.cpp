@@ -7,9 +7,9 @@
 // against properties it must keep; a broken one aborts with the text that broke it.
 #include "fuzzsupport.h"
 
-#include "exercises/frame/answer.h"
-#include "exercises/frame/draw.h"
-#include "exercises/frame/hungariankey.h"
+#include "core/answer.h"
+#include "core/draw.h"
+#include "core/hungariankey.h"
 #include "exercises/h01d3/h01d3.h"
 
 #include <QApplication>

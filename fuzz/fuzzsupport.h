@@ -2,7 +2,7 @@
 // What both fuzz targets share: turning the input bytes into text and numbers, a desktop that
 // records instead of showing, the offscreen application, and the way a broken property ends
 // the run.
-#include "app/desktop.h"
+#include "core/desktop.h"
 
 #include <QList>
 #include <QString>

@@ -1,9 +1,10 @@
 // The shared pieces under every exercise: the Hungarian keys, the answer normalisations and the
 // random draw.
-#include "exercises/frame/answer.h"
-#include "exercises/frame/draw.h"
-#include "exercises/frame/hungariankey.h"
+#include "core/answer.h"
+#include "core/draw.h"
+#include "core/hungariankey.h"
 #include "support/testing.h"
+#include "ui/keyinput.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>

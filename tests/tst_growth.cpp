@@ -8,7 +8,7 @@
 // reports at exit do the rest.
 #include "app/alap.h"
 #include "app/hatter.h"
-#include "app/module1.h"
+#include "core/module1.h"
 #include "app/sobre.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"

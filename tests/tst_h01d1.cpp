@@ -1,6 +1,6 @@
 // Exercise 1, driven as a learner drives it, and the frame it shares with the other exercises.
 #include "app/alap.h"
-#include "app/module1.h"
+#include "core/module1.h"
 #include "app/sobre.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d3/h01d3.h"

@@ -2,7 +2,7 @@
 #include "support/testing.h"
 
 #include "app/alap.h"
-#include "exercises/frame/hungariankey.h"
+#include "core/hungariankey.h"
 #include "exercises/h01d2/h01d2.h"
 #include "ui/picture.h"
 #include "ui/twips.h"

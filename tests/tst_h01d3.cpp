@@ -1,6 +1,6 @@
 // Exercises 3 and 4 and their Plus runs, driven as a learner drives them.
 #include "app/alap.h"
-#include "app/module1.h"
+#include "core/module1.h"
 #include "app/sobre.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d3/h01d3.h"

@@ -3,7 +3,7 @@
 // all of its letters.
 #include "app/alap.h"
 #include "app/hatter.h"
-#include "app/module1.h"
+#include "core/module1.h"
 #include "app/sobre.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"

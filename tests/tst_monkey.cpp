@@ -16,9 +16,9 @@
 // A failure names the seed, the event number and the events that led to it; rerun with the same
 // seed and TARVO_MONKEY_EVENTS set to that number to stop right there.
 #include "app/alap.h"
-#include "app/desktop.h"
+#include "core/desktop.h"
 #include "app/hatter.h"
-#include "app/module1.h"
+#include "core/module1.h"
 #include "app/sobre.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"

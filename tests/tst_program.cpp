@@ -1,13 +1,14 @@
 // The window model, start-up, the menu, the background window and program end.
 #include "app/alap.h"
 #include "app/hatter.h"
-#include "app/module1.h"
+#include "core/module1.h"
 #include "app/sobre.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d3/h01d3.h"
 #include "support/testing.h"
 #include "ui/panel3d.h"
 #include "ui/picturebutton.h"
+#include "ui/windowservices.h"
 
 #include <QLabel>
 #include <QLineEdit>

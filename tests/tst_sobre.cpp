@@ -1,6 +1,6 @@
 // The title card and the About window.
 #include "app/alap.h"
-#include "app/module1.h"
+#include "core/module1.h"
 #include "app/sobre.h"
 #include "support/testing.h"
 #include "ui/panel3d.h"

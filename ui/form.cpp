@@ -1,6 +1,5 @@
 #include "ui/form.h"
 
-#include "app/program.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -65,7 +64,6 @@ void Form::load()
     auto *w = new FormWindow(this);
     w->setObjectName(look_.name);
     w->setWindowTitle(look_.caption);
-    w->setWindowIcon(Program::icon());
     QWidget *client = w->client();
     client->setFixedSize(twSize(look_.widthTwips, look_.heightTwips));
     client->setFont(look_.font);
@@ -97,7 +95,7 @@ void Form::unload()
     Form_Unload();
     unloading_ = false;
     destroyWindow();
-    Program::get().windowUnloaded();
+    emit unloaded();
 }
 
 void Form::discard()

@@ -40,6 +40,7 @@ struct FormLook {
 };
 
 // A window of the program: one object for the whole run, loaded (its controls exist) or not.
+// Its widget carries the application's window icon.
 // Touching an unloaded form loads it: the controls are created as laid out, then Form_Load runs.
 // Unloading runs Form_Unload and destroys the controls; the object's own variables stay.
 class Form : public QObject {
@@ -62,6 +63,10 @@ public:
     FormWindow *window();
     void setDefaultButton(QPushButton *button);
     QPushButton *defaultButton();
+
+signals:
+    // The form has unloaded (not emitted by discard): its owner decides whether the run goes on.
+    void unloaded();
 
 protected:
     virtual void createControls(QWidget *client) = 0;

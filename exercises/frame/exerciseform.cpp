@@ -1,20 +1,29 @@
 #include "exercises/frame/exerciseform.h"
 
-#include "app/alap.h"
-#include "app/module1.h"
-#include "app/program.h"
-#include "app/sobre.h"
-#include "exercises/h01d1/h01d1.h"
-#include "exercises/h01d2/h01d2.h"
-#include "exercises/h01d3/h01d3.h"
-#include "exercises/lex1/lex1.h"
+#include "core/module1.h"
 #include "ui/controls.h"
+#include "ui/windowservices.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+
+namespace {
+ExerciseHost *currentHost = nullptr;
+
+ExerciseHost &host()
+{
+    Q_ASSERT(currentHost);
+    return *currentHost;
+}
+} // namespace
+
+void setExerciseHost(ExerciseHost *h)
+{
+    currentHost = h;
+}
 
 ExerciseForm::ExerciseForm(FormLook look, int exercise) : Form(std::move(look)), exercise_(exercise) {}
 
@@ -62,6 +71,12 @@ void ExerciseForm::setTitle(const QString &text)
     window()->setWindowTitle(text);
 }
 
+void ExerciseForm::openCentredOnTop()
+{
+    centerForm(window());
+    mnuOnTop_Click();
+}
+
 void ExerciseForm::mnuOnTop_Click()
 {
     toggleOnTop(frame().onTop, window());
@@ -91,7 +106,7 @@ void ExerciseForm::focusIfOpen(QWidget *box)
 
 void ExerciseForm::closeToMenu()
 {
-    alap().show();
+    host().showMenu();
     module1().switching = 1;
     unload();
 }
@@ -114,18 +129,13 @@ GoToRow makeGoToRow(QWidget *client, const std::array<const char *, 5> &names, i
 
 void showExercise(int exercise)
 {
-    switch (exercise) {
-    case 1: h01d1().show(); break;
-    case 2: h01d2().show(); break;
-    case 3:
-    case 4:
-        module1().exerciseCode = exercise;
-        h01d3().show();
-        (exercise == 3 ? h01d3().ui().Command6 : h01d3().ui().Command7)->setEnabled(false);
-        break;
-    case 5: lex1().show(); break;
-    default: break;
-    }
+    if (exercise >= 1 && exercise <= 5)
+        host().exerciseWindow(exercise).showFor(exercise);
+}
+
+void ExerciseForm::showFor(int)
+{
+    show();
 }
 
 void ExerciseForm::goTo(int target)
@@ -139,7 +149,7 @@ void ExerciseForm::goTo(int target)
 
 void ExerciseForm::mnuAbout_Click()
 {
-    sobre().openAsAbout();
+    host().openAbout();
     window()->unsetCursor();
 }
 
@@ -149,5 +159,5 @@ void ExerciseForm::Form_Unload()
         module1().switching = 0;
         return;
     }
-    alap().show();
+    host().showMenu();
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/desktop.h"
+#include "core/desktop.h"
 #include "ui/form.h"
 
 #include <array>
@@ -31,9 +31,21 @@ struct GoToRow {
 GoToRow makeGoToRow(QWidget *client, const std::array<const char *, 5> &names, int labelLeft, int labelWidth,
                     const QColor &labelBackground = QColor());
 
-// Shows the window of an exercise (1 to 5). For exercises 3 and 4 the shared exercise code is
-// set first, since h01d3 reads it while it loads, and the window's own button of the exercise
-// is disabled after.
+class ExerciseForm;
+
+// What the exercise windows ask of the program that owns them: the menu, the About window and
+// each other. The program installs its host for its run (nullptr clears it).
+class ExerciseHost {
+public:
+    virtual ~ExerciseHost() = default;
+    virtual void showMenu() = 0;
+    virtual void openAbout() = 0;
+    // The window of an exercise, 1 to 5 (3 and 4 share one).
+    virtual ExerciseForm &exerciseWindow(int exercise) = 0;
+};
+void setExerciseHost(ExerciseHost *host);
+
+// Shows the window of an exercise (1 to 5); nothing for any other number.
 void showExercise(int exercise);
 
 // Names and captions of the two menus of an exercise window.
@@ -69,11 +81,17 @@ public:
     void closeToMenu();
     // The "Go to exercise" buttons: show the target, then unload this window.
     virtual void goTo(int exercise);
+    // Shows this window for one of its exercises (a window with two exercises prepares the one
+    // asked for first).
+    virtual void showFor(int exercise);
 
 protected:
     // Called by each window while it builds its controls.
     void bindFrame(const FrameControls &controls, const FrameMenus &menus);
     void setTitle(const QString &text);
+    // The opening of every exercise window's load: centred on the screen, above all others,
+    // with its On Top item checked.
+    void openCentredOnTop();
     void message(const QString &text, MsgIcon icon);
     // The wrong-answer box.
     void wrongMessageBox();

@@ -1,9 +1,9 @@
 #include "exercises/h01d1/h01d1.h"
 
-#include "app/module1.h"
-#include "app/program.h"
-#include "exercises/frame/answer.h"
-#include "exercises/frame/draw.h"
+#include "core/module1.h"
+#include "core/desktop.h"
+#include "core/answer.h"
+#include "core/draw.h"
 #include "ui/controls.h"
 
 #include <QLabel>
@@ -79,8 +79,7 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
 
 void H01d1::Form_Load()
 {
-    centerForm(window());
-    mnuOnTop_Click();
+    openCentredOnTop();
     setTitle(QStringLiteral("  Tarvo! --- 1. Lecke: 1."));
     fillWords();
     fillArticles();

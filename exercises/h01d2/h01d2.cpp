@@ -1,12 +1,13 @@
 #include "exercises/h01d2/h01d2.h"
 
-#include "app/module1.h"
-#include "app/program.h"
-#include "exercises/frame/answer.h"
-#include "exercises/frame/hungariankey.h"
+#include "core/module1.h"
+#include "core/desktop.h"
+#include "core/answer.h"
+#include "core/hungariankey.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
+#include "ui/keyinput.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -148,9 +149,8 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
 
 void H01d2::Form_Load()
 {
-    centerForm(window());
     setTitle(QStringLiteral("  Tarvo! --- 1. Lecke: 2."));
-    mnuOnTop_Click();
+    openCentredOnTop();
 }
 
 void H01d2::kerdlista()

@@ -1,11 +1,12 @@
 #include "exercises/h01d3/h01d3.h"
 
-#include "app/module1.h"
-#include "app/program.h"
-#include "exercises/frame/answer.h"
-#include "exercises/frame/draw.h"
-#include "exercises/frame/hungariankey.h"
+#include "core/module1.h"
+#include "core/desktop.h"
+#include "core/answer.h"
+#include "core/draw.h"
+#include "core/hungariankey.h"
 #include "ui/controls.h"
+#include "ui/keyinput.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -180,8 +181,7 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
 
 void H01d3::Form_Load()
 {
-    centerForm(window());
-    mnuOnTop_Click();
+    openCentredOnTop();
     fillStems();
     fillEnds();
     kulcslista();
@@ -424,6 +424,13 @@ void H01d3::goTo(int exercise)
         Command7_Click();
     else
         ExerciseForm::goTo(exercise);
+}
+
+void H01d3::showFor(int exercise)
+{
+    module1().exerciseCode = exercise;
+    show();
+    (exercise == 3 ? ui().Command6 : ui().Command7)->setEnabled(false);
 }
 
 void H01d3::Plus_Click()

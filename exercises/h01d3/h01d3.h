@@ -43,6 +43,9 @@ public:
 
     // Buttons 3 and 4 of the "Go to exercise" row switch exercises inside this window.
     void goTo(int exercise) override;
+    // Shown for exercise 3 or 4: the shared exercise code is set first, since the window reads
+    // it while it loads, and the exercise's own go-to button is disabled after.
+    void showFor(int exercise) override;
 
     // The completed sentence that a right answer adds to the transcript: the stem, the answer
     // after a space unless it is empty, then the ending, after a space when it begins with a

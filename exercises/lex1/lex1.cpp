@@ -1,12 +1,13 @@
 #include "exercises/lex1/lex1.h"
 
-#include "app/module1.h"
-#include "app/program.h"
-#include "exercises/frame/answer.h"
-#include "exercises/frame/hungariankey.h"
+#include "core/module1.h"
+#include "core/desktop.h"
+#include "core/answer.h"
+#include "core/hungariankey.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
+#include "ui/keyinput.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -118,8 +119,7 @@ void Lex1::build(Lex1Ui &ui, QWidget *c)
 
 void Lex1::Form_Load()
 {
-    centerForm(window());
-    mnuOnTop_Click();
+    openCentredOnTop();
     setTitle(QStringLiteral("    Tarvo! --- 1. Lecke: 5."));
     fillNounList();
 }

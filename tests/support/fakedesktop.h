@@ -1,5 +1,5 @@
 #pragma once
-#include "app/desktop.h"
+#include "core/desktop.h"
 
 #include <QList>
 #include <QString>

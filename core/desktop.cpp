@@ -1,6 +1,4 @@
-#include "app/desktop.h"
-
-#include "app/program.h"
+#include "core/desktop.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -17,7 +15,6 @@ void QtDesktop::messageBox(QWidget *owner, const QString &title, const QString &
     case MsgIcon::Information: qtIcon = QMessageBox::Information; break;
     }
     QMessageBox box(qtIcon, title, text, QMessageBox::Ok, owner);
-    box.setWindowIcon(Program::icon());
     box.exec();
 }
 

@@ -1,17 +1,4 @@
-#include "app/module1.h"
-
-#include "app/desktop.h"
-#include "app/program.h"
-
-#include <QAction>
-#include <QScreen>
-#include <QWidget>
-#include <cmath>
-
-Module1 &module1()
-{
-    return Program::get().shared;
-}
+#include "core/module1.h"
 
 void setWrongMessage()
 {
@@ -27,20 +14,4 @@ void fillNounList()
         QStringLiteral("szálloda"), QStringLiteral("szekrény"), QStringLiteral("sziget"),   QStringLiteral("szoba"),
         QStringLiteral("tanár"),    QStringLiteral("tanárnő"),  QStringLiteral("templom"),  QStringLiteral("újságíró"),
     };
-}
-
-void centerForm(QWidget *window)
-{
-    const QRect screen = window->screen()->geometry();
-    const QSize outer = window->frameGeometry().size();
-    const double left = (screen.width() - outer.width()) / 2.0;
-    const double top = (screen.height() - outer.height()) / 2.0;
-    window->move(screen.x() + int(std::floor(left)), screen.y() + int(std::floor(top)));
-}
-
-void toggleOnTop(QAction *item, QWidget *window)
-{
-    const bool on = !item->isChecked();
-    Program::get().desktop().setTopmost(window, on);
-    item->setChecked(on);
 }

@@ -1,7 +1,6 @@
-#include "exercises/frame/draw.h"
+#include "core/draw.h"
 
-#include "app/desktop.h"
-#include "app/program.h"
+#include "core/desktop.h"
 
 #include <cmath>
 

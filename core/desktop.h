@@ -21,7 +21,10 @@ public:
     virtual void endProgram() = 0;
 };
 
-// The real desktop, through Qt.
+// The desktop of the running program (installed by it, see core/services.h).
+Desktop &desktop();
+
+// The real desktop, through Qt. Its boxes carry the application's window icon.
 class QtDesktop : public Desktop {
 public:
     void messageBox(QWidget *owner, const QString &title, const QString &text, MsgIcon icon) override;

@@ -1,8 +1,6 @@
 #pragma once
 #include <QString>
 
-class QLineEdit;
-
 // Replaces a typed character by the Hungarian letter that its key stands for on an English
 // keyboard (the semicolon gives é, the digit 0 gives ö ...); every other character is left alone.
 void hungarianKey(char16_t &code);
@@ -12,7 +10,3 @@ QString hungarianKeyHint();
 
 // The paragraph of the How-to texts that points to the Char button.
 QString charButtonHelp();
-
-// Applies hungarianKey to every character typed into the box, before the box inserts it.
-// Text that arrives otherwise (pasted, or composed by an input method) passes unchanged.
-void attachHungarianKeys(QLineEdit *box);

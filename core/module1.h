@@ -2,9 +2,6 @@
 #include <QString>
 #include <QStringList>
 
-class QWidget;
-class QAction;
-
 // The variables that several windows share.
 struct Module1 {
     QString wrongMessage;
@@ -15,13 +12,8 @@ struct Module1 {
     int switching = 0;       // an exercise window is unloading itself to open another window
 };
 
+// The shared variables of the running program (installed by it, see core/services.h).
 Module1 &module1();
 
 void setWrongMessage();
 void fillNounList();
-// Centres a window's outer frame on the whole screen; a window larger than the screen reaches
-// past both edges by the same amount.
-void centerForm(QWidget *window);
-// The On Top item of an exercise window: puts the window above all others and checks the item,
-// or lets others cover it and unchecks the item.
-void toggleOnTop(QAction *item, QWidget *window);

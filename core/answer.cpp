@@ -1,4 +1,4 @@
-#include "exercises/frame/answer.h"
+#include "core/answer.h"
 
 QString trimSpaces(const QString &text)
 {

@@ -1,0 +1,34 @@
+#include "core/services.h"
+
+#include "core/desktop.h"
+#include "core/module1.h"
+
+#include <QtGlobal>
+
+namespace {
+Module1 *currentShared = nullptr;
+Desktop *currentDesktop = nullptr;
+} // namespace
+
+void installServices(Module1 *shared, Desktop *desktop)
+{
+    currentShared = shared;
+    currentDesktop = desktop;
+}
+
+bool servicesInstalled()
+{
+    return currentShared && currentDesktop;
+}
+
+Module1 &module1()
+{
+    Q_ASSERT(currentShared);
+    return *currentShared;
+}
+
+Desktop &desktop()
+{
+    Q_ASSERT(currentDesktop);
+    return *currentDesktop;
+}

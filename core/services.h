@@ -1,0 +1,10 @@
+#pragma once
+
+class Desktop;
+struct Module1;
+
+// The shared state and the desktop of the running program. Whoever owns the run installs them
+// for its lifetime (and clears them with nullptr); every window reaches them through module1()
+// and desktop().
+void installServices(Module1 *shared, Desktop *desktop);
+bool servicesInstalled();
