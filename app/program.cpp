@@ -23,6 +23,8 @@ T &Program::lazy(std::unique_ptr<T> &slot)
     if (!slot) {
         slot = std::make_unique<T>();
         QObject::connect(slot.get(), &Form::unloaded, [this] { windowUnloaded(); });
+        if constexpr (std::is_base_of_v<ExerciseForm, T>)
+            wireExercise(*slot);
     }
     return *slot;
 }
@@ -93,6 +95,13 @@ void Program::windowUnloaded()
             return;
     ended_ = true;
     desktop_->endProgram();
+}
+
+void Program::wireExercise(ExerciseForm &window)
+{
+    // What an exercise window's runs do reaches the services that listen to them; the windows
+    // themselves know none of them.
+    Q_UNUSED(window);
 }
 
 void Program::showMenu()

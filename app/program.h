@@ -60,6 +60,7 @@ public:
 private:
     template <class T>
     T &lazy(std::unique_ptr<T> &slot);
+    void wireExercise(ExerciseForm &window);
 
     std::unique_ptr<Desktop> desktop_;
     std::unique_ptr<Sobre> sobre_;

@@ -153,8 +153,53 @@ void ExerciseForm::mnuAbout_Click()
     window()->unsetCursor();
 }
 
+void ExerciseForm::beginRun(int exercise, bool plus, int items)
+{
+    if (runOpen_)
+        endRun(false);
+    runOpen_ = true;
+    runExercise_ = exercise;
+    runPlus_ = plus;
+    tried_.clear();
+    emit runStarted(exercise, plus, items);
+}
+
+void ExerciseForm::noteAnswer(const QString &item, const QString &expected, const QString &answer, bool right,
+                              const QString &spoken)
+{
+    AnswerEvent event;
+    event.exercise = runOpen_ ? runExercise_ : currentExercise();
+    event.plus = runOpen_ && runPlus_;
+    event.item = item;
+    event.expected = expected;
+    event.answer = answer;
+    event.right = right;
+    event.firstTry = !item.isEmpty() && !tried_.contains(item);
+    if (!item.isEmpty())
+        tried_.insert(item);
+    emit answerChecked(event);
+    if (right && !spoken.isEmpty())
+        emit hungarianShown(spoken);
+}
+
+void ExerciseForm::endRun(bool completed)
+{
+    if (!runOpen_)
+        return;
+    runOpen_ = false;
+    tried_.clear();
+    emit runEnded(completed);
+}
+
+void ExerciseForm::sayHungarian(const QString &text)
+{
+    if (!text.isEmpty())
+        emit hungarianShown(text);
+}
+
 void ExerciseForm::Form_Unload()
 {
+    endRun(false);
     if (module1().switching == 1) {
         module1().switching = 0;
         return;

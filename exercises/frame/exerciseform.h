@@ -1,7 +1,9 @@
 #pragma once
 #include "core/desktop.h"
+#include "core/runevents.h"
 #include "ui/form.h"
 
+#include <QSet>
 #include <array>
 
 class QAction;
@@ -85,7 +87,30 @@ public:
     // asked for first).
     virtual void showFor(int exercise);
 
+    // The exercise (1 to 5) the window runs now.
+    virtual int currentExercise() { return exercise_; }
+    bool runOpen() const { return runOpen_; }
+
+signals:
+    // What the window's runs do, for whoever keeps a record or speaks; none of it changes the
+    // exercise. A run of `items` items has begun (Start or Restart).
+    void runStarted(int exercise, bool plus, int items);
+    void answerChecked(const AnswerEvent &event);
+    // The run has ended: completed, or left (by a switch, Solutions (All) or closing the window).
+    void runEnded(bool completed);
+    // A Hungarian phrase the window has just completed or shown.
+    void hungarianShown(const QString &text);
+
 protected:
+    // The record of a run, called by each window at the points its own logic reaches them.
+    void beginRun(int exercise, bool plus, int items);
+    // item: the item's own text; expected: its right answer; spoken: the Hungarian phrase a
+    // right answer completes.
+    void noteAnswer(const QString &item, const QString &expected, const QString &answer, bool right,
+                    const QString &spoken = QString());
+    void endRun(bool completed);
+    void sayHungarian(const QString &text);
+
     // Called by each window while it builds its controls.
     void bindFrame(const FrameControls &controls, const FrameMenus &menus);
     void setTitle(const QString &text);
@@ -106,4 +131,8 @@ protected:
 private:
     int exercise_;
     FrameControls frame_;
+    bool runOpen_ = false;
+    int runExercise_ = 0;
+    bool runPlus_ = false;
+    QSet<QString> tried_; // items answered at least once in this run
 };

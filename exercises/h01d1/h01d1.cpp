@@ -122,6 +122,7 @@ void H01d1::Command1_Click()
         u.Command2->setEnabled(true);
         u.Label3->clear();
     }
+    beginRun(1, false, runLength);
     drawItem();
     u.Text2->setFocus();
     u.Command1->setEnabled(false);
@@ -133,9 +134,14 @@ void H01d1::Command2_Click()
     // The article and the noun are compared each on its own. As one phrase, an answer that
     // carries the noun itself ("azautó") would pass while the noun box is still empty before
     // the first Start.
-    if (trimSpaces(u.Text2->text()) != articles.value(current) || u.Text1->text() != words.value(current))
+    const QString answer = trimSpaces(u.Text2->text());
+    const QString noun = u.Text1->text();
+    const QString phrase = articles.value(current) + QLatin1Char(' ') + noun;
+    if (answer != articles.value(current) || noun != words.value(current)) {
+        noteAnswer(noun, phrase, answer, false);
         wrongAnswer();
-    else {
+    } else {
+        noteAnswer(noun, phrase, answer, true, phrase);
         words[current].clear();
         rightAnswer();
     }
@@ -162,6 +168,7 @@ void H01d1::rightAnswer()
         u.Text2->setFocus();
         return;
     }
+    endRun(true);
     message(QStringLiteral("You have completed the exercise. If you want to restart it, click the \"Restart\" button."),
             MsgIcon::Stop);
     u.Command2->setEnabled(false);
@@ -174,6 +181,7 @@ void H01d1::rightAnswer()
 
 void H01d1::Command8_Click()
 {
+    sayHungarian((articles.value(current) + QLatin1Char(' ') + words.value(current)).trimmed());
     message(QStringLiteral("The correct solution is: ") + articles.value(current) + QLatin1Char(' ') +
                 words.value(current),
             MsgIcon::Information);

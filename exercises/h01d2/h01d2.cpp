@@ -199,6 +199,7 @@ void H01d2::Command1_Click()
     u.Command1->setEnabled(false);
     setDefaultButton(u.Command2);
     u.Command11->show();
+    beginRun(2, false, itemCount);
     window()->unsetCursor();
 }
 
@@ -211,6 +212,8 @@ void H01d2::Check1_Click(int index)
     u.Label1[index]->setText(questions.value(index));
     u.Text1[index]->setFocus(Qt::OtherFocusReason);
     kontrol();
+    if (u.Check1[index]->isChecked())
+        sayHungarian(questions.value(index));
 }
 
 void H01d2::kontrol()
@@ -265,7 +268,10 @@ void H01d2::Command2_Click()
     upper();
     kontrol();
     const QString answer = trimSpaces(ui().Text1[current]->text());
-    if (answer == longAnswer || answer == shortAnswer || answer == predicateAnswer || answer == pronounAnswer)
+    const bool right =
+        answer == longAnswer || answer == shortAnswer || answer == predicateAnswer || answer == pronounAnswer;
+    noteAnswer(questions.value(current), longAnswer, answer, right, answer);
+    if (right)
         Oke();
     else
         Hiba();
@@ -289,6 +295,7 @@ void H01d2::Oke()
         return;
     solved = 0;
     current = 0;
+    endRun(true);
     message(QStringLiteral("This exercise has been accomplished. If you want to restart it, click the \"Restart\" "
                            "button."),
             MsgIcon::Stop);
@@ -301,6 +308,7 @@ void H01d2::Oke()
 
 void H01d2::Command4_Click()
 {
+    sayHungarian(longAnswer);
     message(QStringLiteral("The correct solution is: ") + longAnswer + QStringLiteral(" / ") + shortAnswer,
             MsgIcon::Information);
     ui().Text1[current]->setFocus(Qt::OtherFocusReason);

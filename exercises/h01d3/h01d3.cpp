@@ -277,6 +277,8 @@ void H01d3::Command1_Click()
         // A run left unfinished by a switch leaves marks behind; the new run starts clean, so it
         // presents every item of its range once and can always find its next item.
         restoreStems(lo, hi);
+        const int code = module1().exerciseCode;
+        beginRun(code == 1 || code == 3 ? 3 : 4, code == 1 || code == 2, hi - lo + 1);
         firstItem(lo, hi);
     }
     showItem();
@@ -307,6 +309,7 @@ void H01d3::nextItem(int lo, int hi)
         u.Text1->setFocus();
         return;
     }
+    endRun(true);
     desktop().beep();
     setDefaultButton(nullptr);
     u.Command2->setEnabled(false);
@@ -327,7 +330,10 @@ void H01d3::nextItem(int lo, int hi)
 void H01d3::Command2_Click()
 {
     const QString answer = trimSpaces(ui().Text1->text());
-    if (answer == keys.value(current))
+    const bool right = answer == keys.value(current);
+    const QString expected = completedSentence();
+    noteAnswer(gappedSentence(), expected, answer, right, expected);
+    if (right)
         rightAnswer(answer);
     else
         wrongAnswer();
@@ -364,8 +370,34 @@ QString H01d3::sentence(const QString &stem, const QString &answer, const QStrin
     return text + ending + QLatin1Char(' ');
 }
 
+QString H01d3::completedSentence() const
+{
+    if (stems.value(current).isEmpty())
+        return QString();
+    return sentence(stems.value(current), keys.value(current), ends.value(current)).trimmed();
+}
+
+QString H01d3::gappedSentence() const
+{
+    if (stems.value(current).isEmpty())
+        return QString();
+    return sentence(stems.value(current), QStringLiteral("…"), ends.value(current)).trimmed();
+}
+
+int H01d3::currentExercise()
+{
+    if (!isLoaded())
+        return 0;
+    if (!ui().Command6->isEnabled())
+        return 3;
+    if (!ui().Command7->isEnabled())
+        return 4;
+    return 0;
+}
+
 void H01d3::Command8_Click()
 {
+    sayHungarian(completedSentence());
     message(QStringLiteral("The correct solution is: ") + keys.value(current), MsgIcon::Information);
     ui().Text1->setFocus();
 }
@@ -392,6 +424,7 @@ void H01d3::Enabl()
 
 void H01d3::switchTo(int exercise)
 {
+    endRun(false);
     Change();
     Enabl();
     H01d3Ui &u = ui();

@@ -46,6 +46,7 @@ public:
     // Shown for exercise 3 or 4: the shared exercise code is set first, since the window reads
     // it while it loads, and the exercise's own go-to button is disabled after.
     void showFor(int exercise) override;
+    int currentExercise() override;
 
     // The completed sentence that a right answer adds to the transcript: the stem, the answer
     // after a space unless it is empty, then the ending, after a space when it begins with a
@@ -71,4 +72,7 @@ private:
     void Change();
     void Enabl();
     void switchTo(int exercise);
+    // The current item as a sentence: completed with its right answer, or with a gap (…).
+    QString completedSentence() const;
+    QString gappedSentence() const;
 };

@@ -149,6 +149,7 @@ void Lex1::Command1_Click()
     u.Text1->show();
     window()->unsetCursor();
     u.Text1->setFocus();
+    beginRun(5, false, nounCount);
 }
 
 void Lex1::Command2_Click()
@@ -169,6 +170,8 @@ void Lex1::Command2_Click()
         }
         break;
     }
+    // Any picture may be named, so only an accepted noun tells which item was answered.
+    noteAnswer(accepted ? entry : QString(), accepted ? entry : QString(), entry, accepted, entry);
     if (accepted)
         u.Text1->clear();
     else
@@ -177,6 +180,7 @@ void Lex1::Command2_Click()
 
     if (solved != nounCount)
         return;
+    endRun(true);
     desktop().messageBox(window(), completedTitle,
                          QStringLiteral("Congratulations! You have accomplished the exercise. If you want to restart "
                                         "it, click the \"Restart\" button."),
@@ -201,6 +205,7 @@ void Lex1::Command3_Click()
     u.Command1->show();
     u.Command2->hide();
     u.Command3->hide();
+    endRun(false);
     desktop().messageBox(window(), solutionsTitle,
                          QStringLiteral("If you want to restart the exercise, click the \"Restart\" button."),
                          MsgIcon::Exclamation);
@@ -215,6 +220,8 @@ void Lex1::Check1_Click(int index)
     if (index < 0 || index >= nounCount)
         return;
     u.Label1->setText(module1().nounList.value(index));
+    if (u.Check1[index]->isChecked())
+        sayHungarian(module1().nounList.value(index));
     focusIfOpen(u.Text1);
 }
 
