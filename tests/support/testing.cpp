@@ -2,8 +2,11 @@
 
 #include "ui/form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMessageBox>
+#include <QTimer>
 
 namespace {
 QtMessageHandler previous = nullptr;
@@ -34,6 +37,68 @@ TestRun::~TestRun()
 {
     program_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+RealRun::RealRun()
+{
+    program_ = std::make_unique<Program>(std::make_unique<QtDesktop>());
+}
+
+RealRun::~RealRun()
+{
+    const bool ended = program_->ended();
+    program_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The end of the program asks every event loop to quit, and every loop started later too
+    // returns at once, until the application's own loop runs again. Run it once, so that the
+    // boxes of the next run run their loops.
+    if (ended) {
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
+}
+
+BoxAnswerer::BoxAnswerer(std::function<void(QWidget *)> whileOpen) : whileOpen_(std::move(whileOpen))
+{
+    timer_ = startTimer(5);
+}
+
+void BoxAnswerer::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != timer_)
+        return;
+    QWidget *box = QApplication::activeModalWidget();
+    if (!box)
+        return;
+    if (!acted_) {
+        acted_ = true;
+        if (whileOpen_)
+            whileOpen_(box);
+        turnsLeft_ = 3;
+        return;
+    }
+    // An accessible press clicks once its animation is over; the box waits for it, and then a
+    // few turns more for what the click set off.
+    if (pressed_ && pressed_->isDown())
+        return;
+    if (turnsLeft_ > 0) {
+        --turnsLeft_;
+        return;
+    }
+    titles.append(box->windowTitle());
+    if (auto *messageBox = qobject_cast<QMessageBox *>(box)) {
+        texts.append(messageBox->text());
+        messageBox->button(QMessageBox::Ok)->click();
+    } else {
+        box->close();
+    }
+}
+
+void pressAccessibly(QAbstractButton *button)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(accessible && accessible->actionInterface());
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 QStringList visibleWindows()
