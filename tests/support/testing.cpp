@@ -94,6 +94,12 @@ void BoxAnswerer::timerEvent(QTimerEvent *event)
     }
 }
 
+QString accessibleText(QWidget *widget, QAccessible::Text which)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(which) : QString();
+}
+
 void pressAccessibly(QAbstractButton *button)
 {
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);

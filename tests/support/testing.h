@@ -3,6 +3,7 @@
 #include "fakedesktop.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QPointer>
 #include <QTest>
@@ -59,6 +60,9 @@ private:
     int turnsLeft_ = 0;
     int timer_ = 0;
 };
+
+// What a screen reader reads for a widget: its accessible name and description.
+QString accessibleText(QWidget *widget, QAccessible::Text which = QAccessible::Name);
 
 // Presses a button as a screen reader or switch access does: through its accessible press action.
 void pressAccessibly(QAbstractButton *button);
