@@ -49,13 +49,14 @@ RealRun::~RealRun()
     const bool ended = program_->ended();
     program_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    // The end of the program asks every event loop to quit, and every loop started later too
-    // returns at once, until the application's own loop runs again. Run it once, so that the
-    // boxes of the next run run their loops.
-    if (ended) {
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-    }
+    if (ended)
+        letEventLoopsRunAgain();
+}
+
+void letEventLoopsRunAgain()
+{
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
 }
 
 BoxAnswerer::BoxAnswerer(std::function<void(QWidget *)> whileOpen) : whileOpen_(std::move(whileOpen))

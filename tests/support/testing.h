@@ -36,6 +36,11 @@ private:
     std::unique_ptr<Program> program_;
 };
 
+// The end of the program (QCoreApplication::exit) asks every event loop to quit, and every loop
+// started later too returns at once, until the application's own loop runs again. This runs it
+// once, so that the boxes of the next run in the same test process run their loops.
+void letEventLoopsRunAgain();
+
 // Answers the real message boxes of a test from a timer, inside their own event loops. In the
 // first box it runs whileOpen (a press on another window, a close request, a timer's work) and
 // lets whatever that started run inside the box (an accessibility press clicks after a short
