@@ -147,6 +147,14 @@ bool Form::blockedByBox() const
     return modal && window_ && modal->window() != window_;
 }
 
+bool Form::ownsControl(const QObject *control) const
+{
+    for (const QObject *o = control; o && window_; o = o->parent())
+        if (o == window_)
+            return true;
+    return false;
+}
+
 bool Form::messageBox(const QString &title, const QString &text, MsgIcon icon)
 {
     FormWindow *owner = window();

@@ -71,6 +71,8 @@ public:
     // every other window, but a press through the accessibility interface (a screen reader,
     // switch access, voice control) still reaches their buttons; the handlers ignore it.
     bool blockedByBox() const;
+    // Whether a control (a widget or a menu item) belongs to this form as it is loaded now.
+    bool ownsControl(const QObject *control) const;
 
     // Shows a modal message box for this window through the desktop. True if, when the box has
     // been answered, this window is still loaded, and from the same load: whatever ran inside
@@ -84,12 +86,13 @@ signals:
 
 protected:
     // Connects a control's signal to a handler of this form that does not run while a modal box
-    // blocks the window (see blockedByBox).
+    // blocks the window (see blockedByBox), nor for a control of a window already unloaded (an
+    // accessible press clicks a moment after it was asked for, when the window may be gone).
     template <class Sender, class Signal, class Handler>
     void onControl(Sender *sender, Signal signal, Handler handler)
     {
-        connect(sender, signal, this, [this, handler] {
-            if (!blockedByBox())
+        connect(sender, signal, this, [this, sender, handler] {
+            if (ownsControl(sender) && !blockedByBox())
                 handler();
         });
     }

@@ -11,23 +11,30 @@
 namespace {
 QtMessageHandler previous = nullptr;
 
-// The offscreen platform cannot change the stacking order and says so on every raise.
+// The offscreen platform cannot change the stacking order and says so on every raise; nor does
+// it take size hints, and says so for every real message box.
 void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (message.contains(QLatin1String("does not support raise()")))
+    if (message.contains(QLatin1String("does not support raise()")) ||
+        message.contains(QLatin1String("does not support propagateSizeHints()")))
         return;
     if (previous)
         previous(type, context, message);
 }
-} // namespace
 
-TestRun::TestRun()
+void quietenPlatform()
 {
     static const bool installed = [] {
         previous = qInstallMessageHandler(quietHandler);
         return true;
     }();
     Q_UNUSED(installed);
+}
+} // namespace
+
+TestRun::TestRun()
+{
+    quietenPlatform();
     auto desktop = std::make_unique<FakeDesktop>();
     desktop_ = desktop.get();
     program_ = std::make_unique<Program>(std::move(desktop));
@@ -41,6 +48,7 @@ TestRun::~TestRun()
 
 RealRun::RealRun()
 {
+    quietenPlatform();
     program_ = std::make_unique<Program>(std::make_unique<QtDesktop>());
 }
 
