@@ -35,7 +35,7 @@ void Alap::build(AlapUi &ui, QWidget *c)
         *buttons[i] = makePictureButton(c, QStringLiteral("Button%1").arg(i + 1), QStringLiteral("&%1").arg(i + 1), book,
                                         hand, 360, tops[i], 1095, 630);
         (*buttons[i])->setAccessibleName(QStringLiteral("Exercise %1").arg(i + 1));
-        connect(*buttons[i], &QPushButton::clicked, this, [this, i] { openExercise(i + 1); });
+        onControl(*buttons[i], &QPushButton::clicked, [this, i] { openExercise(i + 1); });
     }
     ui.Button1->setFont(vbFont(QStringLiteral("Times New Roman"), 14.25, true));
 
@@ -68,7 +68,7 @@ void Alap::build(AlapUi &ui, QWidget *c)
 
     ui.Command1 = makeButton(c, QStringLiteral("Command1"), QStringLiteral("&End"), 2520, 5640, 1215, 495);
     ui.Command1->setFont(vbFont(QStringLiteral("MS Sans Serif"), 12, true));
-    connect(ui.Command1, &QPushButton::clicked, this, &Alap::Command1_Click);
+    onControl(ui.Command1, &QPushButton::clicked, this, &Alap::Command1_Click);
 
     QMenu *help = window()->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -76,8 +76,8 @@ void Alap::build(AlapUi &ui, QWidget *c)
     ui.mnuabout->setObjectName(QStringLiteral("mnuabout"));
     ui.mnuHow = help->addAction(QStringLiteral("&How to ..."));
     ui.mnuHow->setObjectName(QStringLiteral("mnuHow"));
-    connect(ui.mnuabout, &QAction::triggered, this, &Alap::mnuAbout_Click);
-    connect(ui.mnuHow, &QAction::triggered, this, &Alap::mnuHow_Click);
+    onControl(ui.mnuabout, &QAction::triggered, this, &Alap::mnuAbout_Click);
+    onControl(ui.mnuHow, &QAction::triggered, this, &Alap::mnuHow_Click);
 }
 
 void Alap::Form_Load()
@@ -106,8 +106,8 @@ void Alap::mnuAbout_Click()
 
 void Alap::mnuHow_Click()
 {
-    desktop().messageBox(
-        window(), QStringLiteral("How to ..."),
+    messageBox(
+        QStringLiteral("How to ..."),
         QStringLiteral("Select the exercise you want to work with by clicking on its number. (Exercises 1 to 4 correspond "
                        "to those in the part D of  \"Kelvora!\", meanwhile the last exercise is a bonus on vocabulary. "),
         MsgIcon::Information);

@@ -73,8 +73,8 @@ void Sobre::build(SobreUi &ui, QWidget *c)
 
     connect(ui.Timer1, &QTimer::timeout, this, &Sobre::Timer1_Timer);
     connect(ui.Timer2, &QTimer::timeout, this, &Sobre::Timer2_Timer);
-    connect(ui.Image2, &PictureBox::clicked, this, &Sobre::Image2_Click);
-    connect(ui.Command1, &QPushButton::clicked, this, &Sobre::Command1_Click);
+    onControl(ui.Image2, &PictureBox::clicked, this, &Sobre::Image2_Click);
+    onControl(ui.Command1, &QPushButton::clicked, this, &Sobre::Command1_Click);
     setDefaultButton(ui.Command1);
 }
 
@@ -145,7 +145,7 @@ QString Sobre::informationText()
 void Sobre::Image2_Click()
 {
     informationOpen_ = true;
-    desktop().messageBox(window(), QStringLiteral("About Tarvo!"), informationText(), MsgIcon::Information);
+    messageBox(QStringLiteral("About Tarvo!"), informationText(), MsgIcon::Information);
     informationOpen_ = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QWindow>
 
@@ -14,8 +15,12 @@ void QtDesktop::messageBox(QWidget *owner, const QString &title, const QString &
     case MsgIcon::Exclamation: qtIcon = QMessageBox::Warning; break;
     case MsgIcon::Information: qtIcon = QMessageBox::Information; break;
     }
-    QMessageBox box(qtIcon, title, text, QMessageBox::Ok, owner);
-    box.exec();
+    // On the heap and watched: the box is a child of its owner, and should the owner's widget be
+    // deleted while the box runs its event loop, the box goes with it and exec() returns; a box
+    // on the stack would then be freed twice.
+    QPointer<QMessageBox> box = new QMessageBox(qtIcon, title, text, QMessageBox::Ok, owner);
+    box->exec();
+    delete box.data();
 }
 
 void QtDesktop::beep()

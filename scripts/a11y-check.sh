@@ -2,7 +2,8 @@
 # Checks Tarvo's accessibility from outside, as a screen reader sees it: starts a private
 # session (Xvfb on a free display, a D-Bus session bus, the AT-SPI bus), runs the program with
 # Qt's AT-SPI bridge switched on, and lets scripts/a11y_tree.py list the accessible trees of the
-# menu and of exercise 1 and find every button by its accessible name.
+# menu and of exercise 1, find every button by its accessible name, answer one item of exercise 1
+# and one of exercise 3, and read both transcripts back as a screen reader does.
 #
 #   scripts/a11y-check.sh [PATH/TO/tarvo]      (default: build/tarvo)
 #

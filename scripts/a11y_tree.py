@@ -3,8 +3,12 @@
 
 Lists the accessible tree (role, name) of every window of the Tarvo application, finds the
 menu's buttons by their accessible names, opens exercise 1 by the "Exercise 1" button's
-action, and lists and checks the exercise window as well. Exits 0 when every control was
-found, 1 when one is missing, 2 when the program or the accessibility bus cannot be reached.
+action, and lists and checks the exercise window as well. Then it answers one item of
+exercise 1 and one of exercise 3 rightly, as a screen reader user would (reading the item,
+typing into the answer box, pressing Next), and reads each window's transcript back: a
+screen reader must hear the sentence itself. Exits 0 when every control was found and both
+transcripts read their sentence, 1 when one is missing, 2 when the program or the
+accessibility bus cannot be reached.
 
 Needs Debian's python3-pyatspi and a running session bus with the AT-SPI bus on it; it is
 started by scripts/a11y-check.sh, which sets all of that up.
@@ -24,6 +28,8 @@ APP_NAMES = ("Tarvo", "tarvo")
 MENU_BUTTONS = ["Exercise 1", "Exercise 2", "Exercise 3", "Exercise 4", "Exercise 5", "End"]
 EXERCISE1_BUTTONS = ["Start", "Close", "Solution", "Next"]
 EXERCISE1_BOX = "Article"
+TRANSCRIPT = "Transcript"  # the description of the transcript labels
+VOWELS = "aáeéiíoóöőuúüű"
 TEXT_ROLES = (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT)
 MAX_DEPTH = 12
 
@@ -154,6 +160,63 @@ def press(button):
     raise RuntimeError("the button offers no action")
 
 
+def text_of(acc):
+    """The text a screen reader reads from a text box."""
+    text = safe(acc.queryText)
+    return safe(lambda: text.getText(0, -1), "") if text is not None else ""
+
+
+def type_into(box, content):
+    """Puts text into a text box through its editable-text interface."""
+    box.queryEditableText().setTextContents(content)
+
+
+def transcript(window):
+    """The transcript label of an exercise window: the label described as the transcript."""
+    for _, node in walk(window):
+        if safe(lambda: node.getRole()) == pyatspi.ROLE_LABEL and safe(lambda: node.description) == TRANSCRIPT:
+            return node
+    return None
+
+
+def answer_and_read(window, title, box_name, answer_for):
+    """Presses Start, answers the item on screen with answer_for(window) in the box named box_name,
+    presses Next and returns what a screen reader reads from the transcript (None if nothing)."""
+    press(find(window, "Start", (pyatspi.ROLE_PUSH_BUTTON,)))
+    answer = wait_for(f"an item of {title}", lambda: answer_for(window), 10)
+    if answer is None:
+        return None
+    answer = answer[0]
+    log(f"== {title}: answering {answer!r}")
+    type_into(find(window, box_name, TEXT_ROLES), answer)
+    press(find(window, "Next", (pyatspi.ROLE_PUSH_BUTTON,)))
+    label = transcript(window)
+    if label is None:
+        log(f"a11y_tree: {title} has no label described as \"{TRANSCRIPT}\"")
+        return None
+    read = wait_for(f"the transcript of {title}", lambda: safe(lambda: label.name, ""), 10)
+    log(f'== {title}: the screen reader reads the transcript ({describe(label)}): "{read}"')
+    return read
+
+
+def article_item(window):
+    """Exercise 1: the noun on screen and its article ("az" before a vowel); None before Start."""
+    noun = text_of(find(window, "Noun", TEXT_ROLES)).strip()
+    if not noun:
+        return None
+    return ("az" if noun[0].lower() in VOWELS else "a",)
+
+
+def verb_item(window):
+    """Exercise 3: the form of "to be" the sentence on screen needs (I: vagyok, you: vagy,
+    he, she, it: none); None before Start."""
+    stem = text_of(find(window, "Sentence beginning", TEXT_ROLES)).strip()
+    if not stem:
+        return None
+    subject = stem.split()[0]
+    return ({"Én": "vagyok", "Te": "vagy"}.get(subject, ""),)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--wait", type=float, default=20, help="seconds to wait for each window (default 20)")
@@ -206,6 +269,22 @@ def main():
     log()
     log(f"== exercise 1 {describe(window)}")
     missing += check(window, EXERCISE1_BUTTONS, [EXERCISE1_BOX])
+    log()
+
+    read = answer_and_read(window, "exercise 1", EXERCISE1_BOX, article_item)
+    if not read:
+        missing.append("the transcript of exercise 1")
+    log()
+
+    log("== pressing \"Go to exercise 3\" through its accessible action")
+    press(find(window, "Go to exercise 3", (pyatspi.ROLE_PUSH_BUTTON,)))
+    window3 = wait_for("the window of exercise 3", lambda: window_with(app, ["Missing word"]), args.wait)
+    if window3 is None:
+        missing.append("the window of exercise 3")
+    else:
+        read = answer_and_read(window3, "exercise 3", "Missing word", verb_item)
+        if not read:
+            missing.append("the transcript of exercise 3")
     log()
 
     if missing:

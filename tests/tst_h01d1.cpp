@@ -177,6 +177,9 @@ private slots:
         answer(QStringLiteral("a"));
         answer(QStringLiteral("a"));
         QCOMPARE(h01d1().ui().Label3->text(), QStringLiteral("az orvos; a lány; a híd; "));
+        // A screen reader reads the phrases, and hears what the label is from its description.
+        QCOMPARE(accessibleText(h01d1().ui().Label3), QStringLiteral("az orvos; a lány; a híd; "));
+        QCOMPARE(accessibleText(h01d1().ui().Label3, QAccessible::Description), QStringLiteral("Transcript"));
     }
 
     void solution_data()

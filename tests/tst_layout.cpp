@@ -281,6 +281,12 @@ private slots:
             QVERIFY2(QRect(QPoint(0, 0), client).contains(w->geometry()),
                      qPrintable(w->objectName()));
         }
+        // A label's text is what it tells: a screen reader reads it as the label's name, which
+        // therefore is never set to something else.
+        for (QLabel *label : window->findChildren<QLabel *>()) {
+            label->setText(label->text() + QStringLiteral(" (read)"));
+            QCOMPARE(accessibleText(label), label->text());
+        }
     }
 
     void everyLetterHasAGlyph_data()

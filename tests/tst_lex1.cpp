@@ -380,6 +380,9 @@ void TestLex1::revealBeforeStart_data()
     QTest::newRow("tick box 0") << QList<int>{0} << QStringLiteral("autó");
     QTest::newRow("tick box 19") << QList<int>{19} << QStringLiteral("újságíró");
     QTest::newRow("unticking reveals too") << QList<int>{5, 12, 5} << QStringLiteral("híd");
+    // The grid's spare cells start at index 20, right after the last noun's.
+    QTest::newRow("first spare 20 keeps the previous word") << QList<int>{3, 20} << QStringLiteral("fürdőszoba");
+    QTest::newRow("first spare 20 first") << QList<int>{20} << QString();
     QTest::newRow("spare 21 keeps the previous word") << QList<int>{3, 21} << QStringLiteral("fürdőszoba");
     QTest::newRow("spare 23 first") << QList<int>{23} << QString();
 }

@@ -12,6 +12,12 @@
 //   TARVO_MONKEY_EVENTS         events to run (default 20000)
 //   TARVO_MONKEY_EVENT_TIMEOUT  seconds one event may take before the watchdog aborts (default 10)
 //   TARVO_MONKEY_TRACE=1        print every event as it is run
+//   TARVO_MONKEY_REAL_EVENTS    events of the run with real message boxes (default 2000)
+//
+// The run with real message boxes (randomLearnerWithRealBoxes) shows every box as the real
+// desktop does, with its own event loop, and answers it from a timer. While a box is open the
+// learner does what still reaches the program: presses a button of any window through the
+// accessibility interface (End included), clicks a window's close box, or lets a timer tick.
 //
 // A failure names the seed, the event number and the events that led to it; rerun with the same
 // seed and TARVO_MONKEY_EVENTS set to that number to stop right there.
@@ -34,6 +40,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -59,6 +66,7 @@ quint64 envNumber(const char *name, quint64 fallback)
 }
 
 constexpr quint64 defaultEvents = 20000;
+constexpr quint64 defaultRealEvents = 2000;
 
 // QtTest gives one test function five minutes; a long run needs more. Every single event is
 // bounded by the watchdog below instead.
@@ -160,6 +168,7 @@ struct Event {
 struct Stats {
     quint64 events = 0, checks = 0, runs = 0, endButton = 0, lastWindowClosed = 0;
     quint64 boxes = 0, wrong = 0, rightTries = 0, longTexts = 0, keyEvents = 0;
+    quint64 realBoxes = 0, pressesUnderBox = 0, closesUnderBox = 0;
     QMap<QString, quint64> completions; // by window
     QMap<QString, quint64> shown;       // window name -> events during which it was visible
     QMap<QString, quint64> kinds;       // event kind -> count
@@ -167,9 +176,15 @@ struct Stats {
 
 class Monkey {
 public:
-    Monkey(quint32 seed, int watchdogSeconds) : seed_(seed), rng_(seed), watchdog_(watchdogSeconds)
+    Monkey(quint32 seed, int watchdogSeconds, bool realBoxes = false)
+        : seed_(seed), rng_(seed), watchdog_(watchdogSeconds), realBoxes_(realBoxes)
     {
         trace_ = qEnvironmentVariableIntValue("TARVO_MONKEY_TRACE") != 0;
+        if (realBoxes_) {
+            boxTimer_.setInterval(2);
+            QObject::connect(&boxTimer_, &QTimer::timeout, [this] { tickWhileBoxIsOpen(); });
+            boxTimer_.start();
+        }
     }
     ~Monkey()
     {
@@ -184,12 +199,16 @@ public:
     // start-up does after 800 ms, later ones may linger on the title card.
     void startRun(bool stayOnTitleCard)
     {
+        const bool ended = run_ && Program::get().ended();
         run_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (realBoxes_ && ended)
+            letEventLoopsRunAgain();
         run_ = std::make_unique<TestRun>();
         ++stats.runs;
         lastTop_.clear();
         run_->desktop().onBox = [this](const FakeDesktop::Box &) { whileBoxIsOpen(); };
+        run_->desktop().realBoxes = realBoxes_;
         Program::get().start();
         if (!stayOnTitleCard)
             sobre().Timer1_Timer();
@@ -719,6 +738,70 @@ private:
             sobre().Timer1_Timer();
     }
 
+    // With real boxes: runs from a timer inside the box's event loop. In each new box the
+    // learner acts once, waits until an accessible press has gone through (it clicks after a
+    // short animation) and a turn or two more, then presses OK.
+    void tickWhileBoxIsOpen()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (box != actedIn_) {
+            actedIn_ = box;
+            ++stats.realBoxes;
+            actInBox();
+            turnsLeft_ = below(3);
+            return;
+        }
+        if (pressedInBox_ && pressedInBox_->isDown())
+            return;
+        if (turnsLeft_-- > 0)
+            return;
+        box->button(QMessageBox::Ok)->click();
+    }
+
+    void actInBox()
+    {
+        pressedInBox_ = nullptr;
+        QString what;
+        switch (below(8)) {
+        case 0:
+        case 1:
+        case 2:
+        case 3: {
+            const QList<QAbstractButton *> buttons = clickableButtons(true);
+            if (buttons.isEmpty())
+                break;
+            QAbstractButton *button = pick(buttons);
+            what = QStringLiteral("accessible press ") + nameOf(button);
+            pressedInBox_ = button;
+            pressAccessibly(button);
+            ++stats.pressesUnderBox;
+            break;
+        }
+        case 4: {
+            const QList<Form *> forms = visibleForms();
+            if (forms.isEmpty())
+                break;
+            QWidget *window = pick(forms)->window();
+            what = QStringLiteral("closebox ") + window->objectName();
+            clickCloseBox(window);
+            ++stats.closesUnderBox;
+            break;
+        }
+        case 5:
+            what = QStringLiteral("timers");
+            whileBoxIsOpen();
+            break;
+        default: break; // the learner reads the box
+        }
+        if (!what.isEmpty()) {
+            remember(QStringLiteral("  in the box: ") + what);
+            if (trace_)
+                std::fprintf(stderr, "    in the box: %s\n", qUtf8Printable(what));
+        }
+    }
+
     Event endButton()
     {
         if (!loadedForm<Alap>() || !alap().ui().Command1->isEnabled())
@@ -1200,6 +1283,11 @@ private:
     bool endedByButton_ = false;
     QPointer<QPushButton> watchedEnd_;
     bool trace_ = false;
+    bool realBoxes_ = false;
+    QTimer boxTimer_;
+    QPointer<QMessageBox> actedIn_;
+    QPointer<QAbstractButton> pressedInBox_;
+    int turnsLeft_ = 0;
 };
 
 } // namespace
@@ -1214,14 +1302,21 @@ private slots:
         previousHandler = qInstallMessageHandler(monkeyMessageHandler);
     }
 
-    void randomLearner()
+    void randomLearner() { learn(false, envNumber("TARVO_MONKEY_EVENTS", defaultEvents)); }
+
+    // Every message box real, answered from a timer, with presses, close requests and timer
+    // ticks while it is open.
+    void randomLearnerWithRealBoxes() { learn(true, envNumber("TARVO_MONKEY_REAL_EVENTS", defaultRealEvents)); }
+
+private:
+    void learn(bool realBoxes, quint64 events)
     {
         const quint32 seed = quint32(envNumber("TARVO_MONKEY_SEED", 1));
-        const quint64 events = envNumber("TARVO_MONKEY_EVENTS", defaultEvents);
         const int timeout = int(envNumber("TARVO_MONKEY_EVENT_TIMEOUT", 10));
-        qInfo("monkey: seed %u, %llu events, %d s per event", seed, (unsigned long long)events, timeout);
+        qInfo("monkey: seed %u, %llu events, %d s per event%s", seed, (unsigned long long)events, timeout,
+              realBoxes ? ", real message boxes" : "");
 
-        Monkey monkey(seed, timeout);
+        Monkey monkey(seed, timeout, realBoxes);
         monkey.startRun(false);
         const auto started = std::chrono::steady_clock::now();
         for (quint64 i = 1; i <= events; ++i) {
@@ -1250,12 +1345,16 @@ private slots:
         qInfo("monkey: completed runs: %s", qPrintable(completed.join(QStringLiteral(", "))));
         qInfo("monkey: events with the window on screen: %s", qPrintable(shown.join(QStringLiteral(", "))));
         qInfo("monkey: events by kind: %s", qPrintable(kinds.join(QStringLiteral(", "))));
+        if (realBoxes)
+            qInfo("monkey: %llu real message boxes, %llu accessible presses and %llu close requests while one was open",
+                  (unsigned long long)s.realBoxes, (unsigned long long)s.pressesUnderBox,
+                  (unsigned long long)s.closesUnderBox);
         if (!unexpectedMessages.isEmpty())
             qInfo("monkey: messages from Qt: %s", qPrintable(unexpectedMessages.join(QStringLiteral(" | "))));
 
         // A run long enough to mean anything must have reached every window and finished every
         // exercise; otherwise the monkey has stopped exploring and proves little.
-        if (events >= defaultEvents) {
+        if (!realBoxes && events >= defaultEvents) {
             for (const char *name : {"alap", "hatter", "sobre", "h01d1", "h01d2", "h01d3", "lex1"})
                 QVERIFY2(s.shown.value(QLatin1String(name)) > 0, name);
             for (const char *name : {"h01d1", "h01d2", "h01d3", "lex1"})
@@ -1264,6 +1363,7 @@ private slots:
         }
     }
 
+private slots:
     // The one thing that can act while a message box is open is a timer. On the title card the
     // learner may click the note-pad before the card's 800 ms are up: the card's tick then comes
     // while the information box is open. The card waits for the box and hands over to the menu

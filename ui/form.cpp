@@ -2,11 +2,30 @@
 
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
 #include <QTimer>
+
+namespace {
+// Message boxes open now, over all windows, and the widgets of windows unloaded meanwhile.
+int openBoxes = 0;
+QList<QPointer<FormWindow>> laidAside;
+
+// A window unloaded while a box is open is hidden at once, but its widget is deleted only once
+// the last box has been answered: a deferred delete would otherwise run inside the box's own
+// event loop, deleting the box (a child of some window) and the controls of a handler that is
+// still waiting for the box to return.
+void deleteWhenNoBoxIsOpen(FormWindow *w)
+{
+    if (openBoxes > 0)
+        laidAside.append(w);
+    else
+        w->deleteLater();
+}
+} // namespace
 
 FormWindow::FormWindow(Form *form) : form_(form), client_(new QWidget(this))
 {
@@ -17,9 +36,10 @@ FormWindow::FormWindow(Form *form) : form_(form), client_(new QWidget(this))
 
 void FormWindow::closeEvent(QCloseEvent *event)
 {
-    // The form hides and destroys this widget itself when it unloads.
+    // The form hides and destroys this widget itself when it unloads. Under a modal box the
+    // close box does nothing, as every other control of the window.
     event->ignore();
-    if (form_)
+    if (form_ && !form_->blockedByBox())
         form_->unload();
 }
 
@@ -74,6 +94,7 @@ void Form::load()
         client->setAutoFillBackground(true);
     }
     window_ = w;
+    ++loads_;
     createControls(client);
     // A laid-out window can be a few pixels smaller than its controls (the exercise windows'
     // "Go to exercise" row reaches past their right edge); it grows to show them whole.
@@ -117,7 +138,36 @@ void Form::destroyWindow()
         timer->stop();
     w->detach();
     w->hide();
-    w->deleteLater();
+    deleteWhenNoBoxIsOpen(w);
+}
+
+bool Form::blockedByBox() const
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    return modal && window_ && modal->window() != window_;
+}
+
+bool Form::ownsControl(const QObject *control) const
+{
+    for (const QObject *o = control; o && window_; o = o->parent())
+        if (o == window_)
+            return true;
+    return false;
+}
+
+bool Form::messageBox(const QString &title, const QString &text, MsgIcon icon)
+{
+    FormWindow *owner = window();
+    const quint64 load = loads_;
+    ++openBoxes;
+    desktop().messageBox(owner, title, text, icon);
+    if (--openBoxes == 0) {
+        const QList<QPointer<FormWindow>> windows = std::exchange(laidAside, {});
+        for (FormWindow *w : windows)
+            if (w)
+                w->deleteLater();
+    }
+    return window_ && loads_ == load;
 }
 
 void Form::show()

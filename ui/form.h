@@ -3,7 +3,10 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
+
+#include "core/desktop.h"
 
 class QPushButton;
 class Form;
@@ -64,11 +67,41 @@ public:
     void setDefaultButton(QPushButton *button);
     QPushButton *defaultButton();
 
+    // Whether a modal box is open over this window. Such a box takes the mouse and the keys from
+    // every other window, but a press through the accessibility interface (a screen reader,
+    // switch access, voice control) still reaches their buttons; the handlers ignore it.
+    bool blockedByBox() const;
+    // Whether a control (a widget or a menu item) belongs to this form as it is loaded now.
+    bool ownsControl(const QObject *control) const;
+
+    // Shows a modal message box for this window through the desktop. True if, when the box has
+    // been answered, this window is still loaded, and from the same load: whatever ran inside
+    // the box (a timer, the end of the program) may have unloaded it, and a handler that gets
+    // false stops, since its controls are gone and touching them would load the window anew.
+    bool messageBox(const QString &title, const QString &text, MsgIcon icon);
+
 signals:
     // The form has unloaded (not emitted by discard): its owner decides whether the run goes on.
     void unloaded();
 
 protected:
+    // Connects a control's signal to a handler of this form that does not run while a modal box
+    // blocks the window (see blockedByBox), nor for a control of a window already unloaded (an
+    // accessible press clicks a moment after it was asked for, when the window may be gone).
+    template <class Sender, class Signal, class Handler>
+    void onControl(Sender *sender, Signal signal, Handler handler)
+    {
+        connect(sender, signal, this, [this, sender, handler] {
+            if (ownsControl(sender) && !blockedByBox())
+                handler();
+        });
+    }
+    template <class Sender, class Signal, class Owner>
+    void onControl(Sender *sender, Signal signal, Owner *owner, void (Owner::*slot)())
+    {
+        onControl(sender, signal, [owner, slot] { (owner->*slot)(); });
+    }
+
     virtual void createControls(QWidget *client) = 0;
     virtual void destroyControls() = 0;
     virtual void Form_Load() {}
@@ -81,6 +114,7 @@ private:
     FormWindow *window_ = nullptr;
     QPointer<QPushButton> defaultButton_;
     bool unloading_ = false;
+    quint64 loads_ = 0; // how often the form has loaded: tells one load from the next
 };
 
 // A form whose controls are the members of Ui, created anew at every load and reached only

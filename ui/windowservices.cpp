@@ -3,17 +3,63 @@
 #include "core/desktop.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
 
-void centerForm(QWidget *window)
+namespace {
+QPoint centredPosition(QWidget *window)
 {
     const QRect screen = window->screen()->geometry();
     const QSize outer = window->frameGeometry().size();
     const double left = (screen.width() - outer.width()) / 2.0;
     const double top = (screen.height() - outer.height()) / 2.0;
-    window->move(screen.x() + int(std::floor(left)), screen.y() + int(std::floor(top)));
+    return {screen.x() + int(std::floor(left)), screen.y() + int(std::floor(top))};
+}
+
+// A window that is not on screen yet has no frame: the window manager adds its title bar and
+// borders once the window is shown, and Qt learns of them a moment later. Centred on its client
+// size alone, the frame would sit half a title bar too low. This centres the window again, once,
+// when its frame becomes known, unless it has been moved meanwhile.
+class CentreOnceFramed : public QObject {
+public:
+    CentreOnceFramed(QWidget *window, QPoint placed) : QObject(window), window_(window), placed_(placed)
+    {
+        setObjectName(QStringLiteral("centreOnceFramed"));
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == window_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                                   event->type() == QEvent::Show)) {
+            if (window_->pos() != placed_) {
+                deleteLater(); // moved by someone else: their place stands
+            } else if (window_->frameGeometry().size() != window_->size()) {
+                const QPoint centred = centredPosition(window_);
+                deleteLater();
+                window_->removeEventFilter(this);
+                if (centred != placed_)
+                    window_->move(centred);
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget *window_;
+    QPoint placed_;
+};
+} // namespace
+
+void centerForm(QWidget *window)
+{
+    const QPoint placed = centredPosition(window);
+    window->move(placed);
+    if (window->frameGeometry().size() == window->size() &&
+        !window->findChild<QObject *>(QStringLiteral("centreOnceFramed"), Qt::FindDirectChildrenOnly))
+        new CentreOnceFramed(window, placed);
 }
 
 void toggleOnTop(QAction *item, QWidget *window)

@@ -38,7 +38,7 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     frame_.onTop->setObjectName(QLatin1String(menus.onTop));
     frame_.onTop->setCheckable(true);
     // The check mark follows the window's state, which the handler changes itself.
-    connect(frame_.onTop, &QAction::triggered, this, [this] {
+    onControl(frame_.onTop, &QAction::triggered, [this] {
         frame_.onTop->setChecked(!frame_.onTop->isChecked());
         mnuOnTop_Click();
     });
@@ -47,22 +47,22 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     help->setObjectName(QLatin1String(menus.help));
     QAction *howTo = help->addAction(QStringLiteral("&How to..."));
     howTo->setObjectName(QLatin1String(menus.howTo));
-    connect(howTo, &QAction::triggered, this, [this] { mnuHow_Click(); });
+    onControl(howTo, &QAction::triggered, [this] { mnuHow_Click(); });
     QAction *about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QLatin1String(menus.about));
-    connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    onControl(about, &QAction::triggered, [this] { mnuAbout_Click(); });
 
     if (frame_.close)
-        connect(frame_.close, &QPushButton::clicked, this, &ExerciseForm::closeToMenu);
+        onControl(frame_.close, &QPushButton::clicked, this, &ExerciseForm::closeToMenu);
     for (int target = 1; target <= 5; ++target) {
         if (QPushButton *button = frame_.goTo[target]) {
             button->setEnabled(target != exercise_);
             button->setAccessibleName(QStringLiteral("Go to exercise %1").arg(target));
-            connect(button, &QPushButton::clicked, this, [this, target] { goTo(target); });
+            onControl(button, &QPushButton::clicked, [this, target] { goTo(target); });
         }
     }
     if (frame_.charButton)
-        connect(frame_.charButton, &QPushButton::clicked, this, &ExerciseForm::toggleHint);
+        onControl(frame_.charButton, &QPushButton::clicked, this, &ExerciseForm::toggleHint);
 }
 
 void ExerciseForm::setTitle(const QString &text)
@@ -82,14 +82,14 @@ void ExerciseForm::mnuOnTop_Click()
     toggleOnTop(frame().onTop, window());
 }
 
-void ExerciseForm::message(const QString &text, MsgIcon icon)
+bool ExerciseForm::message(const QString &text, MsgIcon icon)
 {
-    desktop().messageBox(window(), title, text, icon);
+    return messageBox(title, text, icon);
 }
 
-void ExerciseForm::wrongMessageBox()
+bool ExerciseForm::wrongMessageBox()
 {
-    message(module1().wrongMessage, MsgIcon::Exclamation);
+    return message(module1().wrongMessage, MsgIcon::Exclamation);
 }
 
 void ExerciseForm::toggleHint()

@@ -117,9 +117,11 @@ protected:
     // The opening of every exercise window's load: centred on the screen, above all others,
     // with its On Top item checked.
     void openCentredOnTop();
-    void message(const QString &text, MsgIcon icon);
+    // A box titled with the window's title. False if the window was unloaded while the box was
+    // open (see Form::messageBox): the handler that showed it then stops.
+    bool message(const QString &text, MsgIcon icon);
     // The wrong-answer box.
-    void wrongMessageBox();
+    bool wrongMessageBox();
     void toggleHint();
     // Focus to a box, if it can take it.
     static void focusIfOpen(QWidget *box);

@@ -48,7 +48,9 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
     ui.Label1->setFont(vbFont(QStringLiteral("MS Sans Serif"), 13.5, true));
     ui.Label3 = makeLabel(c, "Label3", QString(), 360, 1440, 8535, 2655, Qt::white);
     ui.Label3->setFont(vbFont(QStringLiteral("Times New Roman"), 12, true));
-    ui.Label3->setAccessibleName(QStringLiteral("Transcript"));
+    // The sentences are what a screen reader must read: a label offers its text as its accessible
+    // name, so the role goes into the description and the name stays the text.
+    ui.Label3->setAccessibleDescription(QStringLiteral("Transcript"));
 
     ui.Text2 = makeTextBox(c, "Text2", 2880, 4440, 975, 495, Qt::AlignHCenter);
     ui.Text2->setFont(boxFont);
@@ -72,9 +74,9 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
               {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "mnuHowto", "MnuAbout"});
     setDefaultButton(ui.Command2);
 
-    connect(ui.Command1, &QPushButton::clicked, this, &H01d1::Command1_Click);
-    connect(ui.Command2, &QPushButton::clicked, this, &H01d1::Command2_Click);
-    connect(ui.Command8, &QPushButton::clicked, this, &H01d1::Command8_Click);
+    onControl(ui.Command1, &QPushButton::clicked, this, &H01d1::Command1_Click);
+    onControl(ui.Command2, &QPushButton::clicked, this, &H01d1::Command2_Click);
+    onControl(ui.Command8, &QPushButton::clicked, this, &H01d1::Command8_Click);
 }
 
 void H01d1::Form_Load()
@@ -150,7 +152,8 @@ void H01d1::Command2_Click()
 void H01d1::wrongAnswer()
 {
     desktop().beep();
-    wrongMessageBox();
+    if (!wrongMessageBox())
+        return;
     ui().Text2->clear();
     ui().Text2->setFocus();
 }
@@ -169,8 +172,10 @@ void H01d1::rightAnswer()
         return;
     }
     endRun(true);
-    message(QStringLiteral("You have completed the exercise. If you want to restart it, click the \"Restart\" button."),
-            MsgIcon::Stop);
+    if (!message(QStringLiteral("You have completed the exercise. If you want to restart it, click the \"Restart\" "
+                                "button."),
+                 MsgIcon::Stop))
+        return;
     u.Command2->setEnabled(false);
     fillWords();
     solved = 0;
@@ -182,10 +187,10 @@ void H01d1::rightAnswer()
 void H01d1::Command8_Click()
 {
     sayHungarian((articles.value(current) + QLatin1Char(' ') + words.value(current)).trimmed());
-    message(QStringLiteral("The correct solution is: ") + articles.value(current) + QLatin1Char(' ') +
-                words.value(current),
-            MsgIcon::Information);
-    ui().Text2->setFocus();
+    if (message(QStringLiteral("The correct solution is: ") + articles.value(current) + QLatin1Char(' ') +
+                    words.value(current),
+                MsgIcon::Information))
+        ui().Text2->setFocus();
 }
 
 void H01d1::mnuHow_Click()

@@ -83,7 +83,7 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
         ui.Check1[i] = makeTickBox(c, indexed("Check1", i), frameLefts[column], frameTops[row]);
         setBackground(ui.Check1[i], lightCyan);
         ui.Check1[i]->setAccessibleName(QStringLiteral("Choose picture ") + number);
-        connect(ui.Check1[i], &QCheckBox::clicked, this, [this, i] { Check1_Click(i); });
+        onControl(ui.Check1[i], &QCheckBox::clicked, [this, i] { Check1_Click(i); });
 
         ui.Label1[i] = makeLabel(c, indexed("Label1", i), QString(), questionLefts[column], questionTops[row], 2295,
                                  375, lightYellow);
@@ -140,11 +140,11 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
               {"mnuOptions", "mnuOntop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
     setDefaultButton(ui.Command2);
 
-    connect(ui.Command1, &QPushButton::clicked, this, &H01d2::Command1_Click);
-    connect(ui.Command2, &QPushButton::clicked, this, &H01d2::Command2_Click);
-    connect(ui.Command4, &QPushButton::clicked, this, &H01d2::Command4_Click);
+    onControl(ui.Command1, &QPushButton::clicked, this, &H01d2::Command1_Click);
+    onControl(ui.Command2, &QPushButton::clicked, this, &H01d2::Command2_Click);
+    onControl(ui.Command4, &QPushButton::clicked, this, &H01d2::Command4_Click);
     // bindFrame has connected the hint's toggle first; this runs after it.
-    connect(ui.Command11, &QPushButton::clicked, this, &H01d2::backToAnswer);
+    onControl(ui.Command11, &QPushButton::clicked, this, &H01d2::backToAnswer);
 }
 
 void H01d2::Form_Load()
@@ -244,13 +244,14 @@ void H01d2::sp()
 }
 
 // Trims the current answer and makes its first letter a capital, warning when it was not one.
-void H01d2::upper()
+// False if the window was unloaded while the warning was open.
+bool H01d2::upper()
 {
     QLineEdit *box = ui().Text1[current];
     QString text = trimSpaces(box->text());
     if (text.isEmpty()) {
         box->setText(text);
-        return;
+        return true;
     }
     const QChar first = text.at(0);
     const QChar capital = first.toUpper();
@@ -258,14 +259,16 @@ void H01d2::upper()
     box->setText(text);
     if (capital != first) {
         desktop().beep();
-        message(QStringLiteral("Attention to capital letters!"), MsgIcon::Exclamation);
+        return message(QStringLiteral("Attention to capital letters!"), MsgIcon::Exclamation);
     }
+    return true;
 }
 
 void H01d2::Command2_Click()
 {
     sp();
-    upper();
+    if (!upper())
+        return;
     kontrol();
     const QString answer = trimSpaces(ui().Text1[current]->text());
     const bool right =
@@ -296,9 +299,10 @@ void H01d2::Oke()
     solved = 0;
     current = 0;
     endRun(true);
-    message(QStringLiteral("This exercise has been accomplished. If you want to restart it, click the \"Restart\" "
-                           "button."),
-            MsgIcon::Stop);
+    if (!message(QStringLiteral("This exercise has been accomplished. If you want to restart it, click the "
+                                "\"Restart\" button."),
+                 MsgIcon::Stop))
+        return;
     u.Command1->setText(restartCaption);
     setDefaultButton(nullptr);
     u.Command2->setEnabled(false);
@@ -309,19 +313,19 @@ void H01d2::Oke()
 void H01d2::Command4_Click()
 {
     sayHungarian(longAnswer);
-    message(QStringLiteral("The correct solution is: ") + longAnswer + QStringLiteral(" / ") + shortAnswer,
-            MsgIcon::Information);
-    ui().Text1[current]->setFocus(Qt::OtherFocusReason);
+    if (message(QStringLiteral("The correct solution is: ") + longAnswer + QStringLiteral(" / ") + shortAnswer,
+                MsgIcon::Information))
+        ui().Text1[current]->setFocus(Qt::OtherFocusReason);
 }
 
 void H01d2::mnuHow_Click()
 {
     const QString &nl = module1().newLine;
-    message(QStringLiteral("Click the \"Start\" button. Then choose a picture and click the check box in its upper "
-                           "left hand corner. Answer the question and press \"Enter\". Go on.") +
-                nl + nl +
-                charButtonHelp(),
-            MsgIcon::Information);
+    if (!message(QStringLiteral("Click the \"Start\" button. Then choose a picture and click the check box in its "
+                                "upper left hand corner. Answer the question and press \"Enter\". Go on.") +
+                     nl + nl + charButtonHelp(),
+                 MsgIcon::Information))
+        return;
     H01d2Ui &u = ui();
     if (!u.Command1->isEnabled() && !u.Text1[current]->isReadOnly())
         u.Text1[current]->setFocus(Qt::OtherFocusReason);

@@ -61,7 +61,7 @@ private:
     void alllista();
     void kontrol();
     void sp();
-    void upper();
+    bool upper();
     void Hiba();
     void Oke();
     // Char, once the frame has shown or hidden the key hint: back to the open answer box.

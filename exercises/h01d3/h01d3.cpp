@@ -119,7 +119,9 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
     ui.Label2->setFont(headingFont);
     ui.Label3 = makeLabel(c, "Label3", QString(), 240, 960, 8775, 2655, Qt::white);
     ui.Label3->setFont(sentenceFont);
-    ui.Label3->setAccessibleName(QStringLiteral("Transcript"));
+    // The sentences are what a screen reader must read: a label offers its text as its accessible
+    // name, so the role goes into the description and the name stays the text.
+    ui.Label3->setAccessibleDescription(QStringLiteral("Transcript"));
 
     // Stem, gap and ending abut on one line and read as one sentence.
     ui.Text2 = makeTextBox(c, "Text2", 240, 3720, 3495, 495, Qt::AlignRight);
@@ -173,10 +175,10 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
     // Enter before any Start goes to Next, not to a button that happens to hold the focus.
     ui.Text1->setFocus(Qt::OtherFocusReason);
 
-    connect(ui.Command1, &QPushButton::clicked, this, &H01d3::Command1_Click);
-    connect(ui.Command2, &QPushButton::clicked, this, &H01d3::Command2_Click);
-    connect(ui.Command8, &QPushButton::clicked, this, &H01d3::Command8_Click);
-    connect(ui.Plus, &QPushButton::clicked, this, &H01d3::Plus_Click);
+    onControl(ui.Command1, &QPushButton::clicked, this, &H01d3::Command1_Click);
+    onControl(ui.Command2, &QPushButton::clicked, this, &H01d3::Command2_Click);
+    onControl(ui.Command8, &QPushButton::clicked, this, &H01d3::Command8_Click);
+    onControl(ui.Plus, &QPushButton::clicked, this, &H01d3::Plus_Click);
 }
 
 void H01d3::Form_Load()
@@ -313,8 +315,10 @@ void H01d3::nextItem(int lo, int hi)
     desktop().beep();
     setDefaultButton(nullptr);
     u.Command2->setEnabled(false);
-    message(QStringLiteral("The exercise has been accomplished. If you want to restart it, click the\"Restart\" button."),
-            MsgIcon::Stop);
+    if (!message(QStringLiteral("The exercise has been accomplished. If you want to restart it, click the\"Restart\" "
+                                "button."),
+                 MsgIcon::Stop))
+        return;
     u.Command1->setEnabled(true);
     u.Command1->setText(restartCaption);
     u.Text2->clear();
@@ -398,8 +402,8 @@ int H01d3::currentExercise()
 void H01d3::Command8_Click()
 {
     sayHungarian(completedSentence());
-    message(QStringLiteral("The correct solution is: ") + keys.value(current), MsgIcon::Information);
-    ui().Text1->setFocus();
+    if (message(QStringLiteral("The correct solution is: ") + keys.value(current), MsgIcon::Information))
+        ui().Text1->setFocus();
 }
 
 void H01d3::Change()
@@ -475,10 +479,9 @@ void H01d3::Plus_Click()
 void H01d3::mnuHow_Click()
 {
     const QString nl = module1().newLine;
-    message(QStringLiteral("Click the \"Start\" button and put your solution in the gap. Then press the \"Enter\" key. "
-                           "Go on.") +
-                nl + nl +
-                charButtonHelp(),
-            MsgIcon::Information);
-    ui().Text1->setFocus();
+    if (message(QStringLiteral("Click the \"Start\" button and put your solution in the gap. Then press the \"Enter\" "
+                               "key. Go on.") +
+                    nl + nl + charButtonHelp(),
+                MsgIcon::Information))
+        ui().Text1->setFocus();
 }

@@ -61,7 +61,7 @@ void Lex1::build(Lex1Ui &ui, QWidget *c)
         ui.Check1[i] = makeTickBox(ui.Picture1, indexed("Check1", i), left, top);
         ui.Check1[i]->setAccessibleName(QStringLiteral("Reveal the word for picture ") + number);
         ui.Check1[i]->raise();
-        connect(ui.Check1[i], &QCheckBox::clicked, this, [this, i] { Check1_Click(i); });
+        onControl(ui.Check1[i], &QCheckBox::clicked, [this, i] { Check1_Click(i); });
     }
 
     // The hidden store: each drawing in grey, then the same drawing in colour.
@@ -112,9 +112,9 @@ void Lex1::build(Lex1Ui &ui, QWidget *c)
                .hint = ui.Label5},
               {"mnuoptions", "mnuOnTop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
 
-    connect(ui.Command1, &QPushButton::clicked, this, &Lex1::Command1_Click);
-    connect(ui.Command2, &QPushButton::clicked, this, &Lex1::Command2_Click);
-    connect(ui.Command3, &QPushButton::clicked, this, &Lex1::Command3_Click);
+    onControl(ui.Command1, &QPushButton::clicked, this, &Lex1::Command1_Click);
+    onControl(ui.Command2, &QPushButton::clicked, this, &Lex1::Command2_Click);
+    onControl(ui.Command3, &QPushButton::clicked, this, &Lex1::Command3_Click);
 }
 
 void Lex1::Form_Load()
@@ -174,17 +174,18 @@ void Lex1::Command2_Click()
     noteAnswer(accepted ? entry : QString(), accepted ? entry : QString(), entry, accepted, entry);
     if (accepted)
         u.Text1->clear();
-    else
-        wrongMessageBox();
+    else if (!wrongMessageBox())
+        return;
     u.Text1->setFocus();
 
     if (solved != nounCount)
         return;
     endRun(true);
-    desktop().messageBox(window(), completedTitle,
-                         QStringLiteral("Congratulations! You have accomplished the exercise. If you want to restart "
-                                        "it, click the \"Restart\" button."),
-                         MsgIcon::None);
+    if (!messageBox(completedTitle,
+                    QStringLiteral("Congratulations! You have accomplished the exercise. If you want to restart it, "
+                                   "click the \"Restart\" button."),
+                    MsgIcon::None))
+        return;
     u.Command1->setText(QStringLiteral("Res&tart"));
     u.Command1->show();
     setDefaultButton(nullptr);
@@ -206,10 +207,9 @@ void Lex1::Command3_Click()
     u.Command2->hide();
     u.Command3->hide();
     endRun(false);
-    desktop().messageBox(window(), solutionsTitle,
-                         QStringLiteral("If you want to restart the exercise, click the \"Restart\" button."),
-                         MsgIcon::Exclamation);
-    u.Command1->setFocus();
+    if (messageBox(solutionsTitle, QStringLiteral("If you want to restart the exercise, click the \"Restart\" button."),
+                   MsgIcon::Exclamation))
+        u.Command1->setFocus();
 }
 
 void Lex1::Check1_Click(int index)
@@ -233,13 +233,13 @@ void Lex1::Text1_Change()
 void Lex1::mnuHow_Click()
 {
     const QString paragraph = module1().newLine + module1().newLine;
-    message(QStringLiteral("Click the \"Start\" button. Then choose a picture and put the noun it refers to in the blank "
+    if (message(QStringLiteral("Click the \"Start\" button. Then choose a picture and put the noun it refers to in the blank "
                            "square at the bottom. Press \"Enter\". Go on.") +
                 paragraph +
                 QStringLiteral("If you want to get the right word, click the box in the upper left hand corner of the "
                                "picture in question.") +
                 paragraph +
                 charButtonHelp(),
-            MsgIcon::Information);
-    focusIfOpen(ui().Text1);
+            MsgIcon::Information))
+        focusIfOpen(ui().Text1);
 }

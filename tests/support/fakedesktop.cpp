@@ -8,8 +8,17 @@ void FakeDesktop::messageBox(QWidget *owner, const QString &title, const QString
     QWidget *window = owner ? owner->window() : nullptr;
     Box box{window ? window->objectName() : QString(), title, text, icon};
     boxes.append(box);
-    if (onBox)
+    if (realBoxes)
+        QtDesktop().messageBox(owner, title, text, icon);
+    else if (onBox)
         onBox(box);
+}
+
+void FakeDesktop::endProgram()
+{
+    ++endCalls;
+    if (realBoxes)
+        QtDesktop().endProgram();
 }
 
 void FakeDesktop::setTopmost(QWidget *window, bool on)

@@ -26,7 +26,7 @@ public:
     void beep() override { ++beeps; }
     void setTopmost(QWidget *window, bool on) override;
     double random() override;
-    void endProgram() override { ++endCalls; }
+    void endProgram() override;
 
     QList<Box> boxes;
     QList<Topmost> topmost;
@@ -35,6 +35,10 @@ public:
     int endCalls = 0;
     // Runs while a box is "open", as if the learner acted before pressing OK.
     std::function<void(const Box &)> onBox;
+    // Boxes recorded and also shown for real, each running its own event loop until something
+    // answers it (onBox is not called then); the end of the program then also ends the event
+    // loops, as on the real desktop.
+    bool realBoxes = false;
 
     Box lastBox() const { return boxes.isEmpty() ? Box{} : boxes.last(); }
     void clear();

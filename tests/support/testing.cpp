@@ -2,29 +2,39 @@
 
 #include "ui/form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMessageBox>
+#include <QTimer>
 
 namespace {
 QtMessageHandler previous = nullptr;
 
-// The offscreen platform cannot change the stacking order and says so on every raise.
+// The offscreen platform cannot change the stacking order and says so on every raise; nor does
+// it take size hints, and says so for every real message box.
 void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (message.contains(QLatin1String("does not support raise()")))
+    if (message.contains(QLatin1String("does not support raise()")) ||
+        message.contains(QLatin1String("does not support propagateSizeHints()")))
         return;
     if (previous)
         previous(type, context, message);
 }
-} // namespace
 
-TestRun::TestRun()
+void quietenPlatform()
 {
     static const bool installed = [] {
         previous = qInstallMessageHandler(quietHandler);
         return true;
     }();
     Q_UNUSED(installed);
+}
+} // namespace
+
+TestRun::TestRun()
+{
+    quietenPlatform();
     auto desktop = std::make_unique<FakeDesktop>();
     desktop_ = desktop.get();
     program_ = std::make_unique<Program>(std::move(desktop));
@@ -34,6 +44,76 @@ TestRun::~TestRun()
 {
     program_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+RealRun::RealRun()
+{
+    quietenPlatform();
+    program_ = std::make_unique<Program>(std::make_unique<QtDesktop>());
+}
+
+RealRun::~RealRun()
+{
+    const bool ended = program_->ended();
+    program_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (ended)
+        letEventLoopsRunAgain();
+}
+
+void letEventLoopsRunAgain()
+{
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
+BoxAnswerer::BoxAnswerer(std::function<void(QWidget *)> whileOpen) : whileOpen_(std::move(whileOpen))
+{
+    timer_ = startTimer(5);
+}
+
+void BoxAnswerer::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != timer_)
+        return;
+    QWidget *box = QApplication::activeModalWidget();
+    if (!box)
+        return;
+    if (!acted_) {
+        acted_ = true;
+        if (whileOpen_)
+            whileOpen_(box);
+        turnsLeft_ = 3;
+        return;
+    }
+    // An accessible press clicks once its animation is over; the box waits for it, and then a
+    // few turns more for what the click set off.
+    if (pressed_ && pressed_->isDown())
+        return;
+    if (turnsLeft_ > 0) {
+        --turnsLeft_;
+        return;
+    }
+    titles.append(box->windowTitle());
+    if (auto *messageBox = qobject_cast<QMessageBox *>(box)) {
+        texts.append(messageBox->text());
+        messageBox->button(QMessageBox::Ok)->click();
+    } else {
+        box->close();
+    }
+}
+
+QString accessibleText(QWidget *widget, QAccessible::Text which)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(which) : QString();
+}
+
+void pressAccessibly(QAbstractButton *button)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(accessible && accessible->actionInterface());
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 QStringList visibleWindows()
