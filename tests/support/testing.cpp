@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 QtMessageHandler previous = nullptr;
@@ -18,13 +21,24 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 }
 } // namespace
 
-TestRun::TestRun()
+TestRun::TestRun(Settings settings)
 {
     static const bool installed = [] {
         previous = qInstallMessageHandler(quietHandler);
         return true;
     }();
     Q_UNUSED(installed);
+    // Removed with everything in it when the test process ends.
+    static QTemporaryDir settingsDir;
+    static const bool redirected = [] {
+        QStandardPaths::setTestModeEnabled(true);
+        for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, settingsDir.path());
+        return true;
+    }();
+    Q_UNUSED(redirected);
+    if (settings == FreshSettings)
+        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
     auto desktop = std::make_unique<FakeDesktop>();
     desktop_ = desktop.get();
     program_ = std::make_unique<Program>(std::move(desktop));

@@ -7,10 +7,13 @@
 #include <QWidget>
 #include <memory>
 
-// A fresh program run on a fake desktop, for one test function.
+// A fresh program run on a fake desktop, for one test function. The learner's settings live in
+// a temporary directory of the test process, never in the real ones; each run starts with none
+// unless it keeps those of the run before it.
 class TestRun {
 public:
-    TestRun();
+    enum Settings { FreshSettings, KeepSettings };
+    explicit TestRun(Settings settings = FreshSettings);
     ~TestRun();
     Program &program() { return *program_; }
     FakeDesktop &desktop() { return *desktop_; }
