@@ -16,6 +16,11 @@ QSettings settings()
 }
 } // namespace
 
+bool Speaker::screenReaderActive() const
+{
+    return QAccessible::isActive();
+}
+
 void installSpeech(Speech *speech)
 {
     currentSpeech = speech;
@@ -69,7 +74,7 @@ void Speech::voiceKnown(Speaker::Voice voice)
     if (voice == Speaker::Voice::Hungarian && !on_) {
         // The first start with a voice: on, unless a screen reader speaks already. Stored, so
         // that from now on the setting holds whatever happens at start-up.
-        on_ = !QAccessible::isActive();
+        on_ = !speaker_.screenReaderActive();
         store(speakKey, *on_);
     }
     const QString pending = std::exchange(pending_, QString());

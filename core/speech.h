@@ -24,6 +24,8 @@ public:
     virtual void stop() = 0;
     // Slower still than the usual rate, which is a little slower than the engine's normal one.
     virtual void setSlow(bool slow) = 0;
+    // Whether a screen reader already speaks the desktop (QAccessible::isActive()).
+    virtual bool screenReaderActive() const;
 
 signals:
     // The engine has answered; description names the voice chosen, or says what is missing.

@@ -17,6 +17,7 @@ public:
     void say(const QString &text) override { spoken.append(text); }
     void stop() override { ++stops; }
     void setSlow(bool on) override { slow = on; }
+    bool screenReaderActive() const override { return screenReader; }
 
     // The engine's answer, for a speaker opened with answerLater.
     void answer(Voice voice);
@@ -27,6 +28,7 @@ public:
     QStringList spoken;
     int stops = 0;
     bool slow = false;
+    bool screenReader = false;
 
 private:
     Voice voice_ = Voice::Unknown;
