@@ -100,9 +100,10 @@ QtSpeaker::~QtSpeaker()
         QThread::currentThread()->quit();
     });
     // The worker (and with it the engine) is deleted in its own thread as that thread ends.
-    // A daemon that does not answer must not hold up the program's end: the thread is then
-    // left to the process's exit.
-    if (thread_->wait(3000))
+    // Connecting can take a few seconds (speech-dispatcher lists every voice it has), so the
+    // end may wait for that; a daemon that never answers must not hold the program up for
+    // good, and its thread is then left to the process's exit.
+    if (thread_->wait(10000))
         delete thread_;
 }
 
