@@ -52,8 +52,14 @@ public:
             }
         tts_->setVoice(chosen);
         tts_->setRate(rate);
-        connect(tts_, &QTextToSpeech::stateChanged, this,
-                [this](QTextToSpeech::State state) { emit speaking(state == QTextToSpeech::Speaking); });
+        // Speaking, then back to Ready once the utterance has ended or been cut off; an engine
+        // that fails says why on the console.
+        connect(tts_, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
+            if (state == QTextToSpeech::Speaking || state == QTextToSpeech::Ready)
+                emit speaking(state == QTextToSpeech::Speaking);
+            else if (state == QTextToSpeech::Error)
+                qWarning("Tarvo: speech failed: %s", qPrintable(tts_->errorString()));
+        });
         ready_ = true;
         emit opened(Speaker::Voice::Hungarian, QStringLiteral("%1: %2 (%3)")
                                                    .arg(engine, tts_->voice().name(), tts_->locale().name()));

@@ -30,7 +30,8 @@ public:
 signals:
     // The engine has answered; description names the voice chosen, or says what is missing.
     void voiceKnown(Speaker::Voice voice, const QString &description);
-    // An utterance has begun (true) or ended or been cut off (false).
+    // An utterance has begun (true), or has ended or been cut off and the engine is ready
+    // again (false).
     void speaking(bool on);
 };
 
