@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QSettings>
+#include <utility>
 
 namespace {
 Speech *currentSpeech = nullptr;
