@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QApplication>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -228,6 +230,50 @@ private slots:
 
         triggerMenu(window(exercise).window(), QStringLiteral("mnuSayAgain"));
         QCOMPARE(speaker.spoken, before + QStringList{last});
+    }
+
+    // On the real desktop the wrong-answer box runs its own event loop, in which a screen reader
+    // can still tick a picture underneath: it is not spoken while the box is up.
+    void aWrongAnswerBoxOnTheRealDesktop()
+    {
+        class SilentDesktop : public QtDesktop {
+        public:
+            Speaker &speaker() override { return speech; }
+            FakeSpeaker speech;
+        };
+        useTestSettings(true);
+        auto desktop = std::make_unique<SilentDesktop>();
+        FakeSpeaker &speaker = desktop->speech;
+        auto program = std::make_unique<Program>(std::move(desktop));
+        openFromMenu(2);
+        QTest::mouseClick(h01d2().ui().Command1, Qt::LeftButton);
+        QTest::mouseClick(tickBox(2, 0), Qt::LeftButton);
+        answer(2, QStringLiteral("Igen, az."));
+        QCOMPARE(speaker.spoken, (QStringList{QStringLiteral("Ez autó?"), QStringLiteral("Igen, az.")}));
+
+        QTest::mouseClick(tickBox(2, 1), Qt::LeftButton);
+        bool boxWasUp = false;
+        QStringList spokenDuringBox;
+        QTimer::singleShot(300, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            boxWasUp = box != nullptr;
+            tickBox(2, 2)->click();
+            QCoreApplication::processEvents();
+            spokenDuringBox = speaker.spoken;
+            if (box)
+                box->close();
+        });
+        answer(2, QStringLiteral("Igen, ez szálloda.")); // returns when the box is closed
+        QVERIFY(boxWasUp);
+        QCOMPARE(spokenDuringBox, (QStringList{QStringLiteral("Ez autó?"), QStringLiteral("Igen, az."),
+                                               QStringLiteral("Ez szálloda?")}));
+        QCOMPARE(speaker.spoken, spokenDuringBox);
+
+        // With the box gone, ticking speaks again.
+        QTest::mouseClick(tickBox(2, 3), Qt::LeftButton);
+        QCOMPARE(speaker.spoken.last(), QStringLiteral("Ez híd?"));
+        program.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Speech stops when its window unloads, by any route; the next window has nothing to say

@@ -28,6 +28,14 @@ TestRun::TestRun(Settings settings)
         return true;
     }();
     Q_UNUSED(installed);
+    useTestSettings(settings == FreshSettings);
+    auto desktop = std::make_unique<FakeDesktop>();
+    desktop_ = desktop.get();
+    program_ = std::make_unique<Program>(std::move(desktop));
+}
+
+void useTestSettings(bool fresh)
+{
     // Removed with everything in it when the test process ends.
     static QTemporaryDir settingsDir;
     static const bool redirected = [] {
@@ -37,11 +45,8 @@ TestRun::TestRun(Settings settings)
         return true;
     }();
     Q_UNUSED(redirected);
-    if (settings == FreshSettings)
+    if (fresh)
         QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
-    auto desktop = std::make_unique<FakeDesktop>();
-    desktop_ = desktop.get();
-    program_ = std::make_unique<Program>(std::move(desktop));
 }
 
 TestRun::~TestRun()

@@ -23,6 +23,10 @@ private:
     std::unique_ptr<Program> program_;
 };
 
+// Points the learner's settings at the test process's temporary directory (as every TestRun
+// does), for a program a test creates itself; fresh: without any settings of earlier runs.
+void useTestSettings(bool fresh);
+
 // The windows shown on screen now, by name.
 QStringList visibleWindows();
 // Triggers a menu item of a window by its object name.
