@@ -3,6 +3,7 @@
 #include "app/alap.h"
 #include "core/desktop.h"
 #include "core/services.h"
+#include "core/speech.h"
 #include "ui/fonts.h"
 #include "app/hatter.h"
 #include "app/sobre.h"
@@ -34,6 +35,9 @@ Program::Program(std::unique_ptr<Desktop> desktop) : desktop_(std::move(desktop)
     Q_ASSERT(!current);
     current = this;
     installServices(&shared, desktop_.get());
+    // The speech service only remembers the speaker here; it connects on first use.
+    speech_ = std::make_unique<Speech>(desktop_->speaker());
+    installSpeech(speech_.get());
     setExerciseHost(this);
     installFontSubstitutes();
     QApplication::setWindowIcon(icon());
@@ -52,6 +56,8 @@ Program::~Program()
     hatter_.reset();
     sobre_.reset();
     setExerciseHost(nullptr);
+    installSpeech(nullptr);
+    speech_.reset();
     installServices(nullptr, nullptr);
     current = nullptr;
 }
@@ -100,8 +106,11 @@ void Program::windowUnloaded()
 void Program::wireExercise(ExerciseForm &window)
 {
     // What an exercise window's runs do reaches the services that listen to them; the windows
-    // themselves know none of them.
-    Q_UNUSED(window);
+    // themselves know none of them. The Hungarian phrases are spoken, and a window that
+    // unloads takes its speech with it.
+    Speech *voice = speech_.get();
+    QObject::connect(&window, &ExerciseForm::hungarianShown, voice, &Speech::say);
+    QObject::connect(&window, &Form::unloaded, voice, &Speech::forget);
 }
 
 void Program::showMenu()

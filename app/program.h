@@ -8,6 +8,7 @@
 class Desktop;
 class Form;
 class Sobre;
+class Speech;
 class Alap;
 class Hatter;
 class H01d1;
@@ -63,6 +64,7 @@ private:
     void wireExercise(ExerciseForm &window);
 
     std::unique_ptr<Desktop> desktop_;
+    std::unique_ptr<Speech> speech_;
     std::unique_ptr<Sobre> sobre_;
     std::unique_ptr<Alap> alap_;
     std::unique_ptr<Hatter> hatter_;

@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "app/sobre.h"
 #include "core/draw.h"
+#include "core/speech.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"
 #include "exercises/h01d3/h01d3.h"
@@ -70,11 +71,29 @@ private:
     bool done_ = false;
 };
 
-// A desktop that acknowledges every box at once and never beeps; random from Qt.
+// A speech engine without a Hungarian voice: the timed windows neither speak nor start a
+// speech-dispatcher, nor store a first decision in the learner's settings.
+class SilentSpeaker : public Speaker {
+public:
+    void open() override { voice_ = Voice::Missing; }
+    Voice voice() const override { return voice_; }
+    void say(const QString &) override {}
+    void stop() override {}
+    void setSlow(bool) override {}
+
+private:
+    Voice voice_ = Voice::Unknown;
+};
+
+// A desktop that acknowledges every box at once, never beeps and never speaks; random from Qt.
 class QuietDesktop : public QtDesktop {
 public:
     void messageBox(QWidget *, const QString &, const QString &, MsgIcon) override {}
     void beep() override {}
+    Speaker &speaker() override { return silent_; }
+
+private:
+    SilentSpeaker silent_;
 };
 
 // The offscreen platform says on every raise that it cannot change the stacking order.

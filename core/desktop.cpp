@@ -1,10 +1,22 @@
 #include "core/desktop.h"
 
+#include "core/qtspeaker.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QWindow>
+
+QtDesktop::QtDesktop() = default;
+QtDesktop::~QtDesktop() = default;
+
+Speaker &QtDesktop::speaker()
+{
+    if (!speaker_)
+        speaker_ = std::make_unique<QtSpeaker>();
+    return *speaker_;
+}
 
 void QtDesktop::messageBox(QWidget *owner, const QString &title, const QString &text, MsgIcon icon)
 {

@@ -1,13 +1,17 @@
 #pragma once
 #include <QString>
+#include <memory>
 
 class QWidget;
+class QtSpeaker;
+class Speaker;
 
 // Message-box icons, with the values of the Windows message-box flags.
 enum class MsgIcon { None = 0, Stop = 16, Exclamation = 48, Information = 64 };
 
 // Everything that touches the desktop and would block or randomise a test: modal message boxes,
-// the system beep, keeping a window above others, the random draw and ending the program.
+// the system beep, keeping a window above others, the random draw, ending the program and the
+// speech engine.
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -19,6 +23,8 @@ public:
     // Uniform in [0, 1).
     virtual double random() = 0;
     virtual void endProgram() = 0;
+    // The Hungarian voice (core/speech.h). It connects to its engine only when first asked to.
+    virtual Speaker &speaker() = 0;
 };
 
 // The desktop of the running program (installed by it, see core/services.h).
@@ -27,9 +33,15 @@ Desktop &desktop();
 // The real desktop, through Qt. Its boxes carry the application's window icon.
 class QtDesktop : public Desktop {
 public:
+    QtDesktop();
+    ~QtDesktop() override;
     void messageBox(QWidget *owner, const QString &title, const QString &text, MsgIcon icon) override;
     void beep() override;
     void setTopmost(QWidget *window, bool on) override;
     double random() override;
     void endProgram() override;
+    Speaker &speaker() override;
+
+private:
+    std::unique_ptr<QtSpeaker> speaker_;
 };

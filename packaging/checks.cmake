@@ -156,7 +156,7 @@ elseif(CHECK STREQUAL "deb")
     fail("expected one tarvo_*.deb in ${OUT}, found ${n}")
   endif()
 
-  execute_process(COMMAND ${dpkg_deb} --field ${debs} Package Version Section Maintainer Depends
+  execute_process(COMMAND ${dpkg_deb} --field ${debs} Package Version Section Maintainer Depends Recommends
                   OUTPUT_VARIABLE fields COMMAND_ERROR_IS_FATAL ANY)
   message("${fields}")
   foreach(want "Package: tarvo\n" "Version: ${VERSION}\n" "Section: education\n"
@@ -168,9 +168,21 @@ elseif(CHECK STREQUAL "deb")
   endforeach()
   # Filled in by dpkg-shlibdeps from the program's libraries, plus the run-time fonts and plugins.
   string(REGEX MATCH "Depends: [^\n]*" depends "${fields}")
-  foreach(dep libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-liberation)
+  foreach(dep libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-liberation
+              libqt6texttospeech6 qt6-speech-speechd-plugin)
     if(NOT depends MATCHES "[ ,]${dep}( |,|$)")
       fail("the package does not depend on ${dep}")
+    endif()
+  endforeach()
+  # The speech daemon and the Hungarian voice are recommended, not required: without them the
+  # program runs silent.
+  string(REGEX MATCH "Recommends: [^\n]*" recommends "${fields}")
+  foreach(rec speech-dispatcher speech-dispatcher-espeak-ng)
+    if(NOT recommends MATCHES "[ ,]${rec}( |,|$)")
+      fail("the package does not recommend ${rec}")
+    endif()
+    if(depends MATCHES "[ ,]${rec}( |,|$)")
+      fail("the package depends on ${rec}, which it should only recommend")
     endif()
   endforeach()
 

@@ -132,6 +132,11 @@ fi
 export DISPLAY=:$(head -n1 "$work/display")
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime
+# Settings of its own, and no speech-dispatcher started on the program's behalf: the check is
+# about the accessibility tree, and leaves the learner's settings and the desktop as they were.
+mkdir -p "$work/config/speech-dispatcher"
+echo "DisableAutoSpawn" >"$work/config/speech-dispatcher/speechd.conf"
+export XDG_CONFIG_HOME=$work/config
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY QT_QPA_PLATFORM
 echo "a11y-check: $tarvo on display $DISPLAY"
 

@@ -5,10 +5,15 @@
 #   scripts/install-deps.sh --test   also the packages the tests need
 #   scripts/install-deps.sh --fuzz   also clang and libFuzzer, for scripts/fuzz.sh
 set -eu
-packages="g++ cmake make qt6-base-dev qt6-svg-dev libqt6svg6 fonts-liberation"
+# Qt TextToSpeech: qt6-speech-dev, whose CMake package in Debian 12 also needs qt6-declarative-dev;
+# to hear the Hungarian voice, its speech-dispatcher plugin, speech-dispatcher and espeak-ng.
+packages="g++ cmake make qt6-base-dev qt6-svg-dev libqt6svg6 fonts-liberation qt6-speech-dev qt6-declarative-dev"
+packages="$packages qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng"
 case "${1:-}" in
   --fuzz) packages="$packages clang libclang-rt-14-dev llvm" ;;
-  --test) packages="$packages xvfb xauth openbox xdotool imagemagick desktop-file-utils appstream dpkg-dev at-spi2-core python3-pyatspi dbus" ;;
+  --test) packages="$packages xvfb xauth openbox xdotool imagemagick desktop-file-utils appstream dpkg-dev at-spi2-core python3-pyatspi dbus"
+          # the check against the real speech engine plays through ALSA (scripts/speech-check.sh)
+          packages="$packages speech-dispatcher-audio-plugins" ;;
 esac
 
 missing=""

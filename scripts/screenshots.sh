@@ -6,6 +6,9 @@ set -u
 out=${1:-docs}
 build=${2:-build}
 mkdir -p "$out"
+# The program's settings go to a directory of their own, not to the learner's.
+config=$(mktemp -d)
+export XDG_CONFIG_HOME=$config
 for n in $(seq 150 199); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
 export DISPLAY=:$n
 Xvfb "$DISPLAY" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
@@ -39,3 +42,4 @@ keys alt+4; keys alt+s; typeText magas; keys Return Escape; snap h01d3-antonyms
 keys alt+5; keys alt+t; for w in "aut=" "di'k" "fi]" "h'z" 'h`d' "kulcs"; do typeText "$w"; keys Return Escape; done; keys alt+c; snap lex1
 stop
 kill $wm $xvfb 2>/dev/null; wait 2>/dev/null
+rm -rf "$config"

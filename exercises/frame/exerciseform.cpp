@@ -1,6 +1,7 @@
 #include "exercises/frame/exerciseform.h"
 
 #include "core/module1.h"
+#include "core/speech.h"
 #include "ui/controls.h"
 #include "ui/windowservices.h"
 
@@ -42,6 +43,26 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
         frame_.onTop->setChecked(!frame_.onTop->isChecked());
         mnuOnTop_Click();
     });
+
+    // Speech: the Hungarian phrases the window completes, in a Hungarian voice. The items
+    // follow the speech service, which every window shares and which connects to its engine
+    // now, in the background, the first time a window asks.
+    options->addSeparator();
+    options->setToolTipsVisible(true);
+    frame_.speak = options->addAction(QStringLiteral("&Speak Hungarian"));
+    frame_.speak->setObjectName(QStringLiteral("mnuSpeak"));
+    frame_.speak->setCheckable(true);
+    connect(frame_.speak, &QAction::triggered, this, [](bool on) { speech().setOn(on); });
+    frame_.sayAgain = options->addAction(QStringLiteral("Say it &again"));
+    frame_.sayAgain->setObjectName(QStringLiteral("mnuSayAgain"));
+    connect(frame_.sayAgain, &QAction::triggered, this, [] { speech().sayAgain(); });
+    frame_.slowly = options->addAction(QStringLiteral("S&lowly"));
+    frame_.slowly->setObjectName(QStringLiteral("mnuSlowly"));
+    frame_.slowly->setCheckable(true);
+    connect(frame_.slowly, &QAction::triggered, this, [](bool on) { speech().setSlowly(on); });
+    connect(&speech(), &Speech::changed, options, [this] { showSpeech(); });
+    speech().prepare();
+    showSpeech();
 
     QMenu *help = w->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QLatin1String(menus.help));
@@ -89,7 +110,28 @@ bool ExerciseForm::message(const QString &text, MsgIcon icon)
 
 bool ExerciseForm::wrongMessageBox()
 {
+    // A wrong answer silences the phrase before it, and nothing is spoken while the box is up.
+    Speech::Hold quiet(speech());
     return message(module1().wrongMessage, MsgIcon::Exclamation);
+}
+
+void ExerciseForm::showSpeech()
+{
+    const Speech &voice = speech();
+    const bool available = voice.available();
+    frame_.speak->setChecked(voice.isOn());
+    frame_.slowly->setChecked(voice.slowly());
+    frame_.speak->setEnabled(available);
+    frame_.sayAgain->setEnabled(available && voice.isOn());
+    frame_.slowly->setEnabled(available);
+    const auto tip = [available](QAction *item, const QString &text) {
+        const QString shown = available ? text : Speech::installHint();
+        item->setStatusTip(shown);
+        item->setToolTip(shown);
+    };
+    tip(frame_.speak, QStringLiteral("Speak each Hungarian phrase you complete, and the solutions."));
+    tip(frame_.sayAgain, QStringLiteral("Say the last Hungarian phrase again."));
+    tip(frame_.slowly, QStringLiteral("Speak Hungarian more slowly."));
 }
 
 void ExerciseForm::toggleHint()

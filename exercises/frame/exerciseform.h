@@ -22,6 +22,10 @@ struct FrameControls {
     QLabel *hint = nullptr;
     std::array<QPushButton *, 6> goTo{}; // the "Go to exercise" row, by exercise number 1 to 5
     QAction *onTop = nullptr;
+    // The speech items of the Options menu, which the frame adds after On Top.
+    QAction *speak = nullptr;    // "Speak Hungarian", on or off
+    QAction *sayAgain = nullptr; // the last phrase once more
+    QAction *slowly = nullptr;   // slower speech
 };
 
 // The "Go to exercise:" label and the five number buttons along the top right of a window.
@@ -123,6 +127,8 @@ protected:
     // The wrong-answer box.
     bool wrongMessageBox();
     void toggleHint();
+    // The speech items as the speech service stands now.
+    void showSpeech();
     // Focus to a box, if it can take it.
     static void focusIfOpen(QWidget *box);
 

@@ -40,3 +40,16 @@ void FakeDesktop::clear()
     topmost.clear();
     beeps = 0;
 }
+
+void FakeSpeaker::open()
+{
+    opened = true;
+    if (!answerLater)
+        voice_ = engineVoice;
+}
+
+void FakeSpeaker::answer(Voice voice)
+{
+    voice_ = voice;
+    emit voiceKnown(voice, QString());
+}

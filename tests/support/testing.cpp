@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -32,12 +35,28 @@ void quietenPlatform()
 }
 } // namespace
 
-TestRun::TestRun()
+TestRun::TestRun(Settings settings)
 {
     quietenPlatform();
+    useTestSettings(settings == FreshSettings);
     auto desktop = std::make_unique<FakeDesktop>();
     desktop_ = desktop.get();
     program_ = std::make_unique<Program>(std::move(desktop));
+}
+
+void useTestSettings(bool fresh)
+{
+    // Removed with everything in it when the test process ends.
+    static QTemporaryDir settingsDir;
+    static const bool redirected = [] {
+        QStandardPaths::setTestModeEnabled(true);
+        for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, settingsDir.path());
+        return true;
+    }();
+    Q_UNUSED(redirected);
+    if (fresh)
+        QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo")).clear();
 }
 
 TestRun::~TestRun()
@@ -46,10 +65,23 @@ TestRun::~TestRun()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+namespace {
+// The real desktop, but for its speech engine: connecting to speech-dispatcher takes seconds and
+// these runs are about message boxes, so they speak into a recording speaker.
+class QuietQtDesktop : public QtDesktop {
+public:
+    Speaker &speaker() override { return quiet_; }
+
+private:
+    FakeSpeaker quiet_;
+};
+} // namespace
+
 RealRun::RealRun()
 {
     quietenPlatform();
-    program_ = std::make_unique<Program>(std::make_unique<QtDesktop>());
+    useTestSettings(true);
+    program_ = std::make_unique<Program>(std::make_unique<QuietQtDesktop>());
 }
 
 RealRun::~RealRun()

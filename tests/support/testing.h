@@ -11,10 +11,13 @@
 #include <functional>
 #include <memory>
 
-// A fresh program run on a fake desktop, for one test function.
+// A fresh program run on a fake desktop, for one test function. The learner's settings live in
+// a temporary directory of the test process, never in the real ones; each run starts with none
+// unless it keeps those of the run before it.
 class TestRun {
 public:
-    TestRun();
+    enum Settings { FreshSettings, KeepSettings };
+    explicit TestRun(Settings settings = FreshSettings);
     ~TestRun();
     Program &program() { return *program_; }
     FakeDesktop &desktop() { return *desktop_; }
@@ -71,6 +74,10 @@ QString accessibleText(QWidget *widget, QAccessible::Text which = QAccessible::N
 
 // Presses a button as a screen reader or switch access does: through its accessible press action.
 void pressAccessibly(QAbstractButton *button);
+
+// Points the learner's settings at the test process's temporary directory (as every TestRun
+// does), for a program a test creates itself; fresh: without any settings of earlier runs.
+void useTestSettings(bool fresh);
 
 // The windows shown on screen now, by name.
 QStringList visibleWindows();
