@@ -5,6 +5,8 @@
 #include "core/services.h"
 #include "ui/fonts.h"
 #include "app/hatter.h"
+#include "app/progresswindow.h"
+#include "core/progressstore.h"
 #include "app/sobre.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"
@@ -12,6 +14,7 @@
 #include "exercises/lex1/lex1.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 Program *current = nullptr;
@@ -29,7 +32,8 @@ T &Program::lazy(std::unique_ptr<T> &slot)
     return *slot;
 }
 
-Program::Program(std::unique_ptr<Desktop> desktop) : desktop_(std::move(desktop))
+Program::Program(std::unique_ptr<Desktop> desktop, std::unique_ptr<ProgressStore> store)
+    : desktop_(std::move(desktop)), store_(store ? std::move(store) : std::make_unique<NullProgressStore>())
 {
     Q_ASSERT(!current);
     current = this;
@@ -44,6 +48,7 @@ Program::~Program()
 {
     for (Form *form : forms())
         form->discard();
+    progress_.reset();
     lex1_.reset();
     h01d3_.reset();
     h01d2_.reset();
@@ -101,7 +106,32 @@ void Program::wireExercise(ExerciseForm &window)
 {
     // What an exercise window's runs do reaches the services that listen to them; the windows
     // themselves know none of them.
-    Q_UNUSED(window);
+    QObject::connect(&window, &ExerciseForm::runStarted, &window,
+                     [this](int exercise, bool plus, int items) { store_->recordRunStart(exercise, plus, items); });
+    QObject::connect(&window, &ExerciseForm::answerChecked, &window,
+                     [this](const AnswerEvent &event) { store_->recordAnswer(event); });
+    QObject::connect(&window, &ExerciseForm::runEnded, &window, [this](bool completed) { store_->recordRunEnd(completed); });
+}
+
+void Program::tellStoreProblem()
+{
+    if (storeProblemTold_ || ended_ || !alap_ || !alap_->isVisible())
+        return;
+    storeProblemTold_ = true;
+    const QString problem = store_->problem();
+    if (!problem.isEmpty())
+        desktop_->messageBox(alap_->window(), ProgressWindow::caption(), problem, MsgIcon::Exclamation);
+}
+
+void Program::menuLoaded()
+{
+    if (!storeProblemTold_)
+        QTimer::singleShot(300, alap_.get(), [this] { tellStoreProblem(); });
+}
+
+void Program::openProgress()
+{
+    progress().open();
 }
 
 void Program::showMenu()
@@ -128,7 +158,7 @@ QList<Form *> Program::forms() const
 {
     QList<Form *> all;
     for (Form *form : std::initializer_list<Form *>{sobre_.get(), alap_.get(), hatter_.get(), h01d1_.get(),
-                                                     h01d2_.get(), h01d3_.get(), lex1_.get()})
+                                                     h01d2_.get(), h01d3_.get(), lex1_.get(), progress_.get()})
         if (form)
             all.append(form);
     return all;
@@ -141,6 +171,7 @@ H01d1 &Program::h01d1() { return lazy(h01d1_); }
 H01d2 &Program::h01d2() { return lazy(h01d2_); }
 H01d3 &Program::h01d3() { return lazy(h01d3_); }
 Lex1 &Program::lex1() { return lazy(lex1_); }
+ProgressWindow &Program::progress() { return lazy(progress_); }
 
 Sobre &sobre() { return Program::get().sobre(); }
 Alap &alap() { return Program::get().alap(); }
@@ -149,3 +180,4 @@ H01d1 &h01d1() { return Program::get().h01d1(); }
 H01d2 &h01d2() { return Program::get().h01d2(); }
 H01d3 &h01d3() { return Program::get().h01d3(); }
 Lex1 &lex1() { return Program::get().lex1(); }
+ProgressWindow &progress() { return Program::get().progress(); }

@@ -19,6 +19,10 @@ public:
     // Uniform in [0, 1).
     virtual double random() = 0;
     virtual void endProgram() = 0;
+    // A modal Yes/No question; true for Yes. A desktop that cannot ask answers No.
+    virtual bool question(QWidget *owner, const QString &title, const QString &text);
+    // The file the learner chooses to save to, or empty when cancelled.
+    virtual QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter);
 };
 
 // The desktop of the running program (installed by it, see core/services.h).
@@ -32,4 +36,6 @@ public:
     void setTopmost(QWidget *window, bool on) override;
     double random() override;
     void endProgram() override;
+    bool question(QWidget *owner, const QString &title, const QString &text) override;
+    QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter) override;
 };

@@ -43,6 +43,12 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
         mnuOnTop_Click();
     });
 
+    QMenu *progress = w->menuBar()->addMenu(QStringLiteral("&Progress"));
+    progress->setObjectName(QStringLiteral("mnuProgress"));
+    QAction *showProgress = progress->addAction(QStringLiteral("&Show my progress..."));
+    showProgress->setObjectName(QStringLiteral("mnuShowProgress"));
+    connect(showProgress, &QAction::triggered, this, [] { host().openProgress(); });
+
     QMenu *help = w->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QLatin1String(menus.help));
     QAction *howTo = help->addAction(QStringLiteral("&How to..."));

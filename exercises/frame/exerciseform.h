@@ -42,6 +42,8 @@ public:
     virtual ~ExerciseHost() = default;
     virtual void showMenu() = 0;
     virtual void openAbout() = 0;
+    // The learner's Progress window.
+    virtual void openProgress() = 0;
     // The window of an exercise, 1 to 5 (3 and 4 share one).
     virtual ExerciseForm &exerciseWindow(int exercise) = 0;
 };

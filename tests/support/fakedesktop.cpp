@@ -12,6 +12,19 @@ void FakeDesktop::messageBox(QWidget *owner, const QString &title, const QString
         onBox(box);
 }
 
+bool FakeDesktop::question(QWidget *owner, const QString &title, const QString &text)
+{
+    QWidget *window = owner ? owner->window() : nullptr;
+    questions.append({window ? window->objectName() : QString(), title, text, MsgIcon::None});
+    return questionAnswer;
+}
+
+QString FakeDesktop::saveFileName(QWidget *, const QString &, const QString &suggested, const QString &)
+{
+    saveDialogs.append(suggested);
+    return savePath;
+}
+
 void FakeDesktop::setTopmost(QWidget *window, bool on)
 {
     topmost.append({window->objectName(), on});
@@ -29,5 +42,7 @@ void FakeDesktop::clear()
 {
     boxes.clear();
     topmost.clear();
+    questions.clear();
+    saveDialogs.clear();
     beeps = 0;
 }

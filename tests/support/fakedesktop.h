@@ -2,6 +2,7 @@
 #include "core/desktop.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <functional>
 
@@ -27,12 +28,20 @@ public:
     void setTopmost(QWidget *window, bool on) override;
     double random() override;
     void endProgram() override { ++endCalls; }
+    // Questions are recorded with the boxes' fields and answered with questionAnswer.
+    bool question(QWidget *owner, const QString &title, const QString &text) override;
+    // Records the title and suggested name; returns savePath (empty: cancelled).
+    QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter) override;
 
     QList<Box> boxes;
     QList<Topmost> topmost;
     QList<double> draws;
     int beeps = 0;
     int endCalls = 0;
+    QList<Box> questions;
+    bool questionAnswer = false;
+    QStringList saveDialogs; // the suggested names, one per dialog
+    QString savePath;
     // Runs while a box is "open", as if the learner acted before pressing OK.
     std::function<void(const Box &)> onBox;
 

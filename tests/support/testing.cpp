@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QStandardPaths>
 
 namespace {
 QtMessageHandler previous = nullptr;
@@ -18,8 +19,12 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 }
 } // namespace
 
-TestRun::TestRun()
+TestRun::TestRun() : TestRun(nullptr) {}
+
+TestRun::TestRun(std::unique_ptr<ProgressStore> store)
 {
+    // Whatever a test opens by the standard paths lands in a test folder, not the learner's.
+    QStandardPaths::setTestModeEnabled(true);
     static const bool installed = [] {
         previous = qInstallMessageHandler(quietHandler);
         return true;
@@ -27,7 +32,9 @@ TestRun::TestRun()
     Q_UNUSED(installed);
     auto desktop = std::make_unique<FakeDesktop>();
     desktop_ = desktop.get();
-    program_ = std::make_unique<Program>(std::move(desktop));
+    if (!store)
+        store = std::make_unique<SqliteProgressStore>(dataDir_.filePath(QStringLiteral("progress.sqlite")));
+    program_ = std::make_unique<Program>(std::move(desktop), std::move(store));
 }
 
 TestRun::~TestRun()

@@ -2,20 +2,30 @@
 #include "app/program.h"
 #include "fakedesktop.h"
 
+#include "core/progressstore.h"
+
 #include <QAction>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <memory>
 
-// A fresh program run on a fake desktop, for one test function.
+// A fresh program run on a fake desktop, for one test function. Its progress is kept in a
+// temporary folder of its own (progress.sqlite there), never in the learner's data folder,
+// unless the test hands over a store of its own.
 class TestRun {
 public:
     TestRun();
+    explicit TestRun(std::unique_ptr<ProgressStore> store);
     ~TestRun();
     Program &program() { return *program_; }
     FakeDesktop &desktop() { return *desktop_; }
+    ProgressStore &store() { return program_->progressStore(); }
+    // The temporary folder of the run's own store.
+    QString dataDir() const { return dataDir_.path(); }
 
 private:
+    QTemporaryDir dataDir_;
     FakeDesktop *desktop_;
     std::unique_ptr<Program> program_;
 };
