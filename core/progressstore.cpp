@@ -48,7 +48,7 @@ QString csvField(const QString &text)
 namespace {
 
 // SQLite's primary result codes that decide what happens to the file.
-enum SqliteCode { Busy = 5, Locked = 6, Corrupt = 11, Full = 13, NotADatabase = 26 };
+enum SqliteCode { Busy = 5, Locked = 6, Corrupt = 11, Full = 13, Constraint = 19, NotADatabase = 26 };
 
 int codeOf(const QSqlError &error)
 {
@@ -100,6 +100,12 @@ const char *const schemaV2[] = {
     "GROUP BY exercise, item",
 };
 
+// Qt binds a null string as NULL; the record keeps an empty text instead.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 QString nowUtc()
 {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
@@ -129,13 +135,21 @@ struct SqliteProgressStore::Impl {
 
     QSqlQuery query() { return QSqlQuery(db); }
 
+    // Runs a statement, trying again for a while when another program holds the file (changing
+    // the journal mode, for one, does not wait by itself).
     bool exec(QSqlQuery &q, const QString &sql, QSqlError *error = nullptr)
     {
-        if (q.exec(sql))
-            return true;
-        if (error)
-            *error = q.lastError();
-        return false;
+        for (int attempt = 0;; ++attempt) {
+            if (q.exec(sql))
+                return true;
+            const int code = codeOf(q.lastError());
+            if ((code != Busy && code != Locked) || attempt == 100) {
+                if (error)
+                    *error = q.lastError();
+                return false;
+            }
+            QThread::msleep(20);
+        }
     }
 
     // Runs a prepared write, trying again a few times while another program holds the file.
@@ -342,6 +356,9 @@ struct SqliteProgressStore::Impl {
     // A write that failed for good stops the saving; the learner hears of it once.
     void writeFailed(const QSqlError &error)
     {
+        // A record the schema refuses is lost alone; the store goes on.
+        if (codeOf(error) == Constraint)
+            return;
         if (isDamage(error)) {
             cannotSave(QStringLiteral("the file has been damaged"));
             return;
@@ -430,11 +447,11 @@ void SqliteProgressStore::recordAnswer(const AnswerEvent &event)
     q.bindValue(0, nowUtc());
     q.bindValue(1, event.exercise);
     q.bindValue(2, int(event.plus));
-    q.bindValue(3, event.item);
-    q.bindValue(4, event.answer);
+    q.bindValue(3, notNull(event.item));
+    q.bindValue(4, notNull(event.answer));
     q.bindValue(5, int(event.right));
     q.bindValue(6, int(event.firstTry));
-    q.bindValue(7, event.expected);
+    q.bindValue(7, notNull(event.expected));
     QSqlError error;
     if (!d->write(q, &error))
         d->writeFailed(error);

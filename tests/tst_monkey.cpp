@@ -16,6 +16,7 @@
 // A failure names the seed, the event number and the events that led to it; rerun with the same
 // seed and TARVO_MONKEY_EVENTS set to that number to stop right there.
 #include "app/alap.h"
+#include "app/progresswindow.h"
 #include "core/desktop.h"
 #include "app/hatter.h"
 #include "core/module1.h"
@@ -946,8 +947,12 @@ private:
             for (Form *form : program.forms())
                 if (form->name() == box.owner)
                     owner = qobject_cast<const ExerciseForm *>(form);
+            // The menu also tells, once, what went wrong with the progress store, under the
+            // Progress window's title.
             if (box.owner == QLatin1String("alap"))
-                expected = QStringLiteral("How to ...");
+                expected = box.title == ProgressWindow::caption() ? box.title : QStringLiteral("How to ...");
+            else if (box.owner == QLatin1String("progress"))
+                expected = ProgressWindow::caption();
             else if (box.owner == QLatin1String("sobre"))
                 expected = QStringLiteral("About Tarvo!");
             else if (owner)
