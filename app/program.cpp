@@ -46,6 +46,7 @@ Program::Program(std::unique_ptr<Desktop> desktop, std::unique_ptr<ProgressStore
 
 Program::~Program()
 {
+    storeCheck_.reset();
     for (Form *form : forms())
         form->discard();
     progress_.reset();
@@ -125,8 +126,15 @@ void Program::tellStoreProblem()
 
 void Program::menuLoaded()
 {
-    if (!storeProblemTold_)
-        QTimer::singleShot(300, alap_.get(), [this] { tellStoreProblem(); });
+    if (storeProblemTold_)
+        return;
+    if (!storeCheck_) {
+        storeCheck_ = std::make_unique<QTimer>();
+        storeCheck_->setSingleShot(true);
+        storeCheck_->setInterval(300);
+        QObject::connect(storeCheck_.get(), &QTimer::timeout, [this] { tellStoreProblem(); });
+    }
+    storeCheck_->start();
 }
 
 void Program::openProgress()

@@ -9,6 +9,7 @@
 class Desktop;
 class Form;
 class ProgressWindow;
+class QTimer;
 class Sobre;
 class Alap;
 class Hatter;
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<H01d3> h01d3_;
     std::unique_ptr<Lex1> lex1_;
     std::unique_ptr<ProgressWindow> progress_;
+    std::unique_ptr<QTimer> storeCheck_; // opens the store a moment after the menu is up
     bool ended_ = false;
     bool storeProblemTold_ = false;
 };

@@ -251,6 +251,10 @@ struct SqliteProgressStore::Impl {
         q.finish();
         if (!exec(q, QStringLiteral("PRAGMA synchronous=NORMAL"), error))
             return false;
+        // The store appends, and the window reads small summary tables: a small page cache does,
+        // and keeps the program's memory flat however long it runs.
+        if (!exec(q, QStringLiteral("PRAGMA cache_size=-256"), error))
+            return false;
         if (!migrate(error))
             return false;
         insertAnswer = std::make_unique<QSqlQuery>(db);
