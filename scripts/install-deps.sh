@@ -5,7 +5,7 @@
 #   scripts/install-deps.sh --test   also the packages the tests need
 #   scripts/install-deps.sh --fuzz   also clang and libFuzzer, for scripts/fuzz.sh
 set -eu
-packages="g++ cmake make qt6-base-dev qt6-svg-dev libqt6svg6 fonts-liberation"
+packages="g++ cmake make qt6-base-dev qt6-svg-dev libqt6svg6 libqt6sql6-sqlite fonts-liberation"
 case "${1:-}" in
   --fuzz) packages="$packages clang libclang-rt-14-dev llvm" ;;
   --test) packages="$packages xvfb xauth openbox xdotool imagemagick desktop-file-utils appstream dpkg-dev at-spi2-core python3-pyatspi dbus" ;;
