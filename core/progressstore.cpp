@@ -1,6 +1,7 @@
 #include "core/progressstore.h"
 
 #include <QAtomicInt>
+#include <atomic>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QThread>
+#include <QThreadPool>
 #include <QVariant>
 
 QList<ExerciseSummary> NullProgressStore::exerciseSummaries()
@@ -132,6 +134,36 @@ struct SqliteProgressStore::Impl {
     qint64 runId = -1;
     QSqlDatabase db;
     std::unique_ptr<QSqlQuery> insertAnswer, insertRun, endRun;
+    int sinceCheckpoint = 0;
+    std::shared_ptr<std::atomic<bool>> checkpointing = std::make_shared<std::atomic<bool>>(false);
+
+    // Every so many records, the WAL is copied back into the file by a connection on a worker
+    // thread (a passive checkpoint never holds up a writer), so that no answer waits for it.
+    void wrote()
+    {
+        if (++sinceCheckpoint < 100 || checkpointing->exchange(true))
+            return;
+        sinceCheckpoint = 0;
+        QThreadPool::globalInstance()->start([running = checkpointing, file = path] {
+            const QString name = QStringLiteral("tarvo-checkpoint-%1").arg(quintptr(running.get()));
+            {
+                QSqlDatabase worker = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+                worker.setDatabaseName(file);
+                if (worker.open()) {
+                    QSqlQuery q(worker);
+                    q.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+                }
+            }
+            QSqlDatabase::removeDatabase(name);
+            *running = false;
+        });
+    }
+
+    void waitForCheckpoint()
+    {
+        while (checkpointing->load())
+            QThread::msleep(1);
+    }
 
     QSqlQuery query() { return QSqlQuery(db); }
 
@@ -250,6 +282,9 @@ struct SqliteProgressStore::Impl {
         }
         q.finish();
         if (!exec(q, QStringLiteral("PRAGMA synchronous=NORMAL"), error))
+            return false;
+        // Checkpoints are the worker's (see wrote()), not the answer's that happens to fill the WAL.
+        if (!exec(q, QStringLiteral("PRAGMA wal_autocheckpoint=0"), error))
             return false;
         // The store appends, and the window reads small summary tables: a small page cache does,
         // and keeps the program's memory flat however long it runs.
@@ -378,6 +413,7 @@ SqliteProgressStore::SqliteProgressStore(QString path) : d(std::make_unique<Impl
 
 SqliteProgressStore::~SqliteProgressStore()
 {
+    d->waitForCheckpoint();
     d->disconnect();
 }
 
@@ -427,6 +463,7 @@ void SqliteProgressStore::recordRunStart(int exercise, bool plus, int items)
     if (!d->write(q, &error))
         return d->writeFailed(error);
     d->runId = q.lastInsertId().toLongLong();
+    d->wrote();
 }
 
 void SqliteProgressStore::recordRunEnd(bool completed)
@@ -440,7 +477,8 @@ void SqliteProgressStore::recordRunEnd(bool completed)
     d->runId = -1;
     QSqlError error;
     if (!d->write(q, &error))
-        d->writeFailed(error);
+        return d->writeFailed(error);
+    d->wrote();
 }
 
 void SqliteProgressStore::recordAnswer(const AnswerEvent &event)
@@ -458,7 +496,8 @@ void SqliteProgressStore::recordAnswer(const AnswerEvent &event)
     q.bindValue(7, notNull(event.expected));
     QSqlError error;
     if (!d->write(q, &error))
-        d->writeFailed(error);
+        return d->writeFailed(error);
+    d->wrote();
 }
 
 QList<ExerciseSummary> SqliteProgressStore::exerciseSummaries()
@@ -523,7 +562,8 @@ QList<PracticeWord> SqliteProgressStore::wordsToPractise(int limit)
         return out;
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT exercise, item, expected, wrong, is_right FROM item_stats WHERE wrong > 0 "
+    // A picture name that fits no picture belongs to no item: nothing to practise there.
+    q.prepare(QStringLiteral("SELECT exercise, item, expected, wrong, is_right FROM item_stats WHERE wrong > 0 AND item <> '' "
                              "ORDER BY wrong DESC, is_right ASC, item LIMIT ?"));
     q.addBindValue(limit);
     if (q.exec())
