@@ -60,7 +60,7 @@ QString whenText(const QDateTime &utc)
 
 } // namespace
 
-ProgressWindow::ProgressWindow() : FormWith({QStringLiteral("progress"), caption(), 10800, 9300, QColor(), QFont()}) {}
+ProgressWindow::ProgressWindow() : FormWith({QStringLiteral("progress"), caption(), 12600, 9300, QColor(), QFont()}) {}
 
 QString ProgressWindow::caption()
 {
@@ -99,17 +99,21 @@ void ProgressWindow::build(ProgressUi &ui, QWidget *c)
     daysLabel->setBuddy(ui.dayTabs);
     daysBox->addWidget(daysLabel);
     daysBox->addWidget(ui.dayTabs);
-    middle->addLayout(daysBox, 3);
+    middle->addLayout(daysBox, 1);
 
     auto *wordsBox = new QVBoxLayout;
     auto *wordsLabel = new QLabel(QStringLiteral("&Words to practise"), c);
     ui.words = makeTable(c, QStringLiteral("words"), QStringLiteral("Words to practise"),
                          {QStringLiteral("Item"), QStringLiteral("Right answer"), QStringLiteral("Wrong")});
     ui.words->setAccessibleDescription(QStringLiteral("The items you answered wrong most often, with their right answers"));
+    ui.words->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ui.words->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    ui.words->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    ui.words->horizontalHeader()->setStretchLastSection(false);
     wordsLabel->setBuddy(ui.words);
     wordsBox->addWidget(wordsLabel);
     wordsBox->addWidget(ui.words);
-    middle->addLayout(wordsBox, 2);
+    middle->addLayout(wordsBox, 1);
     layout->addLayout(middle, 1);
 
     ui.where = new QLabel(c);
@@ -149,6 +153,7 @@ void ProgressWindow::open()
 {
     refresh();
     show();
+    ui().close->setFocus(Qt::OtherFocusReason);
 }
 
 void ProgressWindow::refresh()
@@ -189,7 +194,6 @@ void ProgressWindow::refresh()
         u.words->setItem(i, 2, cell(QString::number(words[i].wrong), true));
         u.words->item(i, 0)->setToolTip(QStringLiteral("Exercise %1").arg(words[i].exercise));
     }
-    u.words->resizeColumnsToContents();
 
     const QString path = store.filePath();
     if (path.isEmpty()) {
