@@ -118,10 +118,12 @@ void Program::tellStoreProblem()
 {
     if (storeProblemTold_ || ended_ || !alap_ || !alap_->isVisible())
         return;
-    storeProblemTold_ = true;
+    // A store that stops saving later (a disk that fills up) is told at the menu's next showing.
     const QString problem = store_->problem();
-    if (!problem.isEmpty())
-        desktop_->messageBox(alap_->window(), ProgressWindow::caption(), problem, MsgIcon::Exclamation);
+    if (problem.isEmpty())
+        return;
+    storeProblemTold_ = true;
+    desktop_->messageBox(alap_->window(), ProgressWindow::caption(), problem, MsgIcon::Exclamation);
 }
 
 void Program::menuLoaded()

@@ -48,7 +48,7 @@ public:
     Desktop &desktop() { return *desktop_; }
     ProgressStore &progressStore() { return *store_; }
     // Tells the learner, once per run and in one box of the menu window, what went wrong with
-    // the progress store, if anything. Waits while the menu is not on screen.
+    // the progress store, if anything has. Waits while the menu is not on screen.
     void tellStoreProblem();
     // The menu has loaded: the store is opened a moment after it is on screen, so that start-up
     // does not wait for it, and anything wrong with it is told over the menu.

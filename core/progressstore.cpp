@@ -137,11 +137,14 @@ struct SqliteProgressStore::Impl {
     int sinceCheckpoint = 0;
     std::shared_ptr<std::atomic<bool>> checkpointing = std::make_shared<std::atomic<bool>>(false);
 
-    // Every so many records, the WAL is copied back into the file by a connection on a worker
-    // thread (a passive checkpoint never holds up a writer), so that no answer waits for it.
-    void wrote()
+    // The WAL is copied back into the file by a connection on a worker thread (a passive
+    // checkpoint never holds up a writer), so that no answer waits for it: when a run ends, a
+    // pause for the learner, and within very long runs every thousand records. The disk is still
+    // busy while it runs, so it is kept to those moments.
+    void wrote(bool pause = false)
     {
-        if (++sinceCheckpoint < 100 || checkpointing->exchange(true))
+        ++sinceCheckpoint;
+        if ((!pause && sinceCheckpoint < 1000) || checkpointing->exchange(true))
             return;
         sinceCheckpoint = 0;
         QThreadPool::globalInstance()->start([running = checkpointing, file = path] {
@@ -478,7 +481,7 @@ void SqliteProgressStore::recordRunEnd(bool completed)
     QSqlError error;
     if (!d->write(q, &error))
         return d->writeFailed(error);
-    d->wrote();
+    d->wrote(true);
 }
 
 void SqliteProgressStore::recordAnswer(const AnswerEvent &event)

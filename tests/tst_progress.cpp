@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -224,6 +225,23 @@ private slots:
         QCOMPARE(s.firstTries, 1);
         QCOMPARE(s.firstTriesRight, exercise == 5 ? 1 : 0);
         QVERIFY(s.lastPractised.isValid());
+    }
+
+    // Start-up does not wait for the store: the file is opened only a moment after the menu is
+    // on screen, and a store that is fine says nothing.
+    void storeOpensOnlyOnceTheMenuIsUp()
+    {
+        TestRun run;
+        const QString path = run.store().filePath();
+        Program::get().start();
+        QVERIFY(sobre().isVisible());
+        sobre().Timer1_Timer();
+        QVERIFY(alap().isVisible());
+        QVERIFY(!QFileInfo::exists(path));
+        letTheMenuSettle();
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY(run.desktop().boxes.isEmpty());
+        QCOMPARE(select(path, QStringLiteral("PRAGMA journal_mode")).value(0).value(0).toString(), QStringLiteral("wal"));
     }
 
     // A run answered through to the end is recorded as completed, with every answer.
