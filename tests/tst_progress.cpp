@@ -33,6 +33,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -435,6 +437,33 @@ private slots:
             QCOMPARE(contents(path), before);
     }
 
+    // The disk fills up in the middle of a run (here: a file size limit on the child that
+    // runs the program): the exercise goes on as ever, and back at the menu the learner is told
+    // once that progress cannot be saved.
+    void diskFullInTheMiddleOfARun()
+    {
+        QTemporaryDir dir;
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--child-disk-full"), dir.filePath(QStringLiteral("progress.sqlite"))});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        const QString said = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+        const QStringList fields = said.split(QLatin1Char(' '));
+        QCOMPARE(fields.size(), 4);
+        QCOMPARE(fields[0], QStringLiteral("saving=0"));
+        QCOMPARE(fields[1], QStringLiteral("every-right-accepted=1"));
+        QCOMPARE(fields[2], QStringLiteral("store-boxes=1"));
+        QCOMPARE(fields[3], QStringLiteral("told-cannot-save=1"));
+        // What was written before the disk filled up is still there, and readable.
+        const int kept = select(dir.filePath(QStringLiteral("progress.sqlite")), QStringLiteral("SELECT count(*) FROM answers"))
+                             .value(0)
+                             .value(0)
+                             .toInt();
+        QVERIFY2(kept > 0 && kept < 20, qPrintable(QString::number(kept)));
+    }
+
     // A file of the first schema: its answers are kept, the summaries are built from them, and
     // new answers carry their right answer.
     void migratesTheFirstSchema()
@@ -728,6 +757,42 @@ static int childAnswerAndWait(int argc, char **argv)
         QThread::sleep(1);
 }
 
+static int childDiskFull(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString path = QString::fromLocal8Bit(argv[2]);
+    TestRun run(std::make_unique<SqliteProgressStore>(path));
+    toMenu();
+    letTheMenuSettle();
+    // From here on no file may grow past a little more than the log is now.
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{rlim_t(QFileInfo(path + QStringLiteral("-wal")).size() + 65536),
+                       rlim_t(QFileInfo(path + QStringLiteral("-wal")).size() + 65536)};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    startRun(1, false);
+    int rights = 0;
+    for (int i = 0; i < 20 && h01d1().ui().Command2->isEnabled(); ++i) {
+        const bool right = i % 2 == 1;
+        answer(1, right);
+        rights += right;
+    }
+    const bool accepted = h01d1().ui().Label3->text().count(QLatin1Char(';')) == rights;
+    h01d1().frame().close->click();
+    letTheMenuSettle();
+    int storeBoxes = 0;
+    bool toldCannotSave = false;
+    for (const FakeDesktop::Box &box : run.desktop().boxes)
+        if (box.title == storeTitle) {
+            ++storeBoxes;
+            toldCannotSave = box.owner == QLatin1String("alap") && box.text.contains(QLatin1String("cannot be saved"));
+        }
+    const bool saving = run.store().saving();
+    std::printf("saving=%d every-right-accepted=%d store-boxes=%d told-cannot-save=%d\n", saving, accepted, storeBoxes,
+                toldCannotSave);
+    return 0;
+}
+
 static int childWrite(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -745,6 +810,8 @@ int main(int argc, char **argv)
 {
     if (argc >= 3 && qstrcmp(argv[1], "--child-answer-and-wait") == 0)
         return childAnswerAndWait(argc, argv);
+    if (argc >= 3 && qstrcmp(argv[1], "--child-disk-full") == 0)
+        return childDiskFull(argc, argv);
     if (argc >= 5 && qstrcmp(argv[1], "--child-write") == 0)
         return childWrite(argc, argv);
     QApplication app(argc, argv);
