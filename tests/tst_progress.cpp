@@ -15,7 +15,10 @@
 #include "ui/daychart.h"
 #include "ui/picturebutton.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMenu>
+#include <QMultiMap>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -649,6 +652,49 @@ private slots:
         triggerMenu(alap().window(), QStringLiteral("mnuShowProgress"));
         QVERIFY(w.isVisible());
         QCOMPARE(w.ui().exercises->item(2, 2)->text(), QStringLiteral("5"));
+    }
+
+    // The Progress menu takes no access key that a button of its window has, so that the
+    // window's own keys do what they did (Alt+P is Plus in exercises 3 and 4); the Progress
+    // window's own keys are all different.
+    void accessKeysStayWithTheirButtons_data()
+    {
+        QTest::addColumn<int>("window"); // 0: the menu, 1 to 5: the exercises, 6: the Progress window
+        QTest::newRow("menu") << 0;
+        for (int exercise = 1; exercise <= 5; ++exercise)
+            QTest::addRow("exercise %d", exercise) << exercise;
+        QTest::newRow("Progress window") << 6;
+    }
+    void accessKeysStayWithTheirButtons()
+    {
+        QFETCH(int, window);
+        TestRun run;
+        toMenu();
+        QWidget *w = alap().window();
+        if (window >= 1 && window <= 5) {
+            menuButton(window)->click();
+            w = windowOf(window).window();
+        } else if (window == 6) {
+            triggerMenu(w, QStringLiteral("mnuShowProgress"));
+            w = progress().window();
+        }
+        QMultiMap<QKeySequence, QString> keys;
+        for (QAbstractButton *button : w->findChildren<QAbstractButton *>())
+            if (!QKeySequence::mnemonic(button->text()).isEmpty())
+                keys.insert(QKeySequence::mnemonic(button->text()), button->text());
+        for (QLabel *label : w->findChildren<QLabel *>())
+            if (label->buddy() && !QKeySequence::mnemonic(label->text()).isEmpty())
+                keys.insert(QKeySequence::mnemonic(label->text()), label->text());
+        if (window == 6) {
+            for (const QKeySequence &key : keys.uniqueKeys())
+                QVERIFY2(keys.count(key) == 1, qPrintable(QStringList(keys.values(key)).join(QLatin1String(", "))));
+            return;
+        }
+        auto *menu = w->findChild<QMenu *>(QStringLiteral("mnuProgress"));
+        QVERIFY(menu);
+        const QKeySequence key = QKeySequence::mnemonic(menu->title());
+        QVERIFY(!key.isEmpty());
+        QVERIFY2(!keys.contains(key), qPrintable(QStringList(keys.values(key)).join(QLatin1String(", "))));
     }
 
     // Forget asks first and removes nothing on No; on Yes every run and answer is gone.

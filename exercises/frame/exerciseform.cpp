@@ -4,7 +4,9 @@
 #include "ui/controls.h"
 #include "ui/windowservices.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -43,7 +45,12 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
         mnuOnTop_Click();
     });
 
-    QMenu *progress = w->menuBar()->addMenu(QStringLiteral("&Progress"));
+    // Alt+P stays with a button of the window that has it (Plus in exercises 3 and 4): a menu
+    // sharing it would turn the button's access key into a mere focus move.
+    bool altPTaken = false;
+    for (QAbstractButton *button : w->client()->findChildren<QAbstractButton *>())
+        altPTaken = altPTaken || QKeySequence::mnemonic(button->text()) == QKeySequence(Qt::ALT | Qt::Key_P);
+    QMenu *progress = w->menuBar()->addMenu(altPTaken ? QStringLiteral("Pro&gress") : QStringLiteral("&Progress"));
     progress->setObjectName(QStringLiteral("mnuProgress"));
     QAction *showProgress = progress->addAction(QStringLiteral("&Show my progress..."));
     showProgress->setObjectName(QStringLiteral("mnuShowProgress"));
