@@ -230,7 +230,10 @@ void ProgressWindow::exportCsv()
     if (path.isEmpty())
         return;
     QString error;
-    if (Program::get().progressStore().exportCsv(path, &error))
+    window()->setCursor(Qt::WaitCursor); // a long record takes a moment to write
+    const bool written = Program::get().progressStore().exportCsv(path, &error);
+    window()->unsetCursor();
+    if (written)
         desktop().messageBox(window(), caption(),
                              QStringLiteral("Every answer has been written to\n%1").arg(QDir::toNativeSeparators(path)),
                              MsgIcon::Information);
