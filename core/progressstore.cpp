@@ -139,12 +139,12 @@ struct SqliteProgressStore::Impl {
 
     // The WAL is copied back into the file by a connection on a worker thread (a passive
     // checkpoint never holds up a writer), so that no answer waits for it: when a run ends, a
-    // pause for the learner, and within very long runs every 250 records (the log then holds a
-    // few megabytes at most). The disk is still busy while it runs, so it is kept to those moments.
+    // pause for the learner, and within very long runs every 1000 records (the log then holds a
+    // few dozen megabytes at most). The disk is still busy while it runs, so it is kept to those moments.
     void wrote(bool pause = false)
     {
         ++sinceCheckpoint;
-        if ((!pause && sinceCheckpoint < 250) || checkpointing->exchange(true))
+        if ((!pause && sinceCheckpoint < 1000) || checkpointing->exchange(true))
             return;
         sinceCheckpoint = 0;
         QThreadPool::globalInstance()->start([running = checkpointing, file = path] {
