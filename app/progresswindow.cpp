@@ -207,7 +207,7 @@ void ProgressWindow::refresh()
         u.where->setText(text);
     }
     u.forget->setEnabled(store.saving());
-    u.exportCsv->setEnabled(store.saving());
+    u.exportCsv->setEnabled(store.canRead());
 }
 
 void ProgressWindow::forgetProgress()

@@ -134,6 +134,7 @@ struct SqliteProgressStore::Impl {
     qint64 runId = -1;
     QSqlDatabase db;
     std::unique_ptr<QSqlQuery> insertAnswer, insertRun, endRun;
+    bool readable = false; // the schema is ours and the connection open
     int sinceCheckpoint = 0;
     std::shared_ptr<std::atomic<bool>> checkpointing = std::make_shared<std::atomic<bool>>(false);
 
@@ -225,9 +226,18 @@ struct SqliteProgressStore::Impl {
         connection.clear();
     }
 
-    void cannotSave(const QString &reason)
+    // keepReading: the file was set up and can still be read (a write failed later), so the
+    // Progress window and the export still show what was kept.
+    void cannotSave(const QString &reason, bool keepReading = false)
     {
-        disconnect();
+        if (keepReading) {
+            insertAnswer.reset();
+            insertRun.reset();
+            endRun.reset();
+        } else {
+            disconnect();
+        }
+        readable = keepReading;
         state = State::NotSaving;
         problem = QStringLiteral("Your progress cannot be saved: %1.\n\nThe exercises work as always, but what you do "
                                  "now will not be kept.\n\nThe file: %2")
@@ -308,6 +318,7 @@ struct SqliteProgressStore::Impl {
             return false;
         }
         state = State::Ready;
+        readable = true;
         return true;
     }
 
@@ -405,7 +416,7 @@ struct SqliteProgressStore::Impl {
             cannotSave(QStringLiteral("the file has been damaged"));
             return;
         }
-        cannotSave(reasonFor(error));
+        cannotSave(reasonFor(error), true);
     }
 };
 
@@ -438,6 +449,12 @@ QString SqliteProgressStore::damagedName() const
 QString SqliteProgressStore::filePath() const
 {
     return d->path;
+}
+
+bool SqliteProgressStore::canRead()
+{
+    d->open();
+    return d->readable;
 }
 
 bool SqliteProgressStore::saving()
@@ -508,7 +525,7 @@ QList<ExerciseSummary> SqliteProgressStore::exerciseSummaries()
     QList<ExerciseSummary> out;
     for (int exercise = 1; exercise <= 5; ++exercise)
         out.append(ExerciseSummary{exercise});
-    if (!saving())
+    if (!canRead())
         return out;
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
@@ -539,7 +556,7 @@ QList<DayCount> SqliteProgressStore::dailyCounts(const QDate &last, int days)
     QList<DayCount> out;
     for (int i = days - 1; i >= 0; --i)
         out.append(DayCount{last.addDays(-i)});
-    if (!saving() || days <= 0)
+    if (!canRead() || days <= 0)
         return out;
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
@@ -561,7 +578,7 @@ QList<DayCount> SqliteProgressStore::dailyCounts(const QDate &last, int days)
 QList<PracticeWord> SqliteProgressStore::wordsToPractise(int limit)
 {
     QList<PracticeWord> out;
-    if (!saving())
+    if (!canRead())
         return out;
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
@@ -583,7 +600,7 @@ bool SqliteProgressStore::exportCsv(const QString &path, QString *error)
             *error = why;
         return false;
     };
-    if (!saving())
+    if (!canRead())
         return failed(d->problem.isEmpty() ? QStringLiteral("The progress file cannot be read.") : d->problem);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -58,6 +58,8 @@ public:
     virtual QString filePath() const = 0;
     // Whether what the learner does now is being kept.
     virtual bool saving() = 0;
+    // Whether what was kept can be read (also after a write has failed).
+    virtual bool canRead() = 0;
     // What went wrong with the store, for the learner; empty when nothing did. Opens the store
     // if it has not been opened yet.
     virtual QString problem() = 0;
@@ -76,6 +78,7 @@ public:
     bool forget() override { return true; }
     QString filePath() const override { return {}; }
     bool saving() override { return false; }
+    bool canRead() override { return false; }
     QString problem() override { return {}; }
 };
 
@@ -106,6 +109,7 @@ public:
     bool forget() override;
     QString filePath() const override;
     bool saving() override;
+    bool canRead() override;
     QString problem() override;
 
     // Opens the file now if it is not open yet.

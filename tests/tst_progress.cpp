@@ -454,11 +454,12 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         const QString said = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
         const QStringList fields = said.split(QLatin1Char(' '));
-        QCOMPARE(fields.size(), 4);
+        QCOMPARE(fields.size(), 5);
         QCOMPARE(fields[0], QStringLiteral("saving=0"));
         QCOMPARE(fields[1], QStringLiteral("every-right-accepted=1"));
         QCOMPARE(fields[2], QStringLiteral("store-boxes=1"));
         QCOMPARE(fields[3], QStringLiteral("told-cannot-save=1"));
+        QCOMPARE(fields[4], QStringLiteral("window-shows-what-was-kept=1"));
         // What was written before the disk filled up is still there, and readable.
         const int kept = select(dir.filePath(QStringLiteral("progress.sqlite")), QStringLiteral("SELECT count(*) FROM answers"))
                              .value(0)
@@ -834,8 +835,11 @@ static int childDiskFull(int argc, char **argv)
             toldCannotSave = box.owner == QLatin1String("alap") && box.text.contains(QLatin1String("cannot be saved"));
         }
     const bool saving = run.store().saving();
-    std::printf("saving=%d every-right-accepted=%d store-boxes=%d told-cannot-save=%d\n", saving, accepted, storeBoxes,
-                toldCannotSave);
+    triggerMenu(alap().window(), QStringLiteral("mnuShowProgress"));
+    ProgressUi &u = progress().ui();
+    const bool shown = u.exercises->item(0, 2)->text().toInt() > 0 && u.exportCsv->isEnabled() && !u.forget->isEnabled();
+    std::printf("saving=%d every-right-accepted=%d store-boxes=%d told-cannot-save=%d window-shows-what-was-kept=%d\n",
+                saving, accepted, storeBoxes, toldCannotSave, shown);
     return 0;
 }
 
