@@ -1261,7 +1261,7 @@ private slots:
         // A run long enough to mean anything must have reached every window and finished every
         // exercise; otherwise the monkey has stopped exploring and proves little.
         if (events >= defaultEvents) {
-            for (const char *name : {"alap", "hatter", "sobre", "h01d1", "h01d2", "h01d3", "lex1"})
+            for (const char *name : {"alap", "hatter", "sobre", "h01d1", "h01d2", "h01d3", "lex1", "progress"})
                 QVERIFY2(s.shown.value(QLatin1String(name)) > 0, name);
             for (const char *name : {"h01d1", "h01d2", "h01d3", "lex1"})
                 QVERIFY2(s.completions.value(QLatin1String(name)) > 0, name);
