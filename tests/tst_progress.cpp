@@ -722,6 +722,14 @@ private slots:
         QCOMPARE(run.desktop().boxes[0].title, storeTitle);
         QCOMPARE(run.desktop().boxes[0].icon, MsgIcon::Information);
 
+        // A place that cannot be written: a warning in a box, nothing else happens.
+        run.desktop().savePath = run.dataDir() + QStringLiteral("/no/such/folder/mine.csv");
+        u.exportCsv->click();
+        QCOMPARE(run.desktop().boxes.size(), 2);
+        QCOMPARE(run.desktop().boxes[1].title, storeTitle);
+        QCOMPARE(run.desktop().boxes[1].icon, MsgIcon::Exclamation);
+        QVERIFY(run.desktop().boxes[1].text.contains(QLatin1String("mine.csv")));
+
         run.desktop().questionAnswer = false;
         u.forget->click();
         QCOMPARE(run.desktop().questions.size(), 1);
