@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -374,7 +375,15 @@ struct SqliteProgressStore::Impl {
             cannotSave(QStringLiteral("its folder cannot be created"));
             return;
         }
-        bool damaged = info.exists() && (info.size() == 0 || !looksLikeSqlite(path));
+        // Another Tarvo starting at the same moment may be creating the file: it is empty until
+        // its schema is written. The lock keeps the two from taking turns in the middle, so that
+        // an empty file seen here is one that nobody is writing. (A folder where no lock can be
+        // made is one where nothing can be written either; the open below finds that out.)
+        QLockFile lock(path + QStringLiteral(".lock"));
+        lock.setStaleLockTime(30000);
+        lock.tryLock(10000);
+        const QFileInfo now(path); // as it is with the lock held
+        bool damaged = now.exists() && (now.size() == 0 || !looksLikeSqlite(path));
         QSqlError error;
         if (!damaged && !setUp(&error)) {
             if (!isDamage(error)) {

@@ -314,6 +314,8 @@ private slots:
             QVERIFY(p->waitForFinished(120000));
             QCOMPARE(p->exitCode(), 0);
         }
+        // Neither took the other's fresh, still empty file for a damaged one.
+        QVERIFY(QDir(dir.path()).entryList({QStringLiteral("progress.sqlite.damaged-*")}).isEmpty());
         const auto counts = select(path, QStringLiteral("SELECT item, count(*) FROM answers GROUP BY item ORDER BY item"));
         QCOMPARE(counts.size(), 2);
         QCOMPARE(counts[0][0].toString(), QStringLiteral("a"));
