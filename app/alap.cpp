@@ -70,6 +70,12 @@ void Alap::build(AlapUi &ui, QWidget *c)
     ui.Command1->setFont(vbFont(QStringLiteral("MS Sans Serif"), 12, true));
     onControl(ui.Command1, &QPushButton::clicked, this, &Alap::Command1_Click);
 
+    QMenu *progressMenu = window()->menuBar()->addMenu(QStringLiteral("&Progress"));
+    progressMenu->setObjectName(QStringLiteral("mnuProgress"));
+    ui.mnuShowProgress = progressMenu->addAction(QStringLiteral("&Show my progress..."));
+    ui.mnuShowProgress->setObjectName(QStringLiteral("mnuShowProgress"));
+    connect(ui.mnuShowProgress, &QAction::triggered, this, &Alap::mnuShowProgress_Click);
+
     QMenu *help = window()->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     ui.mnuabout = help->addAction(QStringLiteral("&About..."));
@@ -86,6 +92,7 @@ void Alap::Form_Load()
     centerForm(window());
     setWrongMessage();
     desktop().setTopmost(window(), true);
+    Program::get().menuLoaded();
 }
 
 void Alap::openExercise(int exercise)
@@ -102,6 +109,11 @@ void Alap::Command1_Click()
 void Alap::mnuAbout_Click()
 {
     sobre().openAsAbout();
+}
+
+void Alap::mnuShowProgress_Click()
+{
+    Program::get().openProgress();
 }
 
 void Alap::mnuHow_Click()

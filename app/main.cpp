@@ -1,16 +1,73 @@
 #include "core/desktop.h"
+#include "core/progressstore.h"
 #include "app/program.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tarvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
+}
+
+// Whether the command line asks for something done without a window.
+bool windowless(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char *option : {"--export-csv", "-h", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0 || std::strncmp(argv[i], "--export-csv=", 13) == 0)
+                return true;
+    return false;
+}
+
+// The command line without a display: help, version, or the export of every answer.
+int runCommandLine(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Drill exercises for learners of Hungarian."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption exportOption(
+        QStringLiteral("export-csv"),
+        QStringLiteral("Write every recorded answer to <file> as CSV (UTF-8) and exit without opening a window."),
+        QStringLiteral("file"));
+    parser.addOption(exportOption);
+    parser.process(app);
+    if (!parser.isSet(exportOption))
+        parser.showHelp(0);
+    SqliteProgressStore store(SqliteProgressStore::defaultPath());
+    QString error;
+    if (!store.exportCsv(parser.value(exportOption), &error)) {
+        std::fprintf(stderr, "tarvo: %s\n", qPrintable(error));
+        return 1;
+    }
+    // A damaged file was set aside and a fresh one started: the export is empty, and says why.
+    if (!store.problem().isEmpty())
+        std::fprintf(stderr, "tarvo: %s\n", qPrintable(store.problem()));
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (windowless(argc, argv))
+        return runCommandLine(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarvo"));
+    nameApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tarvo"));
     // The program ends when its last window closes or End is pressed; it decides that itself.
     QApplication::setQuitOnLastWindowClosed(false);
-    Program program(std::make_unique<QtDesktop>());
+    Program program(std::make_unique<QtDesktop>(),
+                    std::make_unique<SqliteProgressStore>(SqliteProgressStore::defaultPath()));
     program.start();
     return QApplication::exec();
 }

@@ -6,6 +6,8 @@
 #include "core/speech.h"
 #include "ui/fonts.h"
 #include "app/hatter.h"
+#include "app/progresswindow.h"
+#include "core/progressstore.h"
 #include "app/sobre.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"
@@ -13,6 +15,7 @@
 #include "exercises/lex1/lex1.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 Program *current = nullptr;
@@ -30,7 +33,8 @@ T &Program::lazy(std::unique_ptr<T> &slot)
     return *slot;
 }
 
-Program::Program(std::unique_ptr<Desktop> desktop) : desktop_(std::move(desktop))
+Program::Program(std::unique_ptr<Desktop> desktop, std::unique_ptr<ProgressStore> store)
+    : desktop_(std::move(desktop)), store_(store ? std::move(store) : std::make_unique<NullProgressStore>())
 {
     Q_ASSERT(!current);
     current = this;
@@ -46,8 +50,10 @@ Program::Program(std::unique_ptr<Desktop> desktop) : desktop_(std::move(desktop)
 
 Program::~Program()
 {
+    storeCheck_.reset();
     for (Form *form : forms())
         form->discard();
+    progress_.reset();
     lex1_.reset();
     h01d3_.reset();
     h01d2_.reset();
@@ -111,6 +117,41 @@ void Program::wireExercise(ExerciseForm &window)
     Speech *voice = speech_.get();
     QObject::connect(&window, &ExerciseForm::hungarianShown, voice, &Speech::say);
     QObject::connect(&window, &Form::unloaded, voice, &Speech::forget);
+    QObject::connect(&window, &ExerciseForm::runStarted, &window,
+                     [this](int exercise, bool plus, int items) { store_->recordRunStart(exercise, plus, items); });
+    QObject::connect(&window, &ExerciseForm::answerChecked, &window,
+                     [this](const AnswerEvent &event) { store_->recordAnswer(event); });
+    QObject::connect(&window, &ExerciseForm::runEnded, &window, [this](bool completed) { store_->recordRunEnd(completed); });
+}
+
+void Program::tellStoreProblem()
+{
+    if (storeProblemTold_ || ended_ || !alap_ || !alap_->isVisible())
+        return;
+    // A store that stops saving later (a disk that fills up) is told at the menu's next showing.
+    const QString problem = store_->problem();
+    if (problem.isEmpty())
+        return;
+    storeProblemTold_ = true;
+    desktop_->messageBox(alap_->window(), ProgressWindow::caption(), problem, MsgIcon::Exclamation);
+}
+
+void Program::menuLoaded()
+{
+    if (storeProblemTold_)
+        return;
+    if (!storeCheck_) {
+        storeCheck_ = std::make_unique<QTimer>();
+        storeCheck_->setSingleShot(true);
+        storeCheck_->setInterval(300);
+        QObject::connect(storeCheck_.get(), &QTimer::timeout, [this] { tellStoreProblem(); });
+    }
+    storeCheck_->start();
+}
+
+void Program::openProgress()
+{
+    progress().open();
 }
 
 void Program::showMenu()
@@ -137,7 +178,7 @@ QList<Form *> Program::forms() const
 {
     QList<Form *> all;
     for (Form *form : std::initializer_list<Form *>{sobre_.get(), alap_.get(), hatter_.get(), h01d1_.get(),
-                                                     h01d2_.get(), h01d3_.get(), lex1_.get()})
+                                                     h01d2_.get(), h01d3_.get(), lex1_.get(), progress_.get()})
         if (form)
             all.append(form);
     return all;
@@ -150,6 +191,7 @@ H01d1 &Program::h01d1() { return lazy(h01d1_); }
 H01d2 &Program::h01d2() { return lazy(h01d2_); }
 H01d3 &Program::h01d3() { return lazy(h01d3_); }
 Lex1 &Program::lex1() { return lazy(lex1_); }
+ProgressWindow &Program::progress() { return lazy(progress_); }
 
 Sobre &sobre() { return Program::get().sobre(); }
 Alap &alap() { return Program::get().alap(); }
@@ -158,3 +200,4 @@ H01d1 &h01d1() { return Program::get().h01d1(); }
 H01d2 &h01d2() { return Program::get().h01d2(); }
 H01d3 &h01d3() { return Program::get().h01d3(); }
 Lex1 &lex1() { return Program::get().lex1(); }
+ProgressWindow &progress() { return Program::get().progress(); }

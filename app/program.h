@@ -1,5 +1,6 @@
 #pragma once
 #include "core/module1.h"
+#include "core/progressstore.h"
 #include "exercises/frame/exerciseform.h"
 
 #include <QIcon>
@@ -7,6 +8,8 @@
 
 class Desktop;
 class Form;
+class ProgressWindow;
+class QTimer;
 class Sobre;
 class Speech;
 class Alap;
@@ -20,10 +23,12 @@ class Lex1;
 // each created the first time anything refers to it and kept until the run ends. It is the one
 // place that creates and wires the windows: it installs the shared services for its run, hears
 // every window unload, and answers the exercise windows' requests for the menu, the About
-// window and each other.
+// window and each other. It keeps the learner's progress store and feeds it every run and
+// answer of the exercise windows.
 class Program : public ExerciseHost {
 public:
-    explicit Program(std::unique_ptr<Desktop> desktop);
+    // Without a store, nothing of the run is kept.
+    explicit Program(std::unique_ptr<Desktop> desktop, std::unique_ptr<ProgressStore> store = nullptr);
     ~Program() override;
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -42,6 +47,13 @@ public:
     bool ended() const { return ended_; }
 
     Desktop &desktop() { return *desktop_; }
+    ProgressStore &progressStore() { return *store_; }
+    // Tells the learner, once per run and in one box of the menu window, what went wrong with
+    // the progress store, if anything has. Waits while the menu is not on screen.
+    void tellStoreProblem();
+    // The menu has loaded: the store is opened a moment after it is on screen, so that start-up
+    // does not wait for it, and anything wrong with it is told over the menu.
+    void menuLoaded();
     Module1 shared;
 
     Sobre &sobre();
@@ -51,11 +63,13 @@ public:
     H01d2 &h01d2();
     H01d3 &h01d3();
     Lex1 &lex1();
+    ProgressWindow &progress();
     // The windows created so far.
     QList<Form *> forms() const;
 
     void showMenu() override;
     void openAbout() override;
+    void openProgress() override;
     ExerciseForm &exerciseWindow(int exercise) override;
 
 private:
@@ -65,6 +79,7 @@ private:
 
     std::unique_ptr<Desktop> desktop_;
     std::unique_ptr<Speech> speech_;
+    std::unique_ptr<ProgressStore> store_;
     std::unique_ptr<Sobre> sobre_;
     std::unique_ptr<Alap> alap_;
     std::unique_ptr<Hatter> hatter_;
@@ -72,7 +87,10 @@ private:
     std::unique_ptr<H01d2> h01d2_;
     std::unique_ptr<H01d3> h01d3_;
     std::unique_ptr<Lex1> lex1_;
+    std::unique_ptr<ProgressWindow> progress_;
+    std::unique_ptr<QTimer> storeCheck_; // opens the store a moment after the menu is up
     bool ended_ = false;
+    bool storeProblemTold_ = false;
 };
 
 // The windows by name, as every handler reaches them.
@@ -83,3 +101,4 @@ H01d1 &h01d1();
 H01d2 &h01d2();
 H01d3 &h01d3();
 Lex1 &lex1();
+ProgressWindow &progress();

@@ -1,12 +1,15 @@
 // Reports how fast Tarvo starts and reacts, each figure beside the same figure for a minimal Qt
-// Widgets program (one window with a label), measured in the same run.
+// Widgets program (one window with a label), measured in the same run. The progress store is a
+// real file in a temporary folder, filled with a million answers before the windows are timed.
 //
 //   tarvo-bench [runs]      prints one table; every figure is the median of the runs
 #include "app/alap.h"
 #include "core/desktop.h"
 #include "app/program.h"
+#include "app/progresswindow.h"
 #include "app/sobre.h"
 #include "core/draw.h"
+#include "core/progressstore.h"
 #include "core/speech.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"
@@ -20,6 +23,9 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -116,15 +122,22 @@ int childPlain(int argc, char **argv)
     return QApplication::exec();
 }
 
+// The program as it starts for a learner, with its store in the data folder (a temporary one,
+// given by the parent); once the menu is painted it reports its peak memory, then again once the
+// store has been opened behind the menu.
 int childTarvo(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    Program program(std::make_unique<QtDesktop>());
+    Program program(std::make_unique<QtDesktop>(), std::make_unique<SqliteProgressStore>(QString::fromLocal8Bit(argv[2])));
     FirstPaint card("shown", QStringLiteral("sobre"));
     FirstPaint menu("menu", QStringLiteral("alap"), [] {
         std::printf("rss %ld\n", peakRssKb());
-        Program::get().end();
+        std::fflush(stdout);
+        QTimer::singleShot(600, [] {
+            std::printf("storerss %ld\n", peakRssKb());
+            Program::get().end();
+        });
     });
     app.installEventFilter(&card);
     app.installEventFilter(&menu);
@@ -133,15 +146,15 @@ int childTarvo(int argc, char **argv)
 }
 
 struct Startup {
-    double shownMs = 0, menuMs = 0, rssKb = 0;
+    double shownMs = 0, menuMs = 0, rssKb = 0, storeRssKb = 0;
 };
 
-Startup launch(const QString &mode)
+Startup launch(const QString &mode, const QString &store = QString())
 {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const qint64 start = nowNs();
-    child.start(QCoreApplication::applicationFilePath(), {mode});
+    child.start(QCoreApplication::applicationFilePath(), {mode, store});
     child.waitForFinished(30000);
     Startup s;
     for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
@@ -154,6 +167,8 @@ Startup launch(const QString &mode)
             s.menuMs = (parts[1].toLongLong() - start) / 1e6;
         else if (parts[0] == "rss")
             s.rssKb = parts[1].toDouble();
+        else if (parts[0] == "storerss")
+            s.storeRssKb = parts[1].toDouble();
     }
     return s;
 }
@@ -162,6 +177,46 @@ double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
+double percentile(QList<double> values, int perThousand)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[std::min(values.size() - 1, values.size() * perThousand / 1000)];
+}
+
+// A store of a million answers over the last sixty days, as several years of daily practice
+// would leave: written in one transaction through a connection of its own.
+void fillStore(const QString &path, int answers)
+{
+    SqliteProgressStore(path).open(); // the schema
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
+        q.exec(QStringLiteral("BEGIN"));
+        q.prepare(QStringLiteral("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
+                                 "VALUES(?, ?, 0, ?, ?, ?, ?, ?)"));
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (int i = 0; i < answers; ++i) {
+            const int exercise = 1 + i % 5;
+            const QString item = QStringLiteral("item %1 of exercise %2").arg(i % 97).arg(exercise);
+            q.bindValue(0, now.addSecs(-qint64(answers - i) * 60 * 86400 / answers).toString(Qt::ISODateWithMs));
+            q.bindValue(1, exercise);
+            q.bindValue(2, item);
+            q.bindValue(3, QStringLiteral("answer"));
+            q.bindValue(4, int(i % 7 != 0));
+            q.bindValue(5, int(i % 3 == 0));
+            q.bindValue(6, QStringLiteral("right answer"));
+            q.exec();
+        }
+        q.exec(QStringLiteral("INSERT INTO runs(started, ended, exercise, plus, items, completed) "
+                              "SELECT time, time, exercise, 0, 10, 1 FROM answers WHERE id % 10 = 0"));
+        q.exec(QStringLiteral("COMMIT"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
 }
 
 // Median time of an action in microseconds.
@@ -205,13 +260,15 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
 
-    QList<double> tShown, tMenu, tRss, pShown, pRss;
+    QTemporaryDir data;
+    QList<double> tShown, tMenu, tRss, tStoreRss, pShown, pRss;
     for (int i = 0; i < runs; ++i) {
-        const Startup t = launch(QStringLiteral("--child-tarvo"));
+        const Startup t = launch(QStringLiteral("--child-tarvo"), data.filePath(QStringLiteral("startup.sqlite")));
         const Startup p = launch(QStringLiteral("--child-plain"));
         tShown.append(t.shownMs);
         tMenu.append(t.menuMs);
         tRss.append(t.rssKb / 1024);
+        tStoreRss.append(t.storeRssKb / 1024);
         pShown.append(p.shownMs);
         pRss.append(p.rssKb / 1024);
     }
@@ -221,8 +278,16 @@ int main(int argc, char **argv)
     row("process start to menu shown (card lasts 800)", median(tMenu), median(pShown), "ms");
     row("menu shown less the card's 800 ms", median(tMenu) - 800, median(pShown), "ms");
     row("peak resident memory at the menu", median(tRss), median(pRss), "MiB");
+    row("peak resident memory, store opened (+0.6 s)", median(tStoreRss), median(pRss), "MiB");
 
-    Program program(std::make_unique<QuietDesktop>());
+    const int millions = 1000000;
+    const QString bigStore = data.filePath(QStringLiteral("progress.sqlite"));
+    QElapsedTimer fill;
+    fill.start();
+    fillStore(bigStore, millions);
+    row("write 1,000,000 answers in one transaction", fill.elapsed() / 1000.0, 0, "s");
+
+    Program program(std::make_unique<QuietDesktop>(), std::make_unique<SqliteProgressStore>(bigStore));
     module1().aboutShown = true;
     alap().show();
     settle();
@@ -310,6 +375,78 @@ int main(int argc, char **argv)
     h01d2().show();
     h01d2().ui().Command2->click();
     row("check one answer in h01d2", perCheck([] { h01d2().ui().Command2->click(); }), 0, "us");
+
+    // One answer checked and recorded, each timed alone, into the store of a million answers.
+    {
+        QList<double> checks;
+        h01d1().show();
+        h01d1().ui().Command1->click();
+        for (int i = 0; i < 5000; ++i) {
+            QElapsedTimer t;
+            t.start();
+            h01d1().Command2_Click();
+            checks.append(t.nsecsElapsed() / 1e3);
+        }
+        row("check and record one answer, median of 5000", median(checks), 0, "us");
+        row("check and record one answer, 99th percentile", percentile(checks, 990), 0, "us");
+        row("check and record one answer, 99.9th percentile", percentile(checks, 999), 0, "us");
+        // The same check with the window's signals held back, so that nothing is recorded: what
+        // the machine's own noise adds to the tail.
+        checks.clear();
+        h01d1().blockSignals(true);
+        for (int i = 0; i < 5000; ++i) {
+            QElapsedTimer t;
+            t.start();
+            h01d1().Command2_Click();
+            checks.append(t.nsecsElapsed() / 1e3);
+        }
+        h01d1().blockSignals(false);
+        row("check one answer, nothing recorded, median", median(checks), 0, "us");
+        row("check one answer, nothing recorded, 99th percentile", percentile(checks, 990), 0, "us");
+        // Recording alone.
+        checks.clear();
+        const AnswerEvent event{1, false, QStringLiteral("szoba"), QStringLiteral("a szoba"), QStringLiteral("az"), false, false};
+        for (int i = 0; i < 5000; ++i) {
+            QElapsedTimer t;
+            t.start();
+            Program::get().progressStore().recordAnswer(event);
+            checks.append(t.nsecsElapsed() / 1e3);
+        }
+        row("record one answer alone, median", median(checks), 0, "us");
+        row("record one answer alone, 99th percentile", percentile(checks, 990), 0, "us");
+        row("record one answer alone, 99.9th percentile", percentile(checks, 999), 0, "us");
+        h01d1().unload();
+        settle();
+    }
+
+    // The Progress window over a million answers: the first opening (the store's pages still
+    // on disk), then again and again.
+    {
+        QElapsedTimer t;
+        t.start();
+        progress().open();
+        QCoreApplication::processEvents();
+        row("open the Progress window (1,000,000 answers), first", t.nsecsElapsed() / 1e6, plainWindow / 1000, "ms");
+        progress().unload();
+        settle();
+        const double us = timeUs(runs, [] {
+            progress().open();
+            QCoreApplication::processEvents();
+            progress().unload();
+            settle();
+        });
+        row("open the Progress window (1,000,000 answers)", us / 1000, plainWindow / 1000, "ms");
+    }
+
+    // The teacher's export of a million answers.
+    {
+        QElapsedTimer t;
+        t.start();
+        QString error;
+        const bool written = Program::get().progressStore().exportCsv(data.filePath(QStringLiteral("export.csv")), &error);
+        row(written ? "export 1,000,000 answers as CSV" : "export 1,000,000 answers as CSV (FAILED)", t.elapsed() / 1000.0,
+            0, "s");
+    }
 
     // The draw loop at its worst: the last free slot of 23.
     row("draw the last free noun of 23 (mean of 10000)",

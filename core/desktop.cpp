@@ -3,6 +3,7 @@
 #include "core/qtspeaker.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -64,4 +65,26 @@ double QtDesktop::random()
 void QtDesktop::endProgram()
 {
     QCoreApplication::exit(0);
+}
+
+bool Desktop::question(QWidget *, const QString &, const QString &)
+{
+    return false;
+}
+
+QString Desktop::saveFileName(QWidget *, const QString &, const QString &, const QString &)
+{
+    return {};
+}
+
+bool QtDesktop::question(QWidget *owner, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtDesktop::saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(owner, title, suggested, filter);
 }

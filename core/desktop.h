@@ -25,6 +25,10 @@ public:
     virtual void endProgram() = 0;
     // The Hungarian voice (core/speech.h). It connects to its engine only when first asked to.
     virtual Speaker &speaker() = 0;
+    // A modal Yes/No question; true for Yes. A desktop that cannot ask answers No.
+    virtual bool question(QWidget *owner, const QString &title, const QString &text);
+    // The file the learner chooses to save to, or empty when cancelled.
+    virtual QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter);
 };
 
 // The desktop of the running program (installed by it, see core/services.h).
@@ -41,6 +45,8 @@ public:
     double random() override;
     void endProgram() override;
     Speaker &speaker() override;
+    bool question(QWidget *owner, const QString &title, const QString &text) override;
+    QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter) override;
 
 private:
     std::unique_ptr<QtSpeaker> speaker_;

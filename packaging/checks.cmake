@@ -169,7 +169,7 @@ elseif(CHECK STREQUAL "deb")
   # Filled in by dpkg-shlibdeps from the program's libraries, plus the run-time fonts and plugins.
   string(REGEX MATCH "Depends: [^\n]*" depends "${fields}")
   foreach(dep libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-liberation
-              libqt6texttospeech6 qt6-speech-speechd-plugin)
+              libqt6sql6 libqt6sql6-sqlite libqt6texttospeech6 qt6-speech-speechd-plugin)
     if(NOT depends MATCHES "[ ,]${dep}( |,|$)")
       fail("the package does not depend on ${dep}")
     endif()

@@ -52,7 +52,8 @@ if [ "${1:-}" = "--in-session" ]; then
   fi
   echo "a11y-check: AT-SPI bus at $address"
 
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$tarvo" >"$work/tarvo.log" 2>&1 &
+  # The program's record goes to the work folder, never into the learner's own.
+  XDG_DATA_HOME="$work/data" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$tarvo" >"$work/tarvo.log" 2>&1 &
   app=$!
   sleep 2   # the title card, then the menu
   if ! kill -0 "$app" 2>/dev/null; then

@@ -16,6 +16,10 @@ for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
 openbox >/dev/null 2>&1 & wm=$!
 sleep 0.5
 
+# The program's record goes to a folder of this run, never into the learner's own.
+data=$(mktemp -d /tmp/tarvo-screenshots.XXXXXX)
+export XDG_DATA_HOME=$data
+
 app=""
 start() { "$build/tarvo" >/dev/null 2>&1 & app=$!; sleep "${1:-2}"; }
 stop() { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; }
@@ -40,6 +44,9 @@ start 2
 keys alt+3; keys alt+s; for i in 1 2 3 4; do keys ctrl+a; typeText vagyok; keys Return Escape; keys ctrl+a BackSpace Return Escape; done; snap h01d3
 keys alt+4; keys alt+s; typeText magas; keys Return Escape; snap h01d3-antonyms
 keys alt+5; keys alt+t; for w in "aut=" "di'k" "fi]" "h'z" 'h`d' "kulcs"; do typeText "$w"; keys Return Escape; done; keys alt+c; snap lex1
+# The Progress window after the runs above.
+keys alt+p Return; sleep 0.5; snap progress
 stop
 kill $wm $xvfb 2>/dev/null; wait 2>/dev/null
 rm -rf "$config"
+rm -rf "$data"

@@ -22,6 +22,7 @@
 // A failure names the seed, the event number and the events that led to it; rerun with the same
 // seed and TARVO_MONKEY_EVENTS set to that number to stop right there.
 #include "app/alap.h"
+#include "app/progresswindow.h"
 #include "core/desktop.h"
 #include "app/hatter.h"
 #include "core/module1.h"
@@ -1029,8 +1030,12 @@ private:
             for (Form *form : program.forms())
                 if (form->name() == box.owner)
                     owner = qobject_cast<const ExerciseForm *>(form);
+            // The menu also tells, once, what went wrong with the progress store, under the
+            // Progress window's title.
             if (box.owner == QLatin1String("alap"))
-                expected = QStringLiteral("How to ...");
+                expected = box.title == ProgressWindow::caption() ? box.title : QStringLiteral("How to ...");
+            else if (box.owner == QLatin1String("progress"))
+                expected = ProgressWindow::caption();
             else if (box.owner == QLatin1String("sobre"))
                 expected = QStringLiteral("About Tarvo!");
             else if (owner)
@@ -1355,7 +1360,7 @@ private:
         // A run long enough to mean anything must have reached every window and finished every
         // exercise; otherwise the monkey has stopped exploring and proves little.
         if (!realBoxes && events >= defaultEvents) {
-            for (const char *name : {"alap", "hatter", "sobre", "h01d1", "h01d2", "h01d3", "lex1"})
+            for (const char *name : {"alap", "hatter", "sobre", "h01d1", "h01d2", "h01d3", "lex1", "progress"})
                 QVERIFY2(s.shown.value(QLatin1String(name)) > 0, name);
             for (const char *name : {"h01d1", "h01d2", "h01d3", "lex1"})
                 QVERIFY2(s.completions.value(QLatin1String(name)) > 0, name);

@@ -5,7 +5,9 @@
 #include "ui/controls.h"
 #include "ui/windowservices.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -60,9 +62,28 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     frame_.slowly->setObjectName(QStringLiteral("mnuSlowly"));
     frame_.slowly->setCheckable(true);
     connect(frame_.slowly, &QAction::triggered, this, [](bool on) { speech().setSlowly(on); });
-    connect(&speech(), &Speech::changed, options, [this] { showSpeech(); });
+    // Connected once for the window's whole life: the service rarely signals, and a connection
+    // per load whose menu is gone would stay behind in its list until it next did.
+    if (!speechFollowed_) {
+        speechFollowed_ = true;
+        connect(&speech(), &Speech::changed, this, [this] {
+            if (isLoaded())
+                showSpeech();
+        });
+    }
     speech().prepare();
     showSpeech();
+
+    // Alt+P stays with a button of the window that has it (Plus in exercises 3 and 4): a menu
+    // sharing it would turn the button's access key into a mere focus move.
+    bool altPTaken = false;
+    for (QAbstractButton *button : w->client()->findChildren<QAbstractButton *>())
+        altPTaken = altPTaken || QKeySequence::mnemonic(button->text()) == QKeySequence(Qt::ALT | Qt::Key_P);
+    QMenu *progress = w->menuBar()->addMenu(altPTaken ? QStringLiteral("Pro&gress") : QStringLiteral("&Progress"));
+    progress->setObjectName(QStringLiteral("mnuProgress"));
+    QAction *showProgress = progress->addAction(QStringLiteral("&Show my progress..."));
+    showProgress->setObjectName(QStringLiteral("mnuShowProgress"));
+    connect(showProgress, &QAction::triggered, this, [] { host().openProgress(); });
 
     QMenu *help = w->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QLatin1String(menus.help));

@@ -46,6 +46,8 @@ public:
     virtual ~ExerciseHost() = default;
     virtual void showMenu() = 0;
     virtual void openAbout() = 0;
+    // The learner's Progress window.
+    virtual void openProgress() = 0;
     // The window of an exercise, 1 to 5 (3 and 4 share one).
     virtual ExerciseForm &exerciseWindow(int exercise) = 0;
 };
@@ -139,6 +141,7 @@ protected:
 private:
     int exercise_;
     FrameControls frame_;
+    bool speechFollowed_ = false;
     bool runOpen_ = false;
     int runExercise_ = 0;
     bool runPlus_ = false;

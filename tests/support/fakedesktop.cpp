@@ -21,6 +21,19 @@ void FakeDesktop::endProgram()
         QtDesktop().endProgram();
 }
 
+bool FakeDesktop::question(QWidget *owner, const QString &title, const QString &text)
+{
+    QWidget *window = owner ? owner->window() : nullptr;
+    questions.append({window ? window->objectName() : QString(), title, text, MsgIcon::None});
+    return questionAnswer;
+}
+
+QString FakeDesktop::saveFileName(QWidget *, const QString &, const QString &suggested, const QString &)
+{
+    saveDialogs.append(suggested);
+    return savePath;
+}
+
 void FakeDesktop::setTopmost(QWidget *window, bool on)
 {
     topmost.append({window->objectName(), on});
@@ -38,6 +51,9 @@ void FakeDesktop::clear()
 {
     boxes.clear();
     topmost.clear();
+    questions.clear();
+    saveDialogs.clear();
+    speech.spoken.clear();
     beeps = 0;
 }
 

@@ -3,6 +3,7 @@
 #include "core/speech.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <functional>
 
@@ -57,6 +58,10 @@ public:
     double random() override;
     void endProgram() override;
     Speaker &speaker() override { return speech; }
+    // Questions are recorded with the boxes' fields and answered with questionAnswer.
+    bool question(QWidget *owner, const QString &title, const QString &text) override;
+    // Records the title and suggested name; returns savePath (empty: cancelled).
+    QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter) override;
 
     QList<Box> boxes;
     QList<Topmost> topmost;
@@ -64,6 +69,10 @@ public:
     int beeps = 0;
     int endCalls = 0;
     FakeSpeaker speech;
+    QList<Box> questions;
+    bool questionAnswer = false;
+    QStringList saveDialogs; // the suggested names, one per dialog
+    QString savePath;
     // Runs while a box is "open", as if the learner acted before pressing OK.
     std::function<void(const Box &)> onBox;
     // Boxes recorded and also shown for real, each running its own event loop until something

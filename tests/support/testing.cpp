@@ -27,6 +27,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 void quietenPlatform()
 {
+    // Whatever a test opens by the standard paths lands in a test folder, not the learner's.
+    QStandardPaths::setTestModeEnabled(true);
     static const bool installed = [] {
         previous = qInstallMessageHandler(quietHandler);
         return true;
@@ -35,13 +37,17 @@ void quietenPlatform()
 }
 } // namespace
 
-TestRun::TestRun(Settings settings)
+TestRun::TestRun(Settings settings) : TestRun(nullptr, settings) {}
+
+TestRun::TestRun(std::unique_ptr<ProgressStore> store, Settings settings)
 {
     quietenPlatform();
     useTestSettings(settings == FreshSettings);
     auto desktop = std::make_unique<FakeDesktop>();
     desktop_ = desktop.get();
-    program_ = std::make_unique<Program>(std::move(desktop));
+    if (!store)
+        store = std::make_unique<SqliteProgressStore>(dataDir_.filePath(QStringLiteral("progress.sqlite")));
+    program_ = std::make_unique<Program>(std::move(desktop), std::move(store));
 }
 
 void useTestSettings(bool fresh)

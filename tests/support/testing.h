@@ -6,23 +6,33 @@
 #include <QAccessible>
 #include <QAction>
 #include <QPointer>
+#include "core/progressstore.h"
+
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
-// A fresh program run on a fake desktop, for one test function. The learner's settings live in
-// a temporary directory of the test process, never in the real ones; each run starts with none
-// unless it keeps those of the run before it.
+// A fresh program run on a fake desktop, for one test function. Its progress is kept in a
+// temporary folder of its own (progress.sqlite there), never in the learner's data folder,
+// unless the test hands over a store of its own. The learner's settings live in a temporary
+// directory of the test process, never in the real ones; each run starts with none unless it
+// keeps those of the run before it.
 class TestRun {
 public:
     enum Settings { FreshSettings, KeepSettings };
     explicit TestRun(Settings settings = FreshSettings);
+    explicit TestRun(std::unique_ptr<ProgressStore> store, Settings settings = FreshSettings);
     ~TestRun();
     Program &program() { return *program_; }
     FakeDesktop &desktop() { return *desktop_; }
+    ProgressStore &store() { return program_->progressStore(); }
+    // The temporary folder of the run's own store.
+    QString dataDir() const { return dataDir_.path(); }
 
 private:
+    QTemporaryDir dataDir_;
     FakeDesktop *desktop_;
     std::unique_ptr<Program> program_;
 };

@@ -1,0 +1,126 @@
+#pragma once
+#include "core/runevents.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <memory>
+
+// What the Progress window shows of one exercise.
+struct ExerciseSummary {
+    int exercise = 0;       // 1 to 5
+    int runsCompleted = 0;
+    int answers = 0;
+    int firstTries = 0;     // answers that were the first try at their item
+    int firstTriesRight = 0;
+    QDateTime lastPractised; // UTC; invalid when never
+};
+
+// Answers of one local day.
+struct DayCount {
+    QDate day;
+    int right = 0;
+    int wrong = 0;
+};
+
+// An item the learner got wrong, with its right answer.
+struct PracticeWord {
+    int exercise = 0;
+    QString item;
+    QString expected;
+    int wrong = 0;
+    int right = 0;
+};
+
+// The learner's record: every run and every answer checked. Recording never fails loudly: a
+// store that cannot be written stops saving and says why once, through problem().
+class ProgressStore {
+public:
+    virtual ~ProgressStore() = default;
+
+    virtual void recordRunStart(int exercise, bool plus, int items) = 0;
+    virtual void recordRunEnd(bool completed) = 0;
+    virtual void recordAnswer(const AnswerEvent &event) = 0;
+
+    // The five exercises, in order.
+    virtual QList<ExerciseSummary> exerciseSummaries() = 0;
+    // The `days` local days up to and including `last`, oldest first, zero where nothing was done.
+    virtual QList<DayCount> dailyCounts(const QDate &last, int days) = 0;
+    // The items answered wrong most often, most first.
+    virtual QList<PracticeWord> wordsToPractise(int limit) = 0;
+    // Every answer as CSV (UTF-8, header row). False with a reason in *error on failure.
+    virtual bool exportCsv(const QString &path, QString *error) = 0;
+    // Removes every run and answer. False when the store cannot be written.
+    virtual bool forget() = 0;
+
+    // Where the record is kept (empty for a store that keeps nothing).
+    virtual QString filePath() const = 0;
+    // Whether what the learner does now is being kept.
+    virtual bool saving() = 0;
+    // Whether what was kept can be read (also after a write has failed).
+    virtual bool canRead() = 0;
+    // What went wrong with the store, for the learner; empty when nothing did. Opens the store
+    // if it has not been opened yet.
+    virtual QString problem() = 0;
+};
+
+// A store that keeps nothing: for runs that must not leave a record.
+class NullProgressStore : public ProgressStore {
+public:
+    void recordRunStart(int, bool, int) override {}
+    void recordRunEnd(bool) override {}
+    void recordAnswer(const AnswerEvent &) override {}
+    QList<ExerciseSummary> exerciseSummaries() override;
+    QList<DayCount> dailyCounts(const QDate &last, int days) override;
+    QList<PracticeWord> wordsToPractise(int) override { return {}; }
+    bool exportCsv(const QString &path, QString *error) override;
+    bool forget() override { return true; }
+    QString filePath() const override { return {}; }
+    bool saving() override { return false; }
+    bool canRead() override { return false; }
+    QString problem() override { return {}; }
+};
+
+// The record in an SQLite file, opened on first use (so that start-up does not wait for it),
+// in WAL mode without a sync per answer. Its schema carries its version in PRAGMA user_version
+// and is migrated forward on open. A damaged file is renamed aside and a fresh one started; a
+// file that cannot be written, or that a newer Tarvo wrote, is left alone and nothing is saved.
+class SqliteProgressStore : public ProgressStore {
+public:
+    // The schema version this program writes.
+    static constexpr int schemaVersion = 2;
+
+    explicit SqliteProgressStore(QString path);
+    ~SqliteProgressStore() override;
+    SqliteProgressStore(const SqliteProgressStore &) = delete;
+    SqliteProgressStore &operator=(const SqliteProgressStore &) = delete;
+
+    // progress.sqlite in the application's data folder.
+    static QString defaultPath();
+
+    void recordRunStart(int exercise, bool plus, int items) override;
+    void recordRunEnd(bool completed) override;
+    void recordAnswer(const AnswerEvent &event) override;
+    QList<ExerciseSummary> exerciseSummaries() override;
+    QList<DayCount> dailyCounts(const QDate &last, int days) override;
+    QList<PracticeWord> wordsToPractise(int limit) override;
+    bool exportCsv(const QString &path, QString *error) override;
+    bool forget() override;
+    QString filePath() const override;
+    bool saving() override;
+    bool canRead() override;
+    QString problem() override;
+
+    // Opens the file now if it is not open yet.
+    void open();
+    // The name the damaged file was given, if it was renamed at open.
+    QString damagedName() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// One CSV field: quoted when it holds a comma, a quote or a line break, quotes doubled.
+QString csvField(const QString &text);
