@@ -74,7 +74,7 @@ void Alap::build(AlapUi &ui, QWidget *c)
     progressMenu->setObjectName(QStringLiteral("mnuProgress"));
     ui.mnuShowProgress = progressMenu->addAction(QStringLiteral("&Show my progress..."));
     ui.mnuShowProgress->setObjectName(QStringLiteral("mnuShowProgress"));
-    connect(ui.mnuShowProgress, &QAction::triggered, this, &Alap::mnuShowProgress_Click);
+    onControl(ui.mnuShowProgress, &QAction::triggered, this, &Alap::mnuShowProgress_Click);
 
     QMenu *help = window()->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

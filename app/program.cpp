@@ -133,7 +133,7 @@ void Program::tellStoreProblem()
     if (problem.isEmpty())
         return;
     storeProblemTold_ = true;
-    desktop_->messageBox(alap_->window(), ProgressWindow::caption(), problem, MsgIcon::Exclamation);
+    alap_->messageBox(ProgressWindow::caption(), problem, MsgIcon::Exclamation);
 }
 
 void Program::menuLoaded()

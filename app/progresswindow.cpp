@@ -136,9 +136,9 @@ void ProgressWindow::build(ProgressUi &ui, QWidget *c)
     buttons->addWidget(ui.close);
     layout->addLayout(buttons);
 
-    connect(ui.forget, &QPushButton::clicked, this, &ProgressWindow::forgetProgress);
-    connect(ui.exportCsv, &QPushButton::clicked, this, &ProgressWindow::exportCsv);
-    connect(ui.close, &QPushButton::clicked, this, [this] { unload(); });
+    onControl(ui.forget, &QPushButton::clicked, this, &ProgressWindow::forgetProgress);
+    onControl(ui.exportCsv, &QPushButton::clicked, this, &ProgressWindow::exportCsv);
+    onControl(ui.close, &QPushButton::clicked, [this] { unload(); });
     setDefaultButton(ui.close);
 }
 
@@ -212,12 +212,17 @@ void ProgressWindow::refresh()
 
 void ProgressWindow::forgetProgress()
 {
-    if (!desktop().question(window(), caption(),
-                            QStringLiteral("Forget all your progress?\n\nEvery run and answer recorded so far will be "
-                                           "removed. This cannot be undone.")))
+    bool yes = false;
+    const bool loaded = runModal([&](QWidget *owner) {
+        yes = desktop().question(owner, caption(),
+                                 QStringLiteral("Forget all your progress?\n\nEvery run and answer recorded so far will "
+                                                "be removed. This cannot be undone."));
+    });
+    if (!loaded || !yes)
         return;
-    if (!Program::get().progressStore().forget())
-        desktop().messageBox(window(), caption(), QStringLiteral("Your progress could not be removed."), MsgIcon::Exclamation);
+    if (!Program::get().progressStore().forget() &&
+        !messageBox(caption(), QStringLiteral("Your progress could not be removed."), MsgIcon::Exclamation))
+        return;
     refresh();
 }
 
@@ -225,18 +230,20 @@ void ProgressWindow::exportCsv()
 {
     const QString suggested = QDir::homePath() + QStringLiteral("/tarvo-progress-%1.csv")
                                                      .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
-    const QString path = desktop().saveFileName(window(), QStringLiteral("Export as CSV"), suggested,
-                                                QStringLiteral("CSV files (*.csv);;All files (*)"));
-    if (path.isEmpty())
+    QString path;
+    const bool loaded = runModal([&](QWidget *owner) {
+        path = desktop().saveFileName(owner, QStringLiteral("Export as CSV"), suggested,
+                                      QStringLiteral("CSV files (*.csv);;All files (*)"));
+    });
+    if (!loaded || path.isEmpty())
         return;
     QString error;
     window()->setCursor(Qt::WaitCursor); // a long record takes a moment to write
     const bool written = Program::get().progressStore().exportCsv(path, &error);
     window()->unsetCursor();
     if (written)
-        desktop().messageBox(window(), caption(),
-                             QStringLiteral("Every answer has been written to\n%1").arg(QDir::toNativeSeparators(path)),
-                             MsgIcon::Information);
+        messageBox(caption(), QStringLiteral("Every answer has been written to\n%1").arg(QDir::toNativeSeparators(path)),
+                   MsgIcon::Information);
     else
-        desktop().messageBox(window(), caption(), error, MsgIcon::Exclamation);
+        messageBox(caption(), error, MsgIcon::Exclamation);
 }

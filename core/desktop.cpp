@@ -79,9 +79,12 @@ QString Desktop::saveFileName(QWidget *, const QString &, const QString &, const
 
 bool QtDesktop::question(QWidget *owner, const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, owner);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    // On the heap and watched, as the message box is.
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, owner);
+    box->setDefaultButton(QMessageBox::No);
+    const bool yes = box->exec() == QMessageBox::Yes;
+    delete box.data();
+    return yes;
 }
 
 QString QtDesktop::saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter)

@@ -15,7 +15,10 @@
 #include <QThreadPool>
 #include <QVariant>
 
-QList<ExerciseSummary> NullProgressStore::exerciseSummaries()
+namespace {
+// What every store shows before anything is counted: the five exercises, and each day of the
+// range, oldest first, with nothing in it.
+QList<ExerciseSummary> noSummaries()
 {
     QList<ExerciseSummary> out;
     for (int exercise = 1; exercise <= 5; ++exercise)
@@ -23,12 +26,23 @@ QList<ExerciseSummary> NullProgressStore::exerciseSummaries()
     return out;
 }
 
-QList<DayCount> NullProgressStore::dailyCounts(const QDate &last, int days)
+QList<DayCount> noDays(const QDate &last, int days)
 {
     QList<DayCount> out;
     for (int i = days - 1; i >= 0; --i)
         out.append(DayCount{last.addDays(-i)});
     return out;
+}
+} // namespace
+
+QList<ExerciseSummary> NullProgressStore::exerciseSummaries()
+{
+    return noSummaries();
+}
+
+QList<DayCount> NullProgressStore::dailyCounts(const QDate &last, int days)
+{
+    return noDays(last, days);
 }
 
 bool NullProgressStore::exportCsv(const QString &, QString *error)
@@ -531,9 +545,7 @@ void SqliteProgressStore::recordAnswer(const AnswerEvent &event)
 
 QList<ExerciseSummary> SqliteProgressStore::exerciseSummaries()
 {
-    QList<ExerciseSummary> out;
-    for (int exercise = 1; exercise <= 5; ++exercise)
-        out.append(ExerciseSummary{exercise});
+    QList<ExerciseSummary> out = noSummaries();
     if (!canRead())
         return out;
     QSqlQuery q = d->query();
@@ -562,9 +574,7 @@ QList<ExerciseSummary> SqliteProgressStore::exerciseSummaries()
 
 QList<DayCount> SqliteProgressStore::dailyCounts(const QDate &last, int days)
 {
-    QList<DayCount> out;
-    for (int i = days - 1; i >= 0; --i)
-        out.append(DayCount{last.addDays(-i)});
+    QList<DayCount> out = noDays(last, days);
     if (!canRead() || days <= 0)
         return out;
     QSqlQuery q = d->query();

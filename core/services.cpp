@@ -16,11 +16,6 @@ void installServices(Module1 *shared, Desktop *desktop)
     currentDesktop = desktop;
 }
 
-bool servicesInstalled()
-{
-    return currentShared && currentDesktop;
-}
-
 Module1 &module1()
 {
     Q_ASSERT(currentShared);

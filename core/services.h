@@ -7,4 +7,3 @@ struct Module1;
 // for its lifetime (and clears them with nullptr); every window reaches them through module1()
 // and desktop().
 void installServices(Module1 *shared, Desktop *desktop);
-bool servicesInstalled();

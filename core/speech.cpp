@@ -33,11 +33,6 @@ Speech &speech()
     return *currentSpeech;
 }
 
-bool speechInstalled()
-{
-    return currentSpeech != nullptr;
-}
-
 Speech::Speech(Speaker &speaker) : speaker_(speaker)
 {
     connect(&speaker_, &Speaker::voiceKnown, this, [this](Speaker::Voice voice) { voiceKnown(voice); });

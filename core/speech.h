@@ -103,4 +103,3 @@ private:
 // The speech service of the running program (nullptr clears it).
 void installSpeech(Speech *speech);
 Speech &speech();
-bool speechInstalled();

@@ -4,6 +4,7 @@
 // screen reader, switch access, voice control), a close request to a window, or work that a
 // timer or the end of the program does. Every box of every window is tried.
 #include "app/alap.h"
+#include "app/progresswindow.h"
 #include "app/sobre.h"
 #include "core/module1.h"
 #include "exercises/h01d1/h01d1.h"
@@ -176,6 +177,14 @@ void sobreInformation()
     QTest::mouseClick(sobre().ui().Image2, Qt::LeftButton);
 }
 
+// The Progress window's question before it forgets the record.
+void progressForget()
+{
+    toMenu();
+    triggerMenu(alap().window(), QStringLiteral("mnuShowProgress"));
+    progress().forgetProgress();
+}
+
 struct BoxCase {
     const char *name;
     void (*open)();
@@ -189,6 +198,7 @@ Form &ownerH01d3() { return h01d3(); }
 Form &ownerLex1() { return lex1(); }
 Form &ownerAlap() { return alap(); }
 Form &ownerSobre() { return sobre(); }
+Form &ownerProgress() { return progress(); }
 
 const BoxCase boxCases[] = {
     {"exercise 1 wrong answer", h01d1Wrong, ownerH01d1, 1},
@@ -209,6 +219,7 @@ const BoxCase boxCases[] = {
     {"exercise 5 how to", lex1HowTo, ownerLex1, 1},
     {"menu how to", alapHowTo, ownerAlap, 1},
     {"about information", sobreInformation, ownerSobre, 1},
+    {"progress forget question", progressForget, ownerProgress, 1},
 };
 
 // ---- what happens while the box is open ------------------------------------------------------
@@ -233,6 +244,8 @@ QAbstractButton *pressTarget(Form &owner, Act act)
                 return button;
         return nullptr;
     }
+    if (&owner == &progress())
+        return progress().ui().close;
     if (&owner == &alap())
         return act == Act::PressClose ? alap().ui().Command1
                                       : alap().window()->findChild<QAbstractButton *>(QStringLiteral("Button1"));
@@ -264,7 +277,10 @@ private slots:
                 QTest::addRow("%s, go to", qPrintable(name)) << i << Act::PressGoTo;
             else if (boxCases[i].owner == ownerAlap)
                 QTest::addRow("%s, exercise 1", qPrintable(name)) << i << Act::PressOtherExercise;
-            QTest::addRow("%s, %s", qPrintable(name), exercise ? "Close" : boxCases[i].owner == ownerAlap ? "End" : "OK")
+            const char *close = exercise || boxCases[i].owner == ownerProgress ? "Close"
+                                : boxCases[i].owner == ownerAlap       ? "End"
+                                                                       : "OK";
+            QTest::addRow("%s, %s", qPrintable(name), close)
                 << i << Act::PressClose;
             QTest::addRow("%s, close box", qPrintable(name)) << i << Act::CloseBox;
         }

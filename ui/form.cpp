@@ -157,10 +157,15 @@ bool Form::ownsControl(const QObject *control) const
 
 bool Form::messageBox(const QString &title, const QString &text, MsgIcon icon)
 {
+    return runModal([&](QWidget *owner) { desktop().messageBox(owner, title, text, icon); });
+}
+
+bool Form::runModal(const std::function<void(QWidget *owner)> &show)
+{
     FormWindow *owner = window();
     const quint64 load = loads_;
     ++openBoxes;
-    desktop().messageBox(owner, title, text, icon);
+    show(owner);
     if (--openBoxes == 0) {
         const QList<QPointer<FormWindow>> windows = std::exchange(laidAside, {});
         for (FormWindow *w : windows)

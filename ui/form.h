@@ -79,6 +79,9 @@ public:
     // the box (a timer, the end of the program) may have unloaded it, and a handler that gets
     // false stops, since its controls are gone and touching them would load the window anew.
     bool messageBox(const QString &title, const QString &text, MsgIcon icon);
+    // The same for any modal dialog of the desktop (a question, a file dialog): show runs it with
+    // this window as its owner; the answer is as for messageBox.
+    bool runModal(const std::function<void(QWidget *owner)> &show);
 
 signals:
     // The form has unloaded (not emitted by discard): its owner decides whether the run goes on.

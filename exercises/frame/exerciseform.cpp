@@ -62,15 +62,7 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     frame_.slowly->setObjectName(QStringLiteral("mnuSlowly"));
     frame_.slowly->setCheckable(true);
     connect(frame_.slowly, &QAction::triggered, this, [](bool on) { speech().setSlowly(on); });
-    // Connected once for the window's whole life: the service rarely signals, and a connection
-    // per load whose menu is gone would stay behind in its list until it next did.
-    if (!speechFollowed_) {
-        speechFollowed_ = true;
-        connect(&speech(), &Speech::changed, this, [this] {
-            if (isLoaded())
-                showSpeech();
-        });
-    }
+    connect(&speech(), &Speech::changed, options, [this] { showSpeech(); });
     speech().prepare();
     showSpeech();
 
@@ -83,7 +75,7 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     progress->setObjectName(QStringLiteral("mnuProgress"));
     QAction *showProgress = progress->addAction(QStringLiteral("&Show my progress..."));
     showProgress->setObjectName(QStringLiteral("mnuShowProgress"));
-    connect(showProgress, &QAction::triggered, this, [] { host().openProgress(); });
+    onControl(showProgress, &QAction::triggered, [] { host().openProgress(); });
 
     QMenu *help = w->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QLatin1String(menus.help));

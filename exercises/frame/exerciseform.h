@@ -141,7 +141,6 @@ protected:
 private:
     int exercise_;
     FrameControls frame_;
-    bool speechFollowed_ = false;
     bool runOpen_ = false;
     int runExercise_ = 0;
     bool runPlus_ = false;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -135,7 +136,11 @@ void BoxAnswerer::timerEvent(QTimerEvent *event)
     titles.append(box->windowTitle());
     if (auto *messageBox = qobject_cast<QMessageBox *>(box)) {
         texts.append(messageBox->text());
-        messageBox->button(QMessageBox::Ok)->click();
+        // A box with OK is acknowledged; a question gets its default answer.
+        QAbstractButton *answer = messageBox->button(QMessageBox::Ok);
+        if (!answer)
+            answer = messageBox->defaultButton();
+        answer->click();
     } else {
         box->close();
     }
