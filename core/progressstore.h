@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 // What the Progress window shows of one exercise.
@@ -31,6 +32,40 @@ struct PracticeWord {
     QString expected;
     int wrong = 0;
     int right = 0;
+    // From the review schedule of the item (in exercise 3 and 4 its Plus run and its ordinary one
+    // are scheduled apart; the earlier due date is shown). Invalid when the item is not scheduled.
+    QDate due;
+    int lapses = 0;  // first tries that went wrong after the item had once been right
+    bool hard = false; // 8 lapses or more
+};
+
+// The memory state of one item the learner has met, derived from the first tries in the answer
+// log: (exercise, plus, item) is its key.
+struct ScheduledItem {
+    int exercise = 0;
+    bool plus = false;
+    QString item;       // as AnswerEvent::item
+    QString expected;   // the latest right answer recorded for it
+    double stability = 0;  // days
+    double difficulty = 0; // 1 to 10
+    int reviews = 0;       // first tries counted
+    int lapses = 0;
+    QDateTime lastReview;  // UTC
+    QDate due;             // the review day it falls due (a review day starts at 04:00 local time)
+    double recall = 0;     // predicted probability of recall at the store's now()
+};
+
+// How many items of one exercise fall due.
+struct DueOutlook {
+    int exercise = 0;   // 1 to 5
+    int dueToday = 0;   // due on or before today's review day
+    int dueWeek = 0;    // due within the next 7 review days, today's included
+};
+
+// The next review day after today on which items fall due.
+struct NextDue {
+    QDate day;          // invalid when nothing is scheduled after today
+    int items = 0;
 };
 
 // The learner's record: every run and every answer checked. Recording never fails loudly: a
@@ -38,6 +73,11 @@ struct PracticeWord {
 class ProgressStore {
 public:
     virtual ~ProgressStore() = default;
+
+    // The time answers are recorded at and what is due is reckoned from; tests set their own.
+    using Clock = std::function<QDateTime()>;
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+    QDateTime now() const { return clock_ ? clock_() : QDateTime::currentDateTimeUtc(); }
 
     virtual void recordRunStart(int exercise, bool plus, int items) = 0;
     virtual void recordRunEnd(bool completed) = 0;
@@ -63,6 +103,21 @@ public:
     // What went wrong with the store, for the learner; empty when nothing did. Opens the store
     // if it has not been opened yet.
     virtual QString problem() = 0;
+
+    // The review schedule. An answer recorded with firstTry set is rated (right: Good, wrong:
+    // Again) and moves its item's memory state; a review's answers are recorded that way too.
+    // The items due at now(), lowest predicted recall first (limit < 0: all).
+    virtual QList<ScheduledItem> dueItems(int limit = -1) { Q_UNUSED(limit); return {}; }
+    // How many items are due at now(): cheap enough for a menu item's caption.
+    virtual int dueCount() { return 0; }
+    virtual NextDue nextDue() { return {}; }
+    // The five exercises, in order.
+    virtual QList<DueOutlook> dueOutlook();
+    // Throws away the schedule and derives it anew from the answer log. False on failure.
+    virtual bool rebuildSchedule() { return true; }
+
+private:
+    Clock clock_;
 };
 
 // A store that keeps nothing: for runs that must not leave a record.
