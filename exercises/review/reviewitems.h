@@ -1,0 +1,32 @@
+#pragma once
+#include "ui/picture.h"
+
+#include <QString>
+#include <optional>
+
+// One item of an exercise as the review presents it again: what its own exercise shows of it and
+// the answer that exercise expects. Made from the exercises' own item banks, never copied.
+struct ReviewItem {
+    int exercise = 0;        // 1 to 5
+    bool plus = false;       // an item of the Plus run of exercise 3 or 4
+    QString item;            // the key the answer log records it under (AnswerEvent::item)
+    QString instruction;     // the exercise's own instruction line
+    QString prompt;          // the noun (1), the question (2), the sentence with its gap (3, 4); empty for 5
+    Picture picture;         // exercises 2 and 5: the picture as the exercise shows it unanswered
+    Picture answeredPicture; // the same picture as a right answer shows it (in colour)
+    QString expected;        // the right answer as the exercise completes it ("az autó", a full sentence, ...)
+    QString spoken;          // the Hungarian phrase a right answer speaks
+    bool hungarianKeys = true; // the answer box substitutes Hungarian letters (exercises 2 to 5)
+};
+
+// One answer checked with the item's own exercise's check and normalisation.
+struct ReviewCheck {
+    bool right = false;
+    QString normalised;          // the answer as the exercise checked it
+    bool capitalWarning = false; // exercise 2 made its first letter a capital, and warns as it does
+};
+
+// The item that the answer log records as (exercise, plus, item), if it still exists in its
+// exercise; nothing for an item no exercise has any more.
+std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString &item);
+ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer);
