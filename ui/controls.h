@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <initializer_list>
 
@@ -15,7 +16,23 @@ class QTimer;
 // object name of every control is its name in the layout ("Command1", "Check1(3)").
 QString indexed(const char *name, int index);
 QFont vbFont(const QString &family, qreal points, bool bold = false, bool italic = false);
-void setBackground(QWidget *widget, const QColor &colour);
+// The contrast ratio of two colours (WCAG 2.1): from 1 (the same) to 21 (black and white).
+double contrastRatio(const QColor &a, const QColor &b);
+// Black or white, whichever reads better on a background.
+QColor readableOn(const QColor &background);
+// The colour moved in lightness away from a background until it reaches the contrast ratio
+// asked for (as far as black or white allows); a colour that reaches it already stays.
+QColor withContrast(const QColor &colour, const QColor &background, double ratio);
+// Fixes one background role of a palette and, with it, the text role that goes on it: the given
+// text colour, or else black or white, whichever reads better. Disabled text becomes a grey
+// that still reaches 3:1, and a selection stays visible on the background.
+void fixColours(QPalette &palette, QPalette::ColorRole ground, QPalette::ColorRole ink, const QColor &background,
+                const QColor &text = QColor());
+// Fixes a widget's background (window and text-box background) and the text on it, and lets the
+// widget fill its background.
+void setBackground(QWidget *widget, const QColor &colour, const QColor &text = QColor());
+// Fixes a text box's background and text colour; the box paints its frame as ever.
+void setBoxColours(QWidget *box, const QColor &background, const QColor &text);
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                         int width, int height);

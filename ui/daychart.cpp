@@ -1,5 +1,7 @@
 #include "ui/daychart.h"
 
+#include "ui/controls.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -55,6 +57,10 @@ void DayChart::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().base());
+    // The chart stands on the desktop's text-box colours; its bars keep their green and red where
+    // these stand out from that background and turn lighter or darker where not (a dark theme).
+    const QColor right = withContrast(rightColour, palette().color(QPalette::Base), 3.0);
+    const QColor wrong = withContrast(wrongColour, palette().color(QPalette::Base), 3.0);
     p.setRenderHint(QPainter::Antialiasing, false);
     const QFontMetrics fm = fontMetrics();
     int top = 1;
@@ -88,8 +94,8 @@ void DayChart::paintEvent(QPaintEvent *)
         const int x = plot.left() + int(slot * i + (slot - barWidth) / 2);
         const int rightHeight = int(qint64(plot.height()) * d.right / top);
         const int wrongHeight = int(qint64(plot.height()) * (d.right + d.wrong) / top) - rightHeight;
-        p.fillRect(x, plot.bottom() - rightHeight + 1, barWidth, rightHeight, rightColour);
-        p.fillRect(x, plot.bottom() - rightHeight - wrongHeight + 1, barWidth, wrongHeight, wrongColour);
+        p.fillRect(x, plot.bottom() - rightHeight + 1, barWidth, rightHeight, right);
+        p.fillRect(x, plot.bottom() - rightHeight - wrongHeight + 1, barWidth, wrongHeight, wrong);
     }
 
     // Dates under the first bar, every seventh day and the last.
@@ -106,7 +112,7 @@ void DayChart::paintEvent(QPaintEvent *)
 
     // The legend.
     int x = plot.left();
-    for (const auto &[colour, text] : {std::pair{rightColour, QStringLiteral("right")}, std::pair{wrongColour, QStringLiteral("wrong")}}) {
+    for (const auto &[colour, text] : {std::pair{right, QStringLiteral("right")}, std::pair{wrong, QStringLiteral("wrong")}}) {
         p.fillRect(x, 4 + (fm.height() - 10) / 2, 10, 10, colour);
         p.drawText(x + 14, 4 + fm.ascent(), text);
         x += 14 + fm.horizontalAdvance(text) + 16;

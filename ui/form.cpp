@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -88,8 +89,10 @@ void Form::load()
     client->setFixedSize(twSize(look_.widthTwips, look_.heightTwips));
     client->setFont(look_.font);
     if (look_.background.isValid()) {
+        // The window's text goes with its background. Only these two roles: text boxes and
+        // buttons on the window keep the desktop's colours, background and text alike.
         QPalette pal = client->palette();
-        pal.setColor(QPalette::Window, look_.background);
+        fixColours(pal, QPalette::Window, QPalette::WindowText, look_.background);
         client->setPalette(pal);
         client->setAutoFillBackground(true);
     }

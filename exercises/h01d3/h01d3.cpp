@@ -134,9 +134,7 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
     }
-    QPalette red = ui.Text1->palette();
-    red.setColor(QPalette::Text, Qt::red);
-    ui.Text1->setPalette(red);
+    setBoxColours(ui.Text1, Qt::white, Qt::red);
     ui.Text2->setAccessibleName(QStringLiteral("Sentence beginning"));
     ui.Text1->setAccessibleName(QStringLiteral("Missing word"));
     ui.Text3->setAccessibleName(QStringLiteral("Sentence ending"));
