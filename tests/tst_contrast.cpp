@@ -197,6 +197,7 @@ struct Check {
     QColor ink, ground;
     double needed;
     bool themeOwn = false; // both colours are the desktop palette's own pair for these roles
+    bool theme = false;    // a widget Tarvo gives no colours: it keeps the desktop's pair whole
 };
 
 // The colour behind a widget that paints no background of its own: its nearest ancestor that does.
@@ -256,13 +257,13 @@ QList<Check> checksOf(QWidget *window)
     QList<Check> checks;
     const QPalette theme = QApplication::palette();
     const auto add = [&](QWidget *w, QPalette::ColorRole inkRole, const QColor &ground,
-                         QPalette::ColorRole groundRole) {
+                         QPalette::ColorRole groundRole, bool themeColoured = false) {
         const QPalette pal = w->palette();
         const QPalette::ColorGroup group = pal.currentColorGroup();
         const double needed = (!w->isEnabled() || large(w->font())) ? 3.0 : 4.5;
         const QColor ink = pal.color(group, inkRole);
         checks.append({w->objectName(), ink, ground, needed,
-                       ink == theme.color(group, inkRole) && ground == theme.color(group, groundRole)});
+                       ink == theme.color(group, inkRole) && ground == theme.color(group, groundRole), themeColoured});
     };
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisible() || w->window() != window)
@@ -277,7 +278,7 @@ QList<Check> checksOf(QWidget *window)
             checkChart(chart, checks);
         } else if (auto *button = qobject_cast<QPushButton *>(w)) {
             if (!button->text().isEmpty())
-                add(w, QPalette::ButtonText, w->palette().color(QPalette::Button), QPalette::Button);
+                add(w, QPalette::ButtonText, w->palette().color(QPalette::Button), QPalette::Button, true);
         } else if (auto *tick = qobject_cast<QCheckBox *>(w)) {
             if (!tick->text().isEmpty())
                 add(w, QPalette::WindowText, groundOf(w), QPalette::Window);
@@ -335,6 +336,11 @@ private slots:
         QStringList failures;
         for (const Check &c : checks) {
             const double r = ratio(c.ink, c.ground);
+            if (c.theme && !c.themeOwn) {
+                failures.append(QStringLiteral("%1 / %2: %3 on %4 is not the desktop's own pair")
+                                    .arg(window->objectName(), c.widget, c.ink.name(), c.ground.name()));
+                qWarning("does not follow the desktop: %s", qPrintable(failures.last()));
+            }
             if (r >= c.needed)
                 continue;
             const QString line = QStringLiteral("%1 / %2: %3 on %4 is %5:1, needs %6:1")

@@ -60,6 +60,9 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
     ui.Text1->setReadOnly(true);
     ui.Text1->setFocusPolicy(Qt::NoFocus);
     ui.Text1->setAccessibleName(QStringLiteral("Noun"));
+    // Article and noun read as one phrase in white boxes on any desktop.
+    setBoxColours(ui.Text2, Qt::white, Qt::black);
+    setBoxColours(ui.Text1, Qt::white, Qt::black);
     ui.Command2 = makeButton(c, "Command2", QStringLiteral("&Next"), 3960, 5040, 1215, 495);
     ui.Command2->setFont(buttonFont);
 

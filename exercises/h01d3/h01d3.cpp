@@ -134,7 +134,10 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
     }
+    // White boxes, the gap's text red: the sentence reads as one line on any desktop.
+    setBoxColours(ui.Text2, Qt::white, Qt::black);
     setBoxColours(ui.Text1, Qt::white, Qt::red);
+    setBoxColours(ui.Text3, Qt::white, Qt::black);
     ui.Text2->setAccessibleName(QStringLiteral("Sentence beginning"));
     ui.Text1->setAccessibleName(QStringLiteral("Missing word"));
     ui.Text3->setAccessibleName(QStringLiteral("Sentence ending"));
