@@ -268,12 +268,16 @@ QList<Check> checksOf(QWidget *window)
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisible() || w->window() != window)
             continue;
+        // Texts on their own background are measured on the widget's picture: the colour that
+        // stands out most from the most frequent one (inside a box's frame).
+        const auto painted = [&](const QRect &area) {
+            const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto [ground, ink] = groundAndInk(image, area);
+            checks.append({w->objectName(), ink, ground, (!w->isEnabled() || large(w->font())) ? 3.0 : 4.5});
+        };
         if (auto *panel = qobject_cast<Panel3D *>(w)) {
-            if (panel->caption().isEmpty())
-                continue;
-            const QImage image = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const auto [ground, ink] = groundAndInk(image, panel->contentsRect());
-            checks.append({panel->objectName(), ink, ground, large(panel->font()) ? 3.0 : 4.5});
+            if (!panel->caption().isEmpty())
+                painted(panel->contentsRect());
         } else if (auto *chart = qobject_cast<DayChart *>(w)) {
             checkChart(chart, checks);
         } else if (auto *button = qobject_cast<QPushButton *>(w)) {
@@ -284,11 +288,11 @@ QList<Check> checksOf(QWidget *window)
                 add(w, QPalette::WindowText, groundOf(w), QPalette::Window);
         } else if (auto *label = qobject_cast<QLabel *>(w)) {
             if (!label->text().isEmpty())
-                add(w, label->foregroundRole(), groundOf(w), QPalette::Window);
+                painted(label->contentsRect());
         } else if (auto *box = qobject_cast<QLineEdit *>(w)) {
             if (box->text().isEmpty())
                 continue;
-            add(w, QPalette::Text, w->palette().color(QPalette::Base), QPalette::Base);
+            painted(box->rect().adjusted(4, 4, -4, -4));
             // A selection in the box stands out from the box.
             checks.append({w->objectName() + QStringLiteral(" (selection)"), w->palette().color(QPalette::Highlight),
                            w->palette().color(QPalette::Base), 3.0});
