@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace {
 
 double luminance(const QColor &c)
