@@ -11,6 +11,7 @@
 #include "exercises/h01d3/h01d3.h"
 #include "exercises/lex1/lex1.h"
 #include "support/testing.h"
+#include "ui/controls.h"
 #include "ui/daychart.h"
 #include "ui/panel3d.h"
 #include "ui/picturebutton.h"
@@ -366,6 +367,39 @@ private slots:
                                                      .arg(failures.size())
                                                      .arg(checks.size())
                                                      .arg(failures.value(0))));
+    }
+
+    // The helper behind every fixed background, for states no window shows today: disabled text
+    // reads (3:1) and still looks fainter than the text, and a selection stands out from the box.
+    void fixedBackgroundsKeepTheirStates_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<QColor>("background");
+        const std::pair<const char *, QPalette> palettes[] = {
+            {"light", lightPalette}, {"dark", darkPalette()}, {"high contrast", highContrastPalette()}};
+        for (const auto &[paletteName, palette] : palettes)
+            for (const QColor &c : {QColor(255, 255, 224), QColor(Qt::white), QColor(192, 192, 192), QColor(192, 255, 255),
+                                    palette.color(QPalette::Base)})
+                QTest::addRow("%s on %s", qPrintable(c.name()), paletteName) << palette << c;
+    }
+
+    void fixedBackgroundsKeepTheirStates()
+    {
+        QFETCH(QPalette, palette);
+        QFETCH(QColor, background);
+        const QPalette theme = palette;
+        fixColours(palette, QPalette::Base, QPalette::Text, background);
+        const double text = ratio(palette.color(QPalette::Active, QPalette::Text), background);
+        const double disabled = ratio(palette.color(QPalette::Disabled, QPalette::Text), background);
+        QVERIFY2(text >= 4.5, qPrintable(QString::number(text)));
+        QVERIFY2(disabled >= 3.0 && disabled < text, qPrintable(QStringLiteral("%1 / %2").arg(disabled).arg(text)));
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const QColor highlight = palette.color(group, QPalette::Highlight);
+            QVERIFY2(ratio(highlight, background) >= 3.0, qPrintable(highlight.name()));
+            // A selection colour of Tarvo's own carries its own readable text.
+            if (highlight != theme.color(group, QPalette::Highlight))
+                QVERIFY(ratio(palette.color(group, QPalette::HighlightedText), highlight) >= 3.0);
+        }
     }
 };
 
