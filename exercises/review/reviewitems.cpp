@@ -134,7 +134,7 @@ ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
         return result;
     switch (item.exercise) {
     case 1: {
-        const ArticleBank::Check check = ArticleBank::check(answer, ArticleBank::articles().value(found->index));
+        const TrimmedCheck check = ArticleBank::check(answer, ArticleBank::articles().value(found->index));
         result.normalised = check.answer;
         result.right = check.right;
         break;
@@ -148,7 +148,7 @@ ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
     }
     case 3:
     case 4: {
-        const SentenceBank::Check check = SentenceBank::check(answer, SentenceBank::keys().value(found->index));
+        const TrimmedCheck check = SentenceBank::check(answer, SentenceBank::keys().value(found->index));
         result.normalised = check.answer;
         result.right = check.right;
         break;
