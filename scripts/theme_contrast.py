@@ -91,28 +91,29 @@ def read_solution(app, seconds):
     return text.split(SOLUTION_PREFIX, 1)[1].strip()
 
 
-def exercise_1(app, window, seconds):
+def exercise_1(app, window, seconds, snap):
     need("an item", wait_for("an item", lambda: text_of(find(window, "Noun", TEXT_ROLES)).strip(), seconds))
     return read_solution(app, seconds).split()[0]
 
 
-def exercise_2(app, window, seconds):
+def exercise_2(app, window, seconds, snap):
     click(need("the tick of picture 1", find(window, "Choose picture 1", (pyatspi.ROLE_CHECK_BOX,))))
     return read_solution(app, seconds).split(" / ")[0]
 
 
-def exercise_3_or_4(app, window, seconds):
+def exercise_3_or_4(app, window, seconds, snap):
     need("an item", wait_for("an item", lambda: text_of(find(window, "Sentence beginning", TEXT_ROLES)).strip(), seconds))
     return read_solution(app, seconds)
 
 
-def exercise_5(app, window, seconds):
+def exercise_5(app, window, seconds, snap):
     tick = need("the reveal tick of picture 1", find(window, "Reveal the word for picture 1", (pyatspi.ROLE_CHECK_BOX,)))
     click(tick)
     labels = lambda: [safe(lambda: n.name) for _, n in walk(window)
                       if safe(lambda: n.getRole()) == pyatspi.ROLE_LABEL and showing(n) and safe(lambda: n.name)]
     word = need("the revealed word", wait_for("the revealed word",
                                              lambda: next((t for t in labels() if " " not in t), None), seconds))
+    snap("exercise 5, word revealed")  # the word's label hides again as soon as one types
     return word
 
 
@@ -235,7 +236,13 @@ def main():
                                    lambda: next((w for w in list(app) if showing(w) and find(w, own, TEXT_ROLES)), None),
                                    args.wait))
             keys(start)
-            answer = answer_for(app, window, args.wait)
+
+            def snap(title, window=window):
+                time.sleep(0.3)
+                screenshot(root)
+                sample(root, window, title, results)
+
+            answer = answer_for(app, window, args.wait, snap)
             type_text(answer)
             keys("Return")
             time.sleep(0.8)
