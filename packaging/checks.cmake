@@ -175,9 +175,9 @@ elseif(CHECK STREQUAL "deb")
     endif()
   endforeach()
   # The speech daemon and the Hungarian voice are recommended, not required: without them the
-  # program runs silent.
+  # program runs silent; so is the Wayland platform plugin, without which it runs through XWayland.
   string(REGEX MATCH "Recommends: [^\n]*" recommends "${fields}")
-  foreach(rec speech-dispatcher speech-dispatcher-espeak-ng)
+  foreach(rec speech-dispatcher speech-dispatcher-espeak-ng qt6-wayland)
     if(NOT recommends MATCHES "[ ,]${rec}( |,|$)")
       fail("the package does not recommend ${rec}")
     endif()

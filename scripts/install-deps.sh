@@ -9,11 +9,16 @@ set -eu
 # to hear the Hungarian voice, its speech-dispatcher plugin, speech-dispatcher and espeak-ng.
 packages="g++ cmake make qt6-base-dev qt6-svg-dev libqt6svg6 libqt6sql6-sqlite fonts-liberation qt6-speech-dev qt6-declarative-dev"
 packages="$packages qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng"
+# Qt's Wayland platform plugin: on a Wayland desktop the program runs as a native client.
+packages="$packages qt6-wayland"
 case "${1:-}" in
   --fuzz) packages="$packages clang libclang-rt-14-dev llvm" ;;
   --test) packages="$packages xvfb xauth openbox xdotool imagemagick desktop-file-utils appstream dpkg-dev at-spi2-core python3-pyatspi dbus"
           # the check against the real speech engine plays through ALSA (scripts/speech-check.sh)
-          packages="$packages speech-dispatcher-audio-plugins" ;;
+          packages="$packages speech-dispatcher-audio-plugins"
+          # a headless Wayland compositor (scripts/wayland-check.sh) and a real dark theme
+          # through a platform theme plugin (scripts/theme-check.sh)
+          packages="$packages weston qt6ct" ;;
 esac
 
 missing=""

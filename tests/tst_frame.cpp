@@ -1,18 +1,74 @@
-// The shared pieces under every exercise: the Hungarian keys, the answer normalisations and the
-// random draw.
+// The shared pieces under every exercise: the Hungarian keys, the answer normalisations, the
+// random draw, and the On Top item on a desktop that may not keep a window above the others.
+#include "app/alap.h"
+#include "app/sobre.h"
 #include "core/answer.h"
 #include "core/draw.h"
 #include "core/hungariankey.h"
+#include "exercises/h01d1/h01d1.h"
+#include "exercises/h01d2/h01d2.h"
+#include "exercises/h01d3/h01d3.h"
+#include "exercises/lex1/lex1.h"
 #include "support/testing.h"
 #include "ui/keyinput.h"
+#include "ui/picturebutton.h"
+#include "ui/windowservices.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QScopeGuard>
 
 class FrameTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Wayland lets no program place its windows or keep one above the others: there the item
+    // keeps its caption and check mark but is disabled and says why, the desktop is not asked
+    // and the window is not moved. Elsewhere the window opens centred and above the others, and
+    // the item toggles.
+    void onTopFollowsTheDesktop_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<bool>("works");
+        for (int exercise = 1; exercise <= 5; ++exercise) {
+            QTest::addRow("wayland %d", exercise) << "wayland" << exercise << false;
+            QTest::addRow("wayland-egl %d", exercise) << "wayland-egl" << exercise << false;
+            QTest::addRow("xcb %d", exercise) << "xcb" << exercise << true;
+        }
+    }
+
+    void onTopFollowsTheDesktop()
+    {
+        QFETCH(QString, platform);
+        QFETCH(int, exercise);
+        QFETCH(bool, works);
+        setPlatformNameForTesting(platform);
+        const auto restore = qScopeGuard([] { setPlatformNameForTesting(QString()); });
+        TestRun run;
+        Program::get().start();
+        sobre().Timer1_Timer();
+        AlapUi &menu = alap().ui();
+        PictureButton *buttons[] = {menu.Button1, menu.Button2, menu.Button3, menu.Button4, menu.Button5};
+        QTest::mouseClick(buttons[exercise - 1], Qt::LeftButton);
+        ExerciseForm *forms[] = {&h01d1(), &h01d2(), &h01d3(), &h01d3(), &lex1()};
+        ExerciseForm &form = *forms[exercise - 1];
+        QVERIFY(form.window()->isVisible());
+        QAction *onTop = form.frame().onTop;
+
+        QVERIFY(onTop->isChecked());
+        QCOMPARE(onTop->isEnabled(), works);
+        QCOMPARE(onTop->statusTip(), works ? QString() : QString::fromLatin1(onTopUnavailableTip));
+        QCOMPARE(form.window()->testAttribute(Qt::WA_Moved), works);
+        const FakeDesktop::Topmost above{form.name(), true};
+        QCOMPARE(run.desktop().topmost.count(above), works ? 1 : 0);
+
+        // As a click on the item would (triggerMenu refuses a disabled item).
+        onTop->trigger();
+        QCOMPARE(onTop->isChecked(), !works);
+        QCOMPARE(run.desktop().topmost.contains(FakeDesktop::Topmost{form.name(), false}), works);
+    }
+
     void substitution_data()
     {
         QTest::addColumn<QString>("typed");

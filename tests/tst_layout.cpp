@@ -1,6 +1,8 @@
 // Every window's controls at load, against one table: name, kind, place and size in twips,
-// caption, and whether the control is shown and enabled; and every text in a font that has
-// all of its letters.
+// caption, and whether the control is shown and enabled; every text in a font that has all of
+// its letters, and room enough for it; every picture drawn pixel for pixel at the screen's
+// device pixel ratio. CTest runs the suite again at QT_SCALE_FACTOR 1.25 and 1.5, where the
+// places in device-independent pixels stay the same and texts and pictures must still fit.
 #include "app/alap.h"
 #include "app/hatter.h"
 #include "core/module1.h"
@@ -17,6 +19,8 @@
 #include "ui/twips.h"
 
 #include <QCheckBox>
+#include <QStyle>
+#include <QtMath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -317,6 +321,107 @@ private slots:
             ++checked;
         }
         QVERIFY(checked > 5);
+    }
+
+    void textsFit_data() { everyLetterHasAGlyph_data(); }
+
+    // Every caption and label text at load fits inside its control as the control draws it:
+    // nothing clipped at the screen's scale (fonts are measured at the device pixel ratio).
+    void textsFit()
+    {
+        QFETCH(QString, window);
+        TestRun run;
+        loadWindow(window);
+        QWidget *top = formNamed(window).window();
+        top->show();
+        int checked = 0;
+        for (QWidget *w : top->findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(top))
+                continue;
+            const QString text = captionOf(w);
+            if (text.trimmed().isEmpty() || qobject_cast<QLineEdit *>(w))
+                continue;
+            const QFontMetricsF metrics(w->font(), w);
+            QRectF room = w->contentsRect();
+            int flags = 0;
+            QString shown = text;
+            if (auto *label = qobject_cast<QLabel *>(w)) {
+                room.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
+                flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+                if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(text))
+                    continue;
+            } else if (qobject_cast<Panel3D *>(w)) {
+                flags = Qt::AlignCenter | Qt::TextWordWrap;
+            } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+                shown = QString(text).remove(QLatin1Char('&'));
+                const int margin = w->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w);
+                room.adjust(margin / 2.0, 0, -margin / 2.0, 0);
+                if (auto *picture = qobject_cast<PictureButton *>(button)) // the caption beside the picture
+                    room.adjust(qMin(picture->height() - 8, 32) + 4, 0, 0, 0);
+                flags = Qt::AlignCenter;
+            } else {
+                continue;
+            }
+            const QRectF needed = metrics.boundingRect(room, flags, shown);
+            QVERIFY2(needed.width() <= room.width() + 0.01 && needed.height() <= room.height() + 0.01,
+                     qPrintable(QStringLiteral("%1 \"%2\" needs %3 x %4, has %5 x %6 at scale %7")
+                                    .arg(w->objectName(), shown)
+                                    .arg(needed.width()).arg(needed.height())
+                                    .arg(room.width()).arg(room.height())
+                                    .arg(w->devicePixelRatioF())));
+            ++checked;
+        }
+        QVERIFY(checked > 1);
+    }
+
+    void picturesAreCrisp_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *w : {"sobre", "h01d2", "lex1"})
+            QTest::newRow(w) << QString::fromLatin1(w);
+    }
+
+    // A picture is rendered at the device pixel ratio and drawn without resampling: the window
+    // shows, where the control is, exactly the pixels of the picture rendered for its size.
+    void picturesAreCrisp()
+    {
+        QFETCH(QString, window);
+        TestRun run;
+        loadWindow(window);
+        QWidget *top = formNamed(window).window();
+        top->show();
+        // Every picture box, shown at load or later; one that shows nothing yet gets a drawing,
+        // in each of the three tones in turn. The tick boxes over the pictures' corners and the
+        // word boxes over their bottom edge (exercise 5) go.
+        const Picture::Tone tones[] = {Picture::Colour, Picture::Ink, Picture::Grey};
+        const QList<PictureBox *> boxes = top->findChildren<PictureBox *>();
+        for (int i = 0; i < boxes.size(); ++i)
+            if (boxes[i]->picture().isNull())
+                boxes[i]->setPicture({QStringLiteral(":/ex5/noun%1.svg").arg(i % 20, 2, 10, QLatin1Char('0')), tones[i % 3]});
+        for (QCheckBox *tick : top->findChildren<QCheckBox *>())
+            tick->hide();
+        for (QLineEdit *box : top->findChildren<QLineEdit *>())
+            box->hide();
+        const QImage screen = top->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int checked = 0;
+        for (PictureBox *box : boxes) {
+            if (box->size().isEmpty())
+                continue;
+            const qreal ratio = box->devicePixelRatioF();
+            const QImage rendered =
+                renderPicture(box->picture(), box->size(), ratio).toImage().convertToFormat(QImage::Format_RGB32);
+            const QSizeF exact = QSizeF(box->size()) * ratio;
+            QCOMPARE(rendered.size(), QSize(qCeil(exact.width() - 1e-6), qCeil(exact.height() - 1e-6)));
+            if (!box->isVisibleTo(top))
+                continue;
+            // The device pixels wholly inside the control (a last part pixel belongs to the next).
+            const QPoint at = (QPointF(box->mapTo(top, QPoint(0, 0))) * ratio).toPoint();
+            const QSize whole(int(exact.width()), int(exact.height()));
+            const QImage shown = screen.copy(QRect(at, whole));
+            QVERIFY2(shown == rendered.copy(QRect(QPoint(0, 0), whole)), qPrintable(box->objectName()));
+            ++checked;
+        }
+        QVERIFY(checked > 0);
     }
 
     void fontsAreTheLaidOutOnes()

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cmath>
 
 namespace {
 
@@ -31,7 +32,9 @@ QPixmap renderPicture(const Picture &picture, QSize size, qreal devicePixelRatio
     static QHash<QString, QPixmap> cache;
     if (picture.isNull() || size.isEmpty())
         return {};
-    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
+    // Whole device pixels, rounded up, so that the picture covers its control at any scale.
+    const QSizeF exact = QSizeF(size) * devicePixelRatio;
+    const QSize pixels(int(std::ceil(exact.width() - 1e-6)), int(std::ceil(exact.height() - 1e-6)));
     const QString key = QStringLiteral("%1|%2|%3x%4")
                             .arg(picture.resource)
                             .arg(int(picture.tone))
@@ -78,7 +81,9 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(rect(), renderPicture(picture_, size(), devicePixelRatioF()));
+    // Pixel for pixel from the top left corner: at a fractional scale (97 x 73 at 1.5 is
+    // 145.5 x 109.5 device pixels) a picture stretched to the control would be resampled and blur.
+    painter.drawPixmap(QPoint(0, 0), renderPicture(picture_, size(), devicePixelRatioF()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

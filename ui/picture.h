@@ -15,7 +15,8 @@ struct Picture {
     bool operator==(const Picture &other) const = default;
 };
 
-// The picture rendered at a size in device-independent pixels for a device pixel ratio.
+// The picture rendered at a size in device-independent pixels for a device pixel ratio, in whole
+// device pixels (rounded up); drawn at its top left corner, it maps pixel for pixel to the screen.
 QPixmap renderPicture(const Picture &picture, QSize size, qreal devicePixelRatio);
 // Number of renderings done so far (the cache's misses), for benchmarks and tests.
 int pictureRenderCount();

@@ -44,7 +44,7 @@ void PictureButton::paintEvent(QPaintEvent *)
     const int side = qMin(inner.height(), 32);
     const int shift = isDown() ? 1 : 0;
     QRect pictureRect(inner.left() + shift, inner.center().y() - side / 2 + shift, side, side);
-    painter.drawPixmap(pictureRect, renderPicture(shownPicture(), pictureRect.size(), devicePixelRatioF()));
+    painter.drawPixmap(pictureRect.topLeft(), renderPicture(shownPicture(), pictureRect.size(), devicePixelRatioF()));
     QRect textRect(pictureRect.right() + 4, inner.top() + shift, inner.right() - pictureRect.right() - 4,
                    inner.height());
     painter.drawItemText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), text(),

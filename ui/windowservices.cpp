@@ -4,11 +4,18 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
 
 namespace {
+QString &platformNameForTesting()
+{
+    static QString name;
+    return name;
+}
+
 QPoint centredPosition(QWidget *window)
 {
     const QRect screen = window->screen()->geometry();
@@ -53,8 +60,25 @@ private:
 };
 } // namespace
 
+const char *const onTopUnavailableTip = "This desktop does not let a program keep its window above the others.";
+
+void setPlatformNameForTesting(const QString &name)
+{
+    platformNameForTesting() = name;
+}
+
+bool desktopPlacesWindows()
+{
+    const QString &testing = platformNameForTesting();
+    const QString name = testing.isEmpty() ? QGuiApplication::platformName() : testing;
+    return !name.startsWith(QLatin1String("wayland"));
+}
+
 void centerForm(QWidget *window)
 {
+    // Wayland has no global coordinates: a move would only draw a warning per window.
+    if (!desktopPlacesWindows())
+        return;
     const QPoint placed = centredPosition(window);
     window->move(placed);
     if (window->frameGeometry().size() == window->size() &&
@@ -65,6 +89,16 @@ void centerForm(QWidget *window)
 void toggleOnTop(QAction *item, QWidget *window)
 {
     const bool on = !item->isChecked();
-    desktop().setTopmost(window, on);
+    if (desktopPlacesWindows())
+        desktop().setTopmost(window, on);
     item->setChecked(on);
+}
+
+void disableWhereUnavailable(QAction *onTopItem)
+{
+    if (desktopPlacesWindows())
+        return;
+    onTopItem->setEnabled(false);
+    onTopItem->setStatusTip(QString::fromLatin1(onTopUnavailableTip));
+    onTopItem->setToolTip(QString::fromLatin1(onTopUnavailableTip));
 }

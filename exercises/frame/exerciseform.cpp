@@ -40,6 +40,7 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     frame_.onTop = options->addAction(QLatin1String(menus.onTopCaption));
     frame_.onTop->setObjectName(QLatin1String(menus.onTop));
     frame_.onTop->setCheckable(true);
+    disableWhereUnavailable(frame_.onTop);
     // The check mark follows the window's state, which the handler changes itself.
     onControl(frame_.onTop, &QAction::triggered, [this] {
         frame_.onTop->setChecked(!frame_.onTop->isChecked());
