@@ -111,6 +111,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // In memory where there is a tmpfs: every input writes a file, and its syncs cost nothing there.
     work = QFileInfo(QStringLiteral("/dev/shm")).isDir() ? new QTemporaryDir(QStringLiteral("/dev/shm/tarvo-fuzz-XXXXXX"))
                                                          : new QTemporaryDir;
+    std::atexit([] { delete work; }); // libFuzzer ends the run through exit()
     const QString path = work->filePath(QStringLiteral("real/progress.sqlite"));
     QDir().mkpath(QFileInfo(path).absolutePath());
     real = makeReal(path);
