@@ -10,7 +10,7 @@
 #include "ui/twips.h"
 #include "ui/windowservices.h"
 
-#include <QAction>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +40,16 @@ QDate reviewDay(const QDateTime &utc)
 }
 
 } // namespace
+
+bool EscapeFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape &&
+        static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+        emit pressed();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 Review::Review() : FormWith({QStringLiteral("review"), caption(), 7800, 7200, QColor(), QFont()}) {}
 
@@ -129,12 +139,10 @@ void Review::build(ReviewUi &ui, QWidget *c)
     onControl(ui.next, &QPushButton::clicked, this, &Review::nextItem);
     onControl(ui.close, &QPushButton::clicked, [this] { unload(); });
 
-    // Esc closes, as Close does.
-    auto *escape = new QAction(window());
-    escape->setShortcut(Qt::Key_Escape);
-    escape->setShortcutContext(Qt::WindowShortcut);
-    window()->addAction(escape);
-    onControl(escape, &QAction::triggered, [this] { unload(); });
+    // Esc closes, as Close does, from wherever the focus is (no control of the window takes it).
+    auto *escape = new EscapeFilter(window());
+    window()->installEventFilter(escape);
+    onControl(escape, &EscapeFilter::pressed, [this] { unload(); });
 
     ui.advance = new QTimer(c);
     ui.advance->setSingleShot(true);

@@ -11,6 +11,18 @@ class QPushButton;
 class QTimer;
 struct NextDue;
 
+// Hears Esc pressed anywhere in a window.
+class EscapeFilter : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+signals:
+    void pressed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
 struct ReviewUi {
     QLabel *store;       // why nothing can be reviewed, or why this review is not kept
     QLabel *counter;     // "3 of 12"
