@@ -7,7 +7,12 @@ void setWrongMessage()
 
 void fillNounList()
 {
-    module1().nounList = {
+    module1().nounList = nounTable();
+}
+
+QStringList nounTable()
+{
+    return {
         QStringLiteral("autó"),     QStringLiteral("diák"),     QStringLiteral("fiú"),      QStringLiteral("fürdőszoba"),
         QStringLiteral("ház"),      QStringLiteral("híd"),      QStringLiteral("kulcs"),    QStringLiteral("lány"),
         QStringLiteral("mérnök"),   QStringLiteral("múzeum"),   QStringLiteral("orvos"),    QStringLiteral("sofőr"),

@@ -16,4 +16,7 @@ struct Module1 {
 Module1 &module1();
 
 void setWrongMessage();
+// Fills nounList with the nouns of exercise 5.
 void fillNounList();
+// The twenty nouns of exercise 5, one for each picture, in alphabetical order.
+QStringList nounTable();

@@ -41,7 +41,7 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
     std::tie(ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command9) =
         std::tie(row.buttons[1], row.buttons[2], row.buttons[3], row.buttons[4], row.buttons[5]);
 
-    ui.Label2 = makeLabel(c, "Label2", QStringLiteral("1.  Put in the right form of the definite article:"), 120, 960,
+    ui.Label2 = makeLabel(c, "Label2", ArticleBank::instruction(), 120, 960,
                           5535, 375, lightYellow);
     ui.Label2->setFont(vbFont(QStringLiteral("Arial"), 12, true));
     ui.Label1 = makeLabel(c, "Label1", QStringLiteral("a  /  az"), 5400, 840, 1575, 495, Qt::white);
@@ -91,26 +91,17 @@ void H01d1::Form_Load()
 
 void H01d1::fillWords()
 {
-    words = {QStringLiteral("autó"),     QStringLiteral("szoba"),    QStringLiteral("szálloda"),
-             QStringLiteral("orvos"),    QStringLiteral("lány"),     QStringLiteral("sziget"),
-             QStringLiteral("mérnök"),   QStringLiteral("szekrény"), QStringLiteral("újságíró"),
-             QStringLiteral("híd"),      QStringLiteral("tanár"),    QStringLiteral("fiú"),
-             QStringLiteral("diák"),     QStringLiteral("fürdőszoba"), QStringLiteral("ház"),
-             QStringLiteral("kulcs"),    QStringLiteral("múzeum"),   QStringLiteral("sofőr"),
-             QStringLiteral("tanárnő"),  QStringLiteral("templom"),  QStringLiteral("autóbusz"),
-             QStringLiteral("ajtó"),     QStringLiteral("egyetem"),  QStringLiteral("étterem")};
+    words = ArticleBank::nouns();
 }
 
 void H01d1::fillArticles()
 {
-    articles = QStringList(slotCount, QStringLiteral("a"));
-    for (int slot : {0, 3, 8, 20, 21, 22, 23})
-        articles[slot] = QStringLiteral("az");
+    articles = ArticleBank::articles();
 }
 
 void H01d1::drawItem()
 {
-    const int slot = drawFreeItem(1, runLength, [this](int i) { return !words[i].isEmpty(); });
+    const int slot = drawFreeItem(ArticleBank::firstDrawn, runLength, [this](int i) { return !words[i].isEmpty(); });
     if (slot < 0)
         return;
     current = slot;
@@ -136,10 +127,11 @@ void H01d1::Command2_Click()
     // The article and the noun are compared each on its own. As one phrase, an answer that
     // carries the noun itself ("azautó") would pass while the noun box is still empty before
     // the first Start.
-    const QString answer = trimSpaces(u.Text2->text());
+    const ArticleBank::Check check = ArticleBank::check(u.Text2->text(), articles.value(current));
+    const QString &answer = check.answer;
     const QString noun = u.Text1->text();
-    const QString phrase = articles.value(current) + QLatin1Char(' ') + noun;
-    if (answer != articles.value(current) || noun != words.value(current)) {
+    const QString phrase = ArticleBank::phrase(articles.value(current), noun);
+    if (!check.right || noun != words.value(current)) {
         noteAnswer(noun, phrase, answer, false);
         wrongAnswer();
     } else {
@@ -186,10 +178,9 @@ void H01d1::rightAnswer()
 
 void H01d1::Command8_Click()
 {
-    sayHungarian((articles.value(current) + QLatin1Char(' ') + words.value(current)).trimmed());
-    if (message(QStringLiteral("The correct solution is: ") + articles.value(current) + QLatin1Char(' ') +
-                    words.value(current),
-                MsgIcon::Information))
+    const QString solution = ArticleBank::phrase(articles.value(current), words.value(current));
+    sayHungarian(solution.trimmed());
+    if (message(QStringLiteral("The correct solution is: ") + solution, MsgIcon::Information))
         ui().Text2->setFocus();
 }
 

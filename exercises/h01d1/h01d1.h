@@ -1,5 +1,6 @@
 #pragma once
 #include "exercises/frame/exerciseform.h"
+#include "exercises/h01d1/articlebank.h"
 
 #include <QStringList>
 
@@ -20,8 +21,8 @@ class H01d1 : public FormWith<H01d1Ui, ExerciseForm> {
 public:
     H01d1();
 
-    static constexpr int slotCount = 24;
-    static constexpr int runLength = 23;
+    static constexpr int slotCount = ArticleBank::slotCount;
+    static constexpr int runLength = ArticleBank::drawnCount;
 
     QStringList words;    // the nouns; an empty slot has been answered in this run
     QStringList articles; // "a" or "az" for the noun in the same slot

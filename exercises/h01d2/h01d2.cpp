@@ -33,17 +33,6 @@ constexpr BoxPlace answerPlaces[] = {{0, 2175}, {2160, 2535}, {4560, 2655}, {720
                                      {0, 2535}, {2520, 2175}, {4680, 2655}, {7320, 1815}};
 constexpr int answerTops[] = {2580, 4980};
 
-// Items answered with yes; the others are answered with no.
-bool isYesItem(int item)
-{
-    return item == 0 || item == 3 || item == 6 || item == 7;
-}
-
-QString drawing(int item)
-{
-    return QStringLiteral(":/ex2/item%1.svg").arg(item);
-}
-
 } // namespace
 
 H01d2::H01d2()
@@ -59,7 +48,7 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
     const QFont itemFont = vbFont(QStringLiteral("MS Serif"), 9.75, true);
     const QFont headingFont = vbFont(QStringLiteral("Arial"), 12, true);
 
-    ui.Label2 = makeLabel(c, "Label2", QStringLiteral("2. Answer the questions in complete sentences:"), 120, 480,
+    ui.Label2 = makeLabel(c, "Label2", QuestionBank::instruction(), 120, 480,
                           5535, 375);
     ui.Label2->setFont(headingFont);
     const GoToRow row = makeGoToRow(c, {"Command10", "Command5", "Command6", "Command7", "Command8"}, 4920, 1935);
@@ -100,7 +89,8 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
     // The picture store lies below the client area and is never shown itself.
     for (int k = 0; k < 2 * itemCount; ++k) {
         ui.Image2[k] = makePicture(c, indexed("Image2", k), (k % itemCount) * 1080, 6240, 1935, 1335);
-        ui.Image2[k]->setPicture(Picture{drawing(k % itemCount), k < itemCount ? Picture::Ink : Picture::Colour});
+        const int item = k % itemCount;
+        ui.Image2[k]->setPicture(k < itemCount ? QuestionBank::inkPicture(item) : QuestionBank::colourPicture(item));
         ui.Image2[k]->hide();
     }
 
@@ -155,28 +145,22 @@ void H01d2::Form_Load()
 
 void H01d2::kerdlista()
 {
-    questions = {QStringLiteral("Ez autó?"),     QStringLiteral("Ez szálloda?"), QStringLiteral("Ez fürdőszoba?"),
-                 QStringLiteral("Ez híd?"),      QStringLiteral("Anna magyar?"), QStringLiteral("Ő mérnök?"),
-                 QStringLiteral("Szabó Sándor sofőr?"), QStringLiteral("Ő diák?")};
+    questions = QuestionBank::questions();
 }
 
 void H01d2::allista()
 {
-    subjects = {QStringLiteral("ez"),   QStringLiteral("ez"), QStringLiteral("ez"),           QStringLiteral("ez"),
-                QStringLiteral("Anna"), QStringLiteral("ő"),  QStringLiteral("Szabó Sándor"), QStringLiteral("ő")};
+    subjects = QuestionBank::subjects();
 }
 
 void H01d2::alblista()
 {
-    pronouns = {QStringLiteral("ez"), QStringLiteral("ez"), QStringLiteral("ez"), QStringLiteral("ez"),
-                QStringLiteral("ő"),  QStringLiteral("ő"),  QStringLiteral("ő"),  QStringLiteral("ő")};
+    pronouns = QuestionBank::pronouns();
 }
 
 void H01d2::alllista()
 {
-    predicates = {QStringLiteral("autó"),   QStringLiteral("szálloda"), QStringLiteral("fürdőszoba"),
-                  QStringLiteral("híd"),    QStringLiteral("magyar"),   QStringLiteral("mérnök"),
-                  QStringLiteral("sofőr"),  QStringLiteral("diák")};
+    predicates = QuestionBank::predicates();
 }
 
 void H01d2::Command1_Click()
@@ -216,20 +200,17 @@ void H01d2::Check1_Click(int index)
         sayHungarian(questions.value(index));
 }
 
-void H01d2::kontrol()
+QuestionBank::Answers H01d2::kontrol()
 {
-    if (isYesItem(current)) {
-        opening = QStringLiteral("Igen, ");
-        negation.clear();
-    } else {
-        opening = QStringLiteral("Nem, ");
-        negation = QStringLiteral("nem ");
-    }
-    const QString predicate = predicates.value(current);
-    longAnswer = opening + subjects.value(current) + QLatin1Char(' ') + negation + predicate + QLatin1Char('.');
-    shortAnswer = opening + negation + QStringLiteral("az.");
-    predicateAnswer = opening + negation + predicate + QLatin1Char('.');
-    pronounAnswer = opening + pronouns.value(current) + QLatin1Char(' ') + negation + predicate + QLatin1Char('.');
+    const QuestionBank::Answers a = QuestionBank::answers(QuestionBank::isYes(current), subjects.value(current),
+                                                          pronouns.value(current), predicates.value(current));
+    opening = a.opening;
+    negation = a.negation;
+    longAnswer = a.longAnswer;
+    shortAnswer = a.shortAnswer;
+    predicateAnswer = a.predicateAnswer;
+    pronounAnswer = a.pronounAnswer;
+    return a;
 }
 
 // Every run of spaces in the current answer becomes one space. Replacing two spaces by one
@@ -248,16 +229,9 @@ void H01d2::sp()
 bool H01d2::upper()
 {
     QLineEdit *box = ui().Text1[current];
-    QString text = trimSpaces(box->text());
-    if (text.isEmpty()) {
-        box->setText(text);
-        return true;
-    }
-    const QChar first = text.at(0);
-    const QChar capital = first.toUpper();
-    text[0] = capital;
-    box->setText(text);
-    if (capital != first) {
+    const QuestionBank::Capitalised capital = QuestionBank::capitalised(box->text());
+    box->setText(capital.text);
+    if (capital.warned) {
         desktop().beep();
         return message(QStringLiteral("Attention to capital letters!"), MsgIcon::Exclamation);
     }
@@ -269,10 +243,9 @@ void H01d2::Command2_Click()
     sp();
     if (!upper())
         return;
-    kontrol();
+    const QuestionBank::Answers accepted = kontrol();
     const QString answer = trimSpaces(ui().Text1[current]->text());
-    const bool right =
-        answer == longAnswer || answer == shortAnswer || answer == predicateAnswer || answer == pronounAnswer;
+    const bool right = accepted.accepts(answer);
     noteAnswer(questions.value(current), longAnswer, answer, right, answer);
     if (right)
         Oke();

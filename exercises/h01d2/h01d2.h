@@ -1,5 +1,6 @@
 #pragma once
 #include "exercises/frame/exerciseform.h"
+#include "exercises/h01d2/questionbank.h"
 
 #include <QStringList>
 #include <array>
@@ -12,7 +13,7 @@ class QPushButton;
 class PictureBox;
 
 struct H01d2Ui {
-    static constexpr int items = 8;
+    static constexpr int items = QuestionBank::itemCount;
 
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command9, *Command11;
     QPushButton *Command10, *Command5, *Command6, *Command7, *Command8;
@@ -59,7 +60,8 @@ private:
     void allista();
     void alblista();
     void alllista();
-    void kontrol();
+    // Builds the accepted answers of the current item into the members above, and returns them.
+    QuestionBank::Answers kontrol();
     void sp();
     bool upper();
     void Hiba();

@@ -2,7 +2,6 @@
 
 #include "core/module1.h"
 #include "core/desktop.h"
-#include "core/answer.h"
 #include "core/draw.h"
 #include "core/hungariankey.h"
 #include "ui/controls.h"
@@ -18,76 +17,6 @@ const QString startCaption = QStringLiteral("&Start");
 const QString restartCaption = QStringLiteral("&Restart");
 const QColor lightYellow(255, 255, 224);
 const QColor lightGreen(192, 255, 192);
-
-// The range of items a run code selects: 3 and 4 the plain exercises 3 and 4, 1 and 2 their
-// extended (Plus) runs. False for any other code.
-bool runRange(int code, int &lo, int &hi)
-{
-    switch (code) {
-    case 3: lo = 0; hi = 11; return true;
-    case 1: lo = 0; hi = 23; return true;
-    case 4: lo = 24; hi = 31; return true;
-    case 2: lo = 24; hi = 39; return true;
-    default: return false;
-    }
-}
-
-// The sentence beginnings: 0 to 23 exercise 3, 24 to 39 exercise 4, the rest unused.
-QStringList stemTable()
-{
-    QStringList t = {
-        QStringLiteral("Én újságíró"),
-        QStringLiteral("Te nem mérnök"),
-        QStringLiteral("Ő bolgár"),
-        QStringLiteral("Nagy János magyar"),
-        QStringLiteral("Te magas"),
-        QStringLiteral("Én alacsony"),
-        QStringLiteral("Ön orvos"),
-        QStringLiteral("John nem amerikai"),
-        QStringLiteral("Te német"),
-        QStringLiteral("Karin nem lengyel"),
-        QStringLiteral("Én nem"),
-        QStringLiteral("Ő nem sofőr"),
-        QStringLiteral("Te nem újságíró"),
-        QStringLiteral("Te Viktor"),
-        QStringLiteral("Ő bolgár"),
-        QStringLiteral("Anna francia"),
-        QStringLiteral("A sofőr nem német"),
-        QStringLiteral("Én Kati"),
-        QStringLiteral("Te nem"),
-        QStringLiteral("Ön"),
-        QStringLiteral("Ön nem Kis József"),
-        QStringLiteral("Ki"),
-        QStringLiteral("Te mi"),
-        QStringLiteral("Nem én"),
-        QStringLiteral("Ez a lány szép, az"),
-        QStringLiteral("Ez a fiú"),
-        QStringLiteral("Ez a szálloda olcsó, az"),
-        QStringLiteral("Ez a szoba"),
-        QStringLiteral("Ez az autó új, az"),
-        QStringLiteral("Ez a ház kényelmes, az"),
-        QStringLiteral("Ez a fürdőszoba tiszta, az"),
-        QStringLiteral("Ez a szekrény"),
-        QStringLiteral("Ez a híd szép, az"),
-        QStringLiteral("Ez az orvos"),
-        QStringLiteral("Ez a sziget kicsi, az"),
-        QStringLiteral("Ez az étterem drága, az"),
-        QStringLiteral("Ez a kulcs régi, az"),
-        QStringLiteral("Ez a templom magas, az"),
-        QStringLiteral("Ez a szoba"),
-        QStringLiteral("Ez az autó"),
-    };
-    t.resize(H01d3::bankSize);
-    return t;
-}
-
-// An ending that starts with a word stands apart from the answer; punctuation sticks to it.
-bool endingAttaches(const QString &ending)
-{
-    return ending.isEmpty() || ending.startsWith(QLatin1Char('.')) || ending.startsWith(QLatin1Char('?')) ||
-           ending.startsWith(QLatin1Char(','));
-}
-
 } // namespace
 
 H01d3::H01d3()
@@ -189,10 +118,10 @@ void H01d3::Form_Load()
     kulcslista();
     H01d3Ui &u = ui();
     if (module1().exerciseCode == 3) {
-        u.Label2->setText(QStringLiteral(" 3. Put in the right form of verb if needed."));
+        u.Label2->setText(SentenceBank::instruction(3));
         title = QStringLiteral("Tarvo! --- 1. Lecke: 3.");
     } else if (module1().exerciseCode == 4) {
-        u.Label2->setText(QStringLiteral(" 4. Put in the missing adjective.  (!!  Antonyms)"));
+        u.Label2->setText(SentenceBank::instruction(4));
         title = QStringLiteral("Tarvo! --- 1. Lecke: 4.");
     }
     setTitle(title);
@@ -206,52 +135,25 @@ void H01d3::Form_Unload()
 
 void H01d3::fillStems()
 {
-    stems = stemTable();
+    stems = SentenceBank::stems();
 }
 
 // Gives the items lo to hi back their stems, so that a run over them starts with none answered.
 void H01d3::restoreStems(int lo, int hi)
 {
-    const QStringList fresh = stemTable();
+    const QStringList fresh = SentenceBank::stems();
     for (int i = lo; i <= hi && i < stems.size(); ++i)
         stems[i] = fresh[i];
 }
 
 void H01d3::fillEnds()
 {
-    ends = {
-        // exercise 3
-        QStringLiteral("."), QStringLiteral("?"), QStringLiteral("."), QStringLiteral("."),
-        QStringLiteral("."), QStringLiteral("."), QStringLiteral("?"), QStringLiteral("."),
-        QStringLiteral(", ugye?"), QStringLiteral("."), QStringLiteral("szép."), QStringLiteral("."),
-        QStringLiteral("."), QStringLiteral("?"), QStringLiteral("."), QStringLiteral("?"),
-        QStringLiteral("."), QStringLiteral("."), QStringLiteral("angol?"), QStringLiteral("az orvos?"),
-        QStringLiteral("?"), QStringLiteral("ön?"), QStringLiteral("?"), QStringLiteral("a tanár."),
-        // exercise 4
-        QStringLiteral("."), QStringLiteral(", az alacsony."), QStringLiteral("."), QStringLiteral(", az sötét."),
-        QStringLiteral("."), QStringLiteral("."), QStringLiteral("."), QStringLiteral(", az nagy."),
-        QStringLiteral("."), QStringLiteral(", az jó."), QStringLiteral("."), QStringLiteral("."),
-        QStringLiteral("."), QStringLiteral("."), QStringLiteral(", az kényelmetlen."), QStringLiteral(", az piszkos."),
-    };
-    ends.resize(bankSize);
+    ends = SentenceBank::ends();
 }
 
 void H01d3::kulcslista()
 {
-    const QString vagyok = QStringLiteral("vagyok");
-    const QString vagy = QStringLiteral("vagy");
-    const QString none;
-    keys = {
-        vagyok, vagy, none, none, vagy, vagyok, none, none, vagy, none, vagyok, none,
-        vagy, vagy, none, none, none, vagyok, vagy, none, none, none, vagy, vagyok,
-        QStringLiteral("csúnya"),    QStringLiteral("magas"),   QStringLiteral("drága"),
-        QStringLiteral("világos"),   QStringLiteral("régi"),    QStringLiteral("kényelmetlen"),
-        QStringLiteral("piszkos"),   QStringLiteral("kicsi"),   QStringLiteral("csúnya"),
-        QStringLiteral("rossz"),     QStringLiteral("nagy"),    QStringLiteral("olcsó"),
-        QStringLiteral("új"),        QStringLiteral("alacsony"), QStringLiteral("kényelmes"),
-        QStringLiteral("tiszta"),
-    };
-    keys.resize(bankSize);
+    keys = SentenceBank::keys();
 }
 
 void H01d3::showItem()
@@ -271,16 +173,16 @@ void H01d3::Command1_Click()
         u.Label3->clear();
     }
     if (!u.Command6->isEnabled())
-        module1().exerciseCode = plusMode ? 1 : 3;
+        module1().exerciseCode = SentenceBank::runCode(3, plusMode);
     else if (!u.Command7->isEnabled())
-        module1().exerciseCode = plusMode ? 2 : 4;
+        module1().exerciseCode = SentenceBank::runCode(4, plusMode);
     int lo, hi;
-    if (runRange(module1().exerciseCode, lo, hi)) {
+    if (SentenceBank::runRange(module1().exerciseCode, lo, hi)) {
         // A run left unfinished by a switch leaves marks behind; the new run starts clean, so it
         // presents every item of its range once and can always find its next item.
         restoreStems(lo, hi);
         const int code = module1().exerciseCode;
-        beginRun(code == 1 || code == 3 ? 3 : 4, code == 1 || code == 2, hi - lo + 1);
+        beginRun(SentenceBank::exerciseOfCode(code), SentenceBank::plusOfCode(code), hi - lo + 1);
         firstItem(lo, hi);
     }
     showItem();
@@ -333,8 +235,9 @@ void H01d3::nextItem(int lo, int hi)
 
 void H01d3::Command2_Click()
 {
-    const QString answer = trimSpaces(ui().Text1->text());
-    const bool right = answer == keys.value(current);
+    const SentenceBank::Check check = SentenceBank::check(ui().Text1->text(), keys.value(current));
+    const QString &answer = check.answer;
+    const bool right = check.right;
     const QString expected = completedSentence();
     noteAnswer(gappedSentence(), expected, answer, right, expected);
     if (right)
@@ -360,32 +263,27 @@ void H01d3::rightAnswer(const QString &answer)
     u.Text2->clear();
     u.Text3->clear();
     int lo, hi;
-    if (runRange(module1().exerciseCode, lo, hi))
+    if (SentenceBank::runRange(module1().exerciseCode, lo, hi))
         nextItem(lo, hi);
 }
 
 QString H01d3::sentence(const QString &stem, const QString &answer, const QString &ending)
 {
-    QString text = stem;
-    if (!answer.isEmpty())
-        text += QLatin1Char(' ') + answer;
-    if (!endingAttaches(ending))
-        text += QLatin1Char(' ');
-    return text + ending + QLatin1Char(' ');
+    return SentenceBank::sentence(stem, answer, ending);
 }
 
 QString H01d3::completedSentence() const
 {
     if (stems.value(current).isEmpty())
         return QString();
-    return sentence(stems.value(current), keys.value(current), ends.value(current)).trimmed();
+    return SentenceBank::completedSentence(stems.value(current), keys.value(current), ends.value(current));
 }
 
 QString H01d3::gappedSentence() const
 {
     if (stems.value(current).isEmpty())
         return QString();
-    return sentence(stems.value(current), QStringLiteral("…"), ends.value(current)).trimmed();
+    return SentenceBank::gappedSentence(stems.value(current), ends.value(current));
 }
 
 int H01d3::currentExercise()
@@ -434,11 +332,11 @@ void H01d3::switchTo(int exercise)
     H01d3Ui &u = ui();
     if (exercise == 3) {
         u.Command6->setEnabled(false);
-        u.Label2->setText(QStringLiteral("3. Put in the right form of the verb if needed."));
+        u.Label2->setText(SentenceBank::instructionAfterSwitch(3));
         setTitle(QStringLiteral("Tarvo! --- 1. Lecke: 3."));
     } else {
         u.Command7->setEnabled(false);
-        u.Label2->setText(QStringLiteral("4. Put in the missing word. (Antonyms)"));
+        u.Label2->setText(SentenceBank::instructionAfterSwitch(4));
         setTitle(QStringLiteral("Tarvo! --- 1. Lecke: 4."));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "exercises/frame/exerciseform.h"
+#include "exercises/h01d3/sentencebank.h"
 
 #include <QStringList>
 
@@ -22,7 +23,7 @@ class H01d3 : public FormWith<H01d3Ui, ExerciseForm> {
 public:
     H01d3();
 
-    static constexpr int bankSize = 51;
+    static constexpr int bankSize = SentenceBank::bankSize;
 
     // The item bank: an item is answered in this run when its stem has been emptied.
     QStringList stems;

@@ -1,8 +1,9 @@
 #include "exercises/lex1/lex1.h"
 
+#include "exercises/lex1/nounbank.h"
+
 #include "core/module1.h"
 #include "core/desktop.h"
-#include "core/answer.h"
 #include "core/hungariankey.h"
 #include "ui/controls.h"
 #include "ui/picture.h"
@@ -66,11 +67,10 @@ void Lex1::build(Lex1Ui &ui, QWidget *c)
 
     // The hidden store: each drawing in grey, then the same drawing in colour.
     for (int i = 0; i < nounCount; ++i) {
-        const QString resource = QStringLiteral(":/ex5/noun%1.svg").arg(i, 2, 10, QChar(u'0'));
         ui.Image2[i] = makePicture(c, indexed("Image2", i), 0, 0, cellWidth, cellHeight);
-        ui.Image2[i]->setPicture(Picture{resource, Picture::Grey});
+        ui.Image2[i]->setPicture(NounBank::greyPicture(i));
         ui.Image2[i + colourOffset] = makePicture(c, indexed("Image2", i + colourOffset), 0, 0, cellWidth, cellHeight);
-        ui.Image2[i + colourOffset]->setPicture(Picture{resource, Picture::Colour});
+        ui.Image2[i + colourOffset]->setPicture(NounBank::colourPicture(i));
     }
     for (PictureBox *store : ui.Image2)
         store->hide();
@@ -156,10 +156,10 @@ void Lex1::Command2_Click()
 {
     Lex1Ui &u = ui();
     const QStringList &nouns = module1().nounList;
-    const QString entry = trimSpaces(u.Text1->text());
+    const QString entry = NounBank::entry(u.Text1->text());
     bool accepted = false;
     for (cell = 0; cell < nounCount; ++cell) {
-        if (entry != nouns.value(cell))
+        if (!NounBank::names(entry, nouns.value(cell)))
             continue;
         // A noun counts only once: a picture already named refuses it.
         if (u.Text2[cell]->text().isEmpty()) {

@@ -10,11 +10,13 @@ struct ReviewItem {
     int exercise = 0;        // 1 to 5
     bool plus = false;       // an item of the Plus run of exercise 3 or 4
     QString item;            // the key the answer log records it under (AnswerEvent::item)
-    QString instruction;     // the exercise's own instruction line
+    QString instruction;     // the exercise's own instruction line (exercise 5 has none: empty)
     QString prompt;          // the noun (1), the question (2), the sentence with its gap (3, 4); empty for 5
     Picture picture;         // exercises 2 and 5: the picture as the exercise shows it unanswered
     Picture answeredPicture; // the same picture as a right answer shows it (in colour)
     QString expected;        // the right answer as the exercise completes it ("az autó", a full sentence, ...)
+    QString answer;          // what the learner types for it: the article (1), a full sentence (2), the
+                             // word in the gap (3, 4; empty where no verb is needed), the noun (5)
     QString spoken;          // the Hungarian phrase a right answer speaks
     bool hungarianKeys = true; // the answer box substitutes Hungarian letters (exercises 2 to 5)
 };

@@ -1,0 +1,162 @@
+#include "exercises/review/reviewitems.h"
+
+#include "core/module1.h"
+#include "exercises/h01d1/articlebank.h"
+#include "exercises/h01d2/questionbank.h"
+#include "exercises/h01d3/sentencebank.h"
+#include "exercises/lex1/nounbank.h"
+
+namespace {
+
+QuestionBank::Answers questionAnswers(int index)
+{
+    return QuestionBank::answers(QuestionBank::isYes(index), QuestionBank::subjects().value(index),
+                                 QuestionBank::pronouns().value(index), QuestionBank::predicates().value(index));
+}
+
+// An item found in its exercise's bank, with its place there for the check.
+struct Located {
+    ReviewItem item;
+    int index = -1;
+};
+
+ReviewItem baseItem(int exercise, bool plus, const QString &key)
+{
+    ReviewItem item;
+    item.exercise = exercise;
+    item.plus = plus;
+    item.item = key;
+    return item;
+}
+
+// Exercise 1: the noun, keyed by itself, among the slots a run draws.
+std::optional<Located> articleItem(const QString &key)
+{
+    const QStringList nouns = ArticleBank::nouns();
+    const int slot = int(nouns.indexOf(key, ArticleBank::firstDrawn));
+    if (key.isEmpty() || slot < 0 || slot >= ArticleBank::firstDrawn + ArticleBank::drawnCount)
+        return std::nullopt;
+    Located found{baseItem(1, false, key), slot};
+    ReviewItem &item = found.item;
+    item.instruction = ArticleBank::instruction();
+    item.prompt = key;
+    item.answer = ArticleBank::articles().value(slot);
+    item.expected = ArticleBank::phrase(item.answer, key);
+    item.spoken = item.expected;
+    item.hungarianKeys = false;
+    return found;
+}
+
+// Exercise 2: the question of a picture.
+std::optional<Located> questionItem(const QString &key)
+{
+    const int index = int(QuestionBank::questions().indexOf(key));
+    if (key.isEmpty() || index < 0)
+        return std::nullopt;
+    Located found{baseItem(2, false, key), index};
+    ReviewItem &item = found.item;
+    item.instruction = QuestionBank::instruction();
+    item.prompt = key;
+    item.picture = QuestionBank::inkPicture(index);
+    item.answeredPicture = QuestionBank::colourPicture(index);
+    item.expected = questionAnswers(index).longAnswer;
+    item.answer = item.expected;
+    item.spoken = item.expected;
+    return found;
+}
+
+// Exercises 3 and 4: the sentence with its gap, among the items of the run it belongs to.
+std::optional<Located> sentenceItem(int exercise, bool plus, const QString &key)
+{
+    int lo, hi;
+    if (key.isEmpty() || !SentenceBank::runRange(SentenceBank::runCode(exercise, plus), lo, hi))
+        return std::nullopt;
+    const QStringList stems = SentenceBank::stems();
+    const QStringList ends = SentenceBank::ends();
+    for (int index = lo; index <= hi; ++index) {
+        if (SentenceBank::gappedSentence(stems.value(index), ends.value(index)) != key)
+            continue;
+        Located found{baseItem(exercise, plus, key), index};
+        ReviewItem &item = found.item;
+        item.instruction = SentenceBank::instruction(exercise);
+        item.prompt = key;
+        item.answer = SentenceBank::keys().value(index);
+        item.expected = SentenceBank::completedSentence(stems.value(index), item.answer, ends.value(index));
+        item.spoken = item.expected;
+        return found;
+    }
+    return std::nullopt;
+}
+
+// Exercise 5: the noun of a picture.
+std::optional<Located> nounItem(const QString &key)
+{
+    const int index = int(nounTable().indexOf(key));
+    if (key.isEmpty() || index < 0)
+        return std::nullopt;
+    Located found{baseItem(5, false, key), index};
+    ReviewItem &item = found.item;
+    item.picture = NounBank::greyPicture(index);
+    item.answeredPicture = NounBank::colourPicture(index);
+    item.expected = key;
+    item.answer = key;
+    item.spoken = key;
+    return found;
+}
+
+std::optional<Located> locate(int exercise, bool plus, const QString &key)
+{
+    switch (exercise) {
+    case 1: return plus ? std::nullopt : articleItem(key);
+    case 2: return plus ? std::nullopt : questionItem(key);
+    case 3:
+    case 4: return sentenceItem(exercise, plus, key);
+    case 5: return plus ? std::nullopt : nounItem(key);
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString &item)
+{
+    if (const std::optional<Located> found = locate(exercise, plus, item))
+        return found->item;
+    return std::nullopt;
+}
+
+ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
+{
+    ReviewCheck result;
+    result.normalised = answer;
+    const std::optional<Located> found = locate(item.exercise, item.plus, item.item);
+    if (!found)
+        return result;
+    switch (item.exercise) {
+    case 1: {
+        const ArticleBank::Check check = ArticleBank::check(answer, ArticleBank::articles().value(found->index));
+        result.normalised = check.answer;
+        result.right = check.right;
+        break;
+    }
+    case 2: {
+        const QuestionBank::Check check = QuestionBank::check(questionAnswers(found->index), answer);
+        result.normalised = check.answer;
+        result.right = check.right;
+        result.capitalWarning = check.capitalWarning;
+        break;
+    }
+    case 3:
+    case 4: {
+        const SentenceBank::Check check = SentenceBank::check(answer, SentenceBank::keys().value(found->index));
+        result.normalised = check.answer;
+        result.right = check.right;
+        break;
+    }
+    case 5:
+        result.normalised = NounBank::entry(answer);
+        result.right = NounBank::names(result.normalised, found->item.expected);
+        break;
+    }
+    return result;
+}

@@ -1,0 +1,248 @@
+// The review's items: every item of every exercise, found under the key its own window records
+// for it, presented and checked as that window presents and checks it.
+#include "app/alap.h"
+#include "app/sobre.h"
+#include "core/module1.h"
+#include "exercises/h01d1/h01d1.h"
+#include "exercises/h01d2/h01d2.h"
+#include "exercises/h01d3/h01d3.h"
+#include "exercises/lex1/lex1.h"
+#include "exercises/review/reviewitems.h"
+#include "support/testing.h"
+#include "ui/picturebutton.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+namespace {
+
+const QString capitalText = QStringLiteral("Attention to capital letters!");
+
+// The random value that draws index of the range lo .. lo + count - 1.
+double drawOf(int index, int lo, int count)
+{
+    return (index - lo + 0.5) / count;
+}
+
+// A sloppy but right answer: the spaces each exercise forgives around it.
+QString padded(const QString &answer)
+{
+    return QStringLiteral("  ") + answer + QLatin1Char(' ');
+}
+
+void addRow(int exercise, bool plus, int index, const QString &right, const QString &wrong)
+{
+    QTest::addRow("%d%s/%d", exercise, plus ? "plus" : "", index) << exercise << plus << index << right << wrong;
+}
+
+// What the learner sees of an item: the exercise's instruction, the item's prompt and its
+// picture, before and after the right answer.
+struct Shown {
+    QString instruction, prompt;
+    Picture before, after;
+};
+
+} // namespace
+
+class ReviewItemsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowAgrees_data();
+    void windowAgrees();
+    void goneItems_data();
+    void goneItems();
+};
+
+void ReviewItemsTest::windowAgrees_data()
+{
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<bool>("plus");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("right"); // what the learner types, rightly
+    QTest::addColumn<QString>("wrong");
+
+    const QStringList articles = ArticleBank::articles();
+    for (int slot = ArticleBank::firstDrawn; slot < ArticleBank::firstDrawn + ArticleBank::drawnCount; ++slot)
+        addRow(1, false, slot, padded(articles[slot]), articles[slot] == "a" ? "az" : "a");
+
+    // A long answer typed with a small first letter and doubled spaces; the short answer of the
+    // opposite reply is wrong.
+    for (int item = 0; item < QuestionBank::itemCount; ++item) {
+        const bool yes = QuestionBank::isYes(item);
+        const auto answers = [&](bool reply) {
+            return QuestionBank::answers(reply, QuestionBank::subjects()[item], QuestionBank::pronouns()[item],
+                                         QuestionBank::predicates()[item]);
+        };
+        QString sloppy = answers(yes).longAnswer.replace(QLatin1Char(' '), QStringLiteral("  "));
+        sloppy[0] = sloppy[0].toLower();
+        addRow(2, false, item, padded(sloppy), answers(!yes).shortAnswer);
+    }
+
+    const QStringList keys = SentenceBank::keys();
+    for (int exercise : {3, 4}) {
+        for (bool plus : {false, true}) {
+            int lo, hi;
+            QVERIFY(SentenceBank::runRange(SentenceBank::runCode(exercise, plus), lo, hi));
+            for (int index = lo; index <= hi; ++index)
+                addRow(exercise, plus, index, padded(keys[index]), QStringLiteral("nem") + keys[index]);
+        }
+    }
+
+    const QStringList nouns = nounTable();
+    for (int index = 0; index < Lex1::nounCount; ++index)
+        addRow(5, false, index, padded(nouns[index]), nouns[index] + QStringLiteral("k"));
+}
+
+// The learner answers the item in its own window, wrongly and then rightly; the review finds the
+// item under the key the window recorded, expects what the window expected and checks both
+// answers as the window did.
+void ReviewItemsTest::windowAgrees()
+{
+    QFETCH(int, exercise);
+    QFETCH(bool, plus);
+    QFETCH(int, index);
+    QFETCH(QString, right);
+    QFETCH(QString, wrong);
+
+    TestRun run;
+    Program::get().start();
+    sobre().Timer1_Timer();
+    PictureButton *const menuButtons[] = {alap().ui().Button1, alap().ui().Button2, alap().ui().Button3,
+                                          alap().ui().Button4, alap().ui().Button5};
+    menuButtons[exercise - 1]->click();
+    ExerciseForm &form = run.program().exerciseWindow(exercise);
+    form.window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.window()));
+    QList<AnswerEvent> events;
+    QString spoken;
+    connect(&form, &ExerciseForm::answerChecked, this, [&](const AnswerEvent &e) { events.append(e); });
+    connect(&form, &ExerciseForm::hungarianShown, this, [&](const QString &text) { spoken = text; });
+
+    // Start, bring the item up, and find its answer box and what it shows.
+    QLineEdit *box = nullptr;
+    Shown shown;
+    std::function<Picture()> pictureNow = [] { return Picture(); };
+    switch (exercise) {
+    case 1: {
+        H01d1Ui &u = h01d1().ui();
+        run.desktop().draws.append(drawOf(index, ArticleBank::firstDrawn, ArticleBank::drawnCount));
+        u.Command1->click();
+        box = u.Text2;
+        shown = {u.Label2->text(), u.Text1->text()};
+        break;
+    }
+    case 2: {
+        H01d2Ui &u = h01d2().ui();
+        u.Command1->click();
+        QTest::mouseClick(u.Check1[index], Qt::LeftButton);
+        box = u.Text1[index];
+        shown = {u.Label2->text(), u.Label1[index]->text()};
+        pictureNow = [&u, index] { return u.Image1[index]->picture(); };
+        break;
+    }
+    case 3:
+    case 4: {
+        H01d3Ui &u = h01d3().ui();
+        if (plus)
+            u.Plus->click();
+        int lo, hi;
+        SentenceBank::runRange(SentenceBank::runCode(exercise, plus), lo, hi);
+        run.desktop().draws.append(drawOf(index, lo, hi - lo + 1));
+        u.Command1->click();
+        box = u.Text1;
+        shown.instruction = u.Label2->text();
+        break;
+    }
+    case 5: {
+        Lex1Ui &u = lex1().ui();
+        u.Command1->click();
+        box = u.Text1;
+        pictureNow = [&u, index] { return u.Image1[index]->picture(); };
+        break;
+    }
+    }
+    QVERIFY(box->hasFocus());
+    shown.before = pictureNow();
+
+    typeText(box, wrong);
+    pressEnter(form.window());
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    typeText(box, right);
+    run.desktop().clear();
+    pressEnter(form.window());
+    shown.after = pictureNow();
+    const bool capitalWarned = !run.desktop().boxes.isEmpty() && run.desktop().lastBox().text == capitalText;
+
+    QCOMPARE(events.size(), 2);
+    const AnswerEvent &wrongEvent = events[0];
+    const AnswerEvent &rightEvent = events[1];
+    QVERIFY(!wrongEvent.right);
+    QVERIFY(rightEvent.right);
+    QCOMPARE(rightEvent.exercise, exercise);
+    QCOMPARE(rightEvent.plus, plus);
+
+    const std::optional<ReviewItem> item = findReviewItem(rightEvent.exercise, rightEvent.plus, rightEvent.item);
+    QVERIFY(item);
+    QCOMPARE(item->item, rightEvent.item);
+    QCOMPARE(item->expected, rightEvent.expected);
+    QCOMPARE(item->spoken, spoken);
+    QCOMPARE(item->instruction, shown.instruction);
+    // Exercises 3 and 4 show their sentence in three boxes: its key is the prompt.
+    QCOMPARE(item->prompt, exercise == 3 || exercise == 4 ? rightEvent.item : shown.prompt);
+    QCOMPARE(item->picture, shown.before);
+    QCOMPARE(item->answeredPicture, shown.after);
+    QCOMPARE(item->hungarianKeys, exercise != 1);
+
+    const ReviewCheck rightCheck = checkReviewAnswer(*item, right);
+    QVERIFY(rightCheck.right);
+    QCOMPARE(rightCheck.normalised, rightEvent.answer);
+    QCOMPARE(rightCheck.capitalWarning, capitalWarned);
+    QVERIFY(checkReviewAnswer(*item, item->answer).right);
+
+    const ReviewCheck wrongCheck = checkReviewAnswer(*item, wrong);
+    QVERIFY(!wrongCheck.right);
+    QCOMPARE(wrongCheck.normalised, wrongEvent.answer);
+    // Exercise 5 tells which picture was answered only by a right noun.
+    QCOMPARE(wrongEvent.item, exercise == 5 ? QString() : rightEvent.item);
+}
+
+void ReviewItemsTest::goneItems_data()
+{
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<bool>("plus");
+    QTest::addColumn<QString>("item");
+
+    QTest::newRow("no exercise 6") << 6 << false << "autó";
+    QTest::newRow("no exercise 0") << 0 << false << "autó";
+    QTest::newRow("empty key") << 1 << false << "";
+    QTest::newRow("unknown noun") << 1 << false << "kutya";
+    QTest::newRow("noun shown before Start only") << 1 << false << "autó";
+    QTest::newRow("exercise 1 has no Plus run") << 1 << true << "szoba";
+    QTest::newRow("noun of exercise 1 in exercise 5") << 5 << false << "étterem";
+    QTest::newRow("question without its mark") << 2 << false << "Ez autó";
+    QTest::newRow("exercise 2 has no Plus run") << 2 << true << "Ez autó?";
+    QTest::newRow("question in exercise 1") << 1 << false << "Ez autó?";
+    QTest::newRow("Plus item of 3 asked as plain 3") << 3 << false << "Te Viktor …?";
+    QTest::newRow("Plus item of 4 asked as plain 4") << 4 << false << "Ez a sziget kicsi, az ….";
+    QTest::newRow("item of 3 asked in 4") << 4 << true << "Én újságíró ….";
+    QTest::newRow("sentence without its gap") << 3 << false << "Én újságíró vagyok.";
+    QTest::newRow("exercise 5 has no Plus run") << 5 << true << "autó";
+}
+
+void ReviewItemsTest::goneItems()
+{
+    QFETCH(int, exercise);
+    QFETCH(bool, plus);
+    QFETCH(QString, item);
+    QVERIFY(!findReviewItem(exercise, plus, item));
+    // An item the review kept from before checks nothing right.
+    ReviewItem stale{.exercise = exercise, .plus = plus, .item = item};
+    QVERIFY(!checkReviewAnswer(stale, item).right);
+}
+
+QTEST_MAIN(ReviewItemsTest)
+#include "tst_reviewitems.moc"
