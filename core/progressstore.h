@@ -35,7 +35,7 @@ struct PracticeWord {
     // From the review schedule of the item (in exercise 3 and 4 its Plus run and its ordinary one
     // are scheduled apart; the earlier due date is shown). Invalid when the item is not scheduled.
     QDate due;
-    int lapses = 0;  // first tries that went wrong after the item had once been right
+    int lapses = 0;  // first tries that went wrong after the item's first review (Again on a reviewed item)
     bool hard = false; // 8 lapses or more
 };
 
@@ -144,7 +144,7 @@ public:
 class SqliteProgressStore : public ProgressStore {
 public:
     // The schema version this program writes.
-    static constexpr int schemaVersion = 2;
+    static constexpr int schemaVersion = 3;
 
     explicit SqliteProgressStore(QString path);
     ~SqliteProgressStore() override;
@@ -166,6 +166,11 @@ public:
     bool saving() override;
     bool canRead() override;
     QString problem() override;
+    QList<ScheduledItem> dueItems(int limit = -1) override;
+    int dueCount() override;
+    NextDue nextDue() override;
+    QList<DueOutlook> dueOutlook() override;
+    bool rebuildSchedule() override;
 
     // Opens the file now if it is not open yet.
     void open();

@@ -331,17 +331,27 @@ private slots:
     void damagedFileIsSetAside_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("not SQLite") << QByteArray("time,exercise\nthis is not a database\n").repeated(50);
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("SQLite header, garbage after")
-            << QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\x5a') + QByteArray(8192, '\x13');
+        QTest::addColumn<bool>("journal"); // its -wal and -shm files beside it
+        const QByteArray garbage = QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\x5a') + QByteArray(8192, '\x13');
+        QTest::newRow("not SQLite") << QByteArray("time,exercise\nthis is not a database\n").repeated(50) << false;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("SQLite header, garbage after") << garbage << false;
+        QTest::newRow("not SQLite, with -wal and -shm") << QByteArray("not a database\n").repeated(50) << true;
+        QTest::newRow("SQLite header, garbage after, with -wal and -shm") << garbage << true;
     }
     void damagedFileIsSetAside()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, journal);
         TestRun run;
         const QString path = run.store().filePath();
         writeFile(path, bytes);
+        const QByteArray wal = QByteArray("\x37\x7f\x06\x82", 4) + QByteArray(4000, '\x21');
+        const QByteArray shm = QByteArray(32768, '\x02');
+        if (journal) {
+            writeFile(path + QStringLiteral("-wal"), wal);
+            writeFile(path + QStringLiteral("-shm"), shm);
+        }
         toMenu();
         QVERIFY(run.desktop().boxes.isEmpty()); // not before the menu is on screen
         letTheMenuSettle();
@@ -351,12 +361,23 @@ private slots:
         QCOMPARE(box.title, storeTitle);
         QVERIFY(box.text.contains(QLatin1String("damaged")));
 
-        const QStringList aside = QDir(run.dataDir()).entryList({QStringLiteral("progress.sqlite.damaged-*")});
+        const QStringList aside = QDir(run.dataDir())
+                                      .entryList({QStringLiteral("progress.sqlite.damaged-*")})
+                                      .filter(QRegularExpression(QStringLiteral("\\d$")));
         QCOMPARE(aside.size(), 1);
         QVERIFY2(QRegularExpression(QStringLiteral("^progress\\.sqlite\\.damaged-\\d{8}-\\d{6}$")).match(aside[0]).hasMatch(),
                  qPrintable(aside[0]));
         QCOMPARE(contents(run.dataDir() + QLatin1Char('/') + aside[0]), bytes);
         QVERIFY(box.text.contains(aside[0]));
+        // The journal goes with its file, untouched; the fresh store does not replay it.
+        const QString asidePath = run.dataDir() + QLatin1Char('/') + aside[0];
+        QCOMPARE(QFileInfo::exists(asidePath + QStringLiteral("-wal")), journal);
+        QCOMPARE(QFileInfo::exists(asidePath + QStringLiteral("-shm")), journal);
+        if (journal) {
+            QCOMPARE(contents(asidePath + QStringLiteral("-wal")), wal);
+            QCOMPARE(contents(asidePath + QStringLiteral("-shm")), shm);
+            QVERIFY(contents(path + QStringLiteral("-wal")) != wal);
+        }
 
         // The fresh store records, and the menu does not tell again.
         startRun(1, false);
@@ -423,6 +444,12 @@ private slots:
             QCOMPARE(run.desktop().boxes[0].title, storeTitle);
             QVERIFY2(run.desktop().boxes[0].text.contains(told), qPrintable(run.desktop().boxes[0].text));
             QVERIFY(!run.store().saving());
+            // The schedule's queries give nothing, and a rebuild is refused.
+            QCOMPARE(run.store().dueCount(), 0);
+            QVERIFY(run.store().dueItems().isEmpty());
+            QVERIFY(!run.store().nextDue().day.isValid());
+            QCOMPARE(run.store().dueOutlook().size(), 5);
+            QVERIFY(!run.store().rebuildSchedule());
 
             // The exercise goes on as ever: its wrong-answer box, then the next item after a right one.
             startRun(1, false);
@@ -528,6 +555,8 @@ private slots:
             {2, false, QStringLiteral("Ez ház?"), QStringLiteral("Igen, ez ház."), QStringLiteral("Igen, ez \"ház\""), false, true},
             {3, true, QStringLiteral("Ő … tanár, mérnök."), QStringLiteral("-"), QStringLiteral("van,\nvan"), false, false},
             {5, false, QStringLiteral("tükör"), QStringLiteral("tükör"), QStringLiteral("ŐŰőű"), true, true},
+            {3, false, QStringLiteral("a bare\nline break"), QStringLiteral("-"), QStringLiteral("van"), false, true},
+            {4, false, QStringLiteral("kicsi"), QStringLiteral("nagy"), QStringLiteral("a bare\rcarriage return"), false, true},
         };
         for (const AnswerEvent &e : events)
             store.recordAnswer(e);
@@ -549,6 +578,71 @@ private slots:
             QCOMPARE(r.mid(1), (QStringList{QString::number(e.exercise), e.plus ? "1" : "0", e.item, e.answer,
                                             e.right ? "1" : "0", e.firstTry ? "1" : "0"}));
         }
+    }
+
+    // The answers of a local day count on that day of the window of `days` days up to `last`:
+    // the oldest day and the last are in it, the days either side are not. The times lie just
+    // after local midnight and just before it, on another UTC day away from UTC.
+    void dailyCountsWindow_data()
+    {
+        QTest::addColumn<int>("daysBeforeLast");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<int>("index"); // -1: outside the window
+        QTest::newRow("the last day, just after midnight") << 0 << "00:05" << 29;
+        QTest::newRow("the oldest day, just after midnight") << 29 << "00:05" << 0;
+        QTest::newRow("the oldest day, just before midnight") << 29 << "23:55" << 0;
+        QTest::newRow("the day before the oldest") << 30 << "23:55" << -1;
+        QTest::newRow("the day after the last") << -1 << "00:05" << -1;
+    }
+    void dailyCountsWindow()
+    {
+        QFETCH(int, daysBeforeLast);
+        QFETCH(QString, time);
+        QFETCH(int, index);
+        QTemporaryDir dir;
+        SqliteProgressStore store(dir.filePath(QStringLiteral("progress.sqlite")));
+        const QDate last(2026, 3, 29); // summer time begins in Europe; not at Adak
+        const QDateTime at =
+            QDateTime(last.addDays(-daysBeforeLast), QTime::fromString(time, QStringLiteral("hh:mm")), Qt::LocalTime).toUTC();
+        store.setClock([at] { return at; });
+        store.recordAnswer({1, false, QStringLiteral("ház"), QStringLiteral("a"), QStringLiteral("a"), true, true});
+        store.recordAnswer({1, false, QStringLiteral("ház"), QStringLiteral("a"), QStringLiteral("az"), false, false});
+        const QList<DayCount> days = store.dailyCounts(last, 30);
+        QCOMPARE(days.size(), 30);
+        QCOMPARE(days.first().day, last.addDays(-29));
+        for (int i = 0; i < days.size(); ++i) {
+            QCOMPARE(days[i].right, i == index ? 1 : 0);
+            QCOMPARE(days[i].wrong, i == index ? 1 : 0);
+        }
+    }
+
+    // The words to practise: most wrong first; between equal wrong counts the one right fewer
+    // times, then in the order of the item's text.
+    void wordsToPractiseOrder_data()
+    {
+        QTest::addColumn<QStringList>("answers"); // item:wrong:right
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("most wrong first") << QStringList{"ház:1:0", "híd:3:0", "kulcs:2:0"} << QStringList{"híd", "kulcs", "ház"};
+        QTest::newRow("equal wrong: fewer right first") << QStringList{"ház:2:3", "híd:2:1", "kulcs:2:2"}
+                                                        << QStringList{"híd", "kulcs", "ház"};
+        QTest::newRow("equal wrong and right: by item") << QStringList{"lány:2:1", "fiú:2:1", "ajtó:2:1"}
+                                                        << QStringList{"ajtó", "fiú", "lány"};
+    }
+    void wordsToPractiseOrder()
+    {
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, order);
+        QTemporaryDir dir;
+        SqliteProgressStore store(dir.filePath(QStringLiteral("progress.sqlite")));
+        for (const QString &a : answers) {
+            const QStringList f = a.split(QLatin1Char(':'));
+            for (int i = 0; i < f[1].toInt() + f[2].toInt(); ++i)
+                store.recordAnswer({5, false, f[0], f[0], QStringLiteral("?"), i >= f[1].toInt(), i == 0});
+        }
+        QStringList got;
+        for (const PracticeWord &w : store.wordsToPractise(10))
+            got.append(w.item);
+        QCOMPARE(got, order);
     }
 
     // The same export from the command line, without a window, into the learner's data folder

@@ -276,14 +276,16 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // Speech stops when its window unloads, by any route; the next window has nothing to say
-    // again until it speaks itself.
+    // Speech stops when its window unloads, by any route, and when Speak Hungarian is unticked
+    // (the phrase being spoken is cut off); the next window has nothing to say again until it
+    // speaks itself, nor has the unticked one.
     void speechStopsWhenItsWindowUnloads_data()
     {
         QTest::addColumn<QString>("route");
         QTest::newRow("Close") << "Close";
         QTest::newRow("close box") << "close box";
         QTest::newRow("go to exercise 2") << "go to";
+        QTest::newRow("Speak Hungarian unticked") << "untick";
     }
 
     void speechStopsWhenItsWindowUnloads()
@@ -302,10 +304,19 @@ private slots:
             QTest::mouseClick(window(4).frame().close, Qt::LeftButton);
         else if (route == QLatin1String("close box"))
             clickCloseBox(window(4).window());
+        else if (route == QLatin1String("untick"))
+            triggerMenu(window(4).window(), QStringLiteral("mnuSpeak"));
         else
             QTest::mouseClick(window(4).frame().goTo[2], Qt::LeftButton);
-        QVERIFY(!window(4).isLoaded());
         QCOMPARE(speaker.stops, stops + 1);
+        if (route == QLatin1String("untick")) {
+            QVERIFY(window(4).isVisible());
+            QVERIFY(!item(4, "mnuSpeak")->isChecked());
+            QVERIFY(!item(4, "mnuSayAgain")->isEnabled());
+            QCOMPARE(speaker.spoken.size(), 1);
+            return;
+        }
+        QVERIFY(!window(4).isLoaded());
 
         const int next = route == QLatin1String("go to") ? 2 : 1;
         if (next == 1)

@@ -1,0 +1,70 @@
+#pragma once
+// The review scheduler: the FSRS-6 memory model (stability, difficulty, retrievability) with its
+// published formulas and default weights. Pure functions of numbers and dates: no widgets, no
+// database; the progress store replays its answer log through them.
+#include <QDate>
+#include <QDateTime>
+#include <array>
+
+namespace fsrs {
+
+// The learner's grade of one review. The exercises give Again (a wrong first try) or Good (a
+// right one); Hard and Easy take part in the formulas all the same.
+enum Rating { Again = 1, Hard = 2, Good = 3, Easy = 4 };
+
+using Weights = std::array<double, 21>;
+
+// The 21 default weights w0..w20 of FSRS-6.
+inline constexpr Weights defaultWeights = {0.212,  1.2931, 2.3065, 8.2956, 6.4133, 0.8334, 3.0194,
+                                           0.001,  1.8722, 0.1666, 0.796,  1.4835, 0.0614, 0.2629,
+                                           1.6483, 0.6014, 1.8729, 0.5425, 0.0912, 0.0658, 0.1542};
+
+inline constexpr double desiredRetention = 0.90;
+inline constexpr double minStability = 0.001;
+inline constexpr double maxStability = 36500;
+inline constexpr int maxInterval = 36500;
+
+struct MemoryState {
+    double stability = 0; // days until recall falls to 90 %
+    double difficulty = 0; // 1 to 10
+};
+
+// Probability of recall t days after the last review of an item of stability s.
+double retrievability(double elapsedDays, double stability, const Weights &w = defaultWeights);
+
+// Days until the next review so that recall has fallen to `retention`: rounded, 1 to 36,500.
+int interval(double stability, double retention = desiredRetention, const Weights &w = defaultWeights);
+
+// The state after an item's first review.
+double initialStability(Rating rating, const Weights &w = defaultWeights);
+// D0(G) = w4 - e^(w5 (G-1)) + 1; clamped to [1, 10] unless asked not to (mean reversion needs
+// the raw value for Easy).
+double initialDifficulty(Rating rating, bool clamp = true, const Weights &w = defaultWeights);
+MemoryState initialState(Rating rating, const Weights &w = defaultWeights);
+
+// Difficulty after a review: the linear-damped step, then mean reversion towards D0(Easy).
+double nextDifficulty(double difficulty, Rating rating, const Weights &w = defaultWeights);
+
+// The state after a later review, `elapsedDays` review days after the one before (0: the same day).
+MemoryState nextState(const MemoryState &state, int elapsedDays, Rating rating, const Weights &w = defaultWeights);
+
+// The review day a moment belongs to: the local date, a day starting at 04:00 local time, so that
+// practice after midnight still counts to the evening before.
+QDate reviewDay(const QDateTime &moment);
+
+// Whole review days from one review day to a later one; never negative (a clock that went back).
+int elapsedDays(const QDate &from, const QDate &to);
+
+// One item's memory as its first tries build it up.
+struct ItemMemory {
+    MemoryState state;
+    int reviews = 0; // first tries counted
+    int lapses = 0;  // Again ratings once the item had reviews
+    QDate lastDay;   // the review day of the last review
+    QDate due;       // the review day it falls due
+};
+
+// Applies one first try on review day `day`: right is Good, wrong is Again.
+void review(ItemMemory &item, const QDate &day, bool right, const Weights &w = defaultWeights);
+
+} // namespace fsrs

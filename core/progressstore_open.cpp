@@ -1,0 +1,490 @@
+// Opening the progress file: the lock against a second Tarvo starting at the same moment, the
+// schema and its migrations, a damaged file moved aside, and the state that says whether what
+// the learner does is kept.
+#include "core/progressstore_p.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QThread>
+#include <QThreadPool>
+#include <QVariant>
+
+using namespace progressstore;
+
+namespace {
+
+// The journal copied at open (see keepJournal) is named after the live one with this added.
+const char *const keptSuffix = ".kept";
+
+// The first schema: the runs and every answer.
+const char *const schemaV1[] = {
+    "CREATE TABLE runs(id INTEGER PRIMARY KEY, started TEXT NOT NULL, ended TEXT, exercise INTEGER NOT NULL, "
+    "plus INTEGER NOT NULL, items INTEGER NOT NULL, completed INTEGER)",
+    "CREATE TABLE answers(id INTEGER PRIMARY KEY, time TEXT NOT NULL, exercise INTEGER NOT NULL, plus INTEGER NOT NULL, "
+    "item TEXT NOT NULL, answer TEXT NOT NULL, is_right INTEGER NOT NULL, first_try INTEGER NOT NULL)",
+};
+
+// The second: each answer's right answer, and summaries kept by a trigger so that the Progress
+// window reads a few rows however many answers there are.
+const char *const schemaV2[] = {
+    "ALTER TABLE answers ADD COLUMN expected TEXT NOT NULL DEFAULT ''",
+    "CREATE TABLE exercise_stats(exercise INTEGER PRIMARY KEY, answers INTEGER NOT NULL DEFAULT 0, "
+    "first_tries INTEGER NOT NULL DEFAULT 0, first_tries_right INTEGER NOT NULL DEFAULT 0, last_time TEXT)",
+    "CREATE TABLE day_stats(day TEXT PRIMARY KEY, is_right INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0)",
+    "CREATE TABLE item_stats(exercise INTEGER NOT NULL, item TEXT NOT NULL, expected TEXT NOT NULL DEFAULT '', "
+    "is_right INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0, PRIMARY KEY(exercise, item))",
+    "CREATE INDEX item_stats_wrong ON item_stats(wrong DESC)",
+    "CREATE INDEX runs_completed ON runs(exercise, completed)",
+    "CREATE TRIGGER answers_stats AFTER INSERT ON answers BEGIN "
+    " INSERT INTO exercise_stats(exercise, answers, first_tries, first_tries_right, last_time) "
+    "  VALUES(new.exercise, 1, new.first_try, new.first_try AND new.is_right, new.time) "
+    "  ON CONFLICT(exercise) DO UPDATE SET answers = answers + 1, first_tries = first_tries + excluded.first_tries, "
+    "  first_tries_right = first_tries_right + excluded.first_tries_right, "
+    "  last_time = max(coalesce(last_time, ''), excluded.last_time); "
+    " INSERT INTO day_stats(day, is_right, wrong) VALUES(date(new.time, 'localtime'), new.is_right, NOT new.is_right) "
+    "  ON CONFLICT(day) DO UPDATE SET is_right = is_right + excluded.is_right, wrong = wrong + excluded.wrong; "
+    " INSERT INTO item_stats(exercise, item, expected, is_right, wrong) "
+    "  VALUES(new.exercise, new.item, new.expected, new.is_right, NOT new.is_right) "
+    "  ON CONFLICT(exercise, item) DO UPDATE SET is_right = is_right + excluded.is_right, wrong = wrong + excluded.wrong, "
+    "  expected = CASE WHEN excluded.expected <> '' THEN excluded.expected ELSE expected END; "
+    "END",
+    "INSERT INTO exercise_stats SELECT exercise, count(*), sum(first_try), sum(first_try AND is_right), max(time) "
+    "FROM answers GROUP BY exercise",
+    "INSERT INTO day_stats SELECT date(time, 'localtime'), sum(is_right), sum(NOT is_right) FROM answers GROUP BY 1",
+    "INSERT INTO item_stats SELECT exercise, item, '', sum(is_right), sum(NOT is_right) FROM answers "
+    "GROUP BY exercise, item",
+};
+
+bool looksLikeSqlite(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // unreadable: SQLite will say so itself
+    return file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+} // namespace
+
+// The third: the review schedule, one row per item (exercise, Plus run, item) with the memory
+// state its first tries give, and the last answer that was replayed into it. The rows are
+// filled from the log after the migration, when the open finds the schedule behind the log.
+const char *const progressstore::scheduleSchema[3] = {
+    "CREATE TABLE IF NOT EXISTS schedule(exercise INTEGER NOT NULL, plus INTEGER NOT NULL, item TEXT NOT NULL, "
+    "expected TEXT NOT NULL DEFAULT '', stability REAL NOT NULL, difficulty REAL NOT NULL, reviews INTEGER NOT NULL, "
+    "lapses INTEGER NOT NULL, last_time TEXT NOT NULL, last_day TEXT NOT NULL, due TEXT NOT NULL, "
+    "PRIMARY KEY(exercise, plus, item))",
+    "CREATE INDEX IF NOT EXISTS schedule_due ON schedule(due)",
+    "CREATE TABLE IF NOT EXISTS schedule_replayed(id INTEGER PRIMARY KEY CHECK(id = 1), last_answer INTEGER NOT NULL)",
+};
+
+// The WAL is copied back into the file by a connection on a worker thread (a passive
+// checkpoint never holds up a writer), so that no answer waits for it: when a run ends, a
+// pause for the learner, and within very long runs every 1000 records (the log then holds a
+// few dozen megabytes at most). The disk is still busy while it runs, so it is kept to those moments.
+void SqliteProgressStore::Impl::wrote(bool pause)
+{
+    ++sinceCheckpoint;
+    if ((!pause && sinceCheckpoint < 1000) || checkpointing->exchange(true))
+        return;
+    sinceCheckpoint = 0;
+    QThreadPool::globalInstance()->start([running = checkpointing, file = path] {
+        const QString name = QStringLiteral("tarvo-checkpoint-%1").arg(quintptr(running.get()));
+        {
+            QSqlDatabase worker = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            worker.setDatabaseName(file);
+            if (worker.open()) {
+                QSqlQuery q(worker);
+                q.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+            }
+        }
+        QSqlDatabase::removeDatabase(name);
+        *running = false;
+    });
+}
+
+void SqliteProgressStore::Impl::waitForCheckpoint()
+{
+    while (checkpointing->load())
+        QThread::msleep(1);
+}
+
+// Runs a statement, trying again for a while when another program holds the file (changing
+// the journal mode, for one, does not wait by itself).
+bool SqliteProgressStore::Impl::exec(QSqlQuery &q, const QString &sql, QSqlError *error)
+{
+    for (int attempt = 0;; ++attempt) {
+        if (q.exec(sql))
+            return true;
+        const int code = codeOf(q.lastError());
+        if ((code != Busy && code != Locked) || attempt == 100) {
+            if (error)
+                *error = q.lastError();
+            return false;
+        }
+        QThread::msleep(20);
+    }
+}
+
+// Runs a prepared write, trying again a few times while another program holds the file.
+bool SqliteProgressStore::Impl::write(QSqlQuery &q, QSqlError *error)
+{
+    for (int attempt = 0;; ++attempt) {
+        if (q.exec())
+            return true;
+        const int code = codeOf(q.lastError());
+        if ((code != Busy && code != Locked) || attempt == 20) {
+            *error = q.lastError();
+            return false;
+        }
+        QThread::msleep(5 * (attempt + 1));
+    }
+}
+
+// A write transaction, taken at once so that another program's answer waits rather than
+// interleaves with the schedule's read of an item.
+bool SqliteProgressStore::Impl::begin(QSqlError *error)
+{
+    QSqlQuery q = query();
+    for (int attempt = 0;; ++attempt) {
+        if (q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return true;
+        const int code = codeOf(q.lastError());
+        if ((code != Busy && code != Locked) || attempt == 20) {
+            *error = q.lastError();
+            return false;
+        }
+        QThread::msleep(20);
+    }
+}
+
+void SqliteProgressStore::Impl::rollback()
+{
+    QSqlQuery q = query();
+    q.exec(QStringLiteral("ROLLBACK"));
+}
+
+void SqliteProgressStore::Impl::connect()
+{
+    static QAtomicInt counter;
+    connection = QStringLiteral("tarvo-progress-%1").arg(counter.fetchAndAddRelaxed(1));
+    db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    db.open();
+}
+
+void SqliteProgressStore::Impl::releaseWrites()
+{
+    for (auto *q : {&insertAnswer, &insertRun, &endRun, &readItem, &writeItem, &writeExpected, &markReplayed})
+        q->reset();
+}
+
+void SqliteProgressStore::Impl::disconnect()
+{
+    releaseWrites();
+    if (connection.isEmpty())
+        return;
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connection);
+    connection.clear();
+}
+
+// keepReading: the file was set up and can still be read (a write failed later), so the
+// Progress window and the export still show what was kept.
+void SqliteProgressStore::Impl::cannotSave(const QString &reason, bool keepReading)
+{
+    if (keepReading)
+        releaseWrites();
+    else
+        disconnect();
+    readable = keepReading;
+    state = State::NotSaving;
+    problem = QStringLiteral("Your progress cannot be saved: %1.\n\nThe exercises work as always, but what you do "
+                             "now will not be kept.\n\nThe file: %2")
+                  .arg(reason, QDir::toNativeSeparators(path));
+}
+
+// Moves a damaged file (and its journal) aside under a name with the date and time.
+bool SqliteProgressStore::Impl::moveAside()
+{
+    disconnect();
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = path + QStringLiteral(".damaged-") + stamp + QStringLiteral("-%1").arg(n);
+    if (!QFile::rename(path, target))
+        return false;
+    // The journal as it was before SQLite opened the file (which may have rewritten or removed
+    // it), else as it is; the live one is not left for the fresh store to replay.
+    for (const char *suffix : {"-wal", "-shm"}) {
+        const QString live = path + QLatin1String(suffix), copy = live + QLatin1String(keptSuffix);
+        if (QFileInfo::exists(copy)) {
+            QFile::remove(live);
+            QFile::rename(copy, target + QLatin1String(suffix));
+        } else if (QFileInfo::exists(live)) {
+            QFile::rename(live, target + QLatin1String(suffix));
+        }
+    }
+    damagedName = target;
+    return true;
+}
+
+// Copies the journal (-wal and -shm) of a file about to be opened, so that it can go aside with
+// the file untouched should the file turn out damaged. A journal exists at open only after a
+// crash or while another Tarvo runs, and is small: the checkpoints keep it so.
+void SqliteProgressStore::Impl::keepJournal(bool keep)
+{
+    for (const char *suffix : {"-wal", "-shm"}) {
+        const QString live = path + QLatin1String(suffix), copy = live + QLatin1String(keptSuffix);
+        QFile::remove(copy);
+        if (keep && QFileInfo::exists(live))
+            QFile::copy(live, copy);
+    }
+}
+
+// Returns false with the error when the file could not be set up.
+bool SqliteProgressStore::Impl::setUp(QSqlError *error)
+{
+    connect();
+    if (!db.isOpen()) {
+        *error = db.lastError();
+        return false;
+    }
+    QSqlQuery q = query();
+    if (!exec(q, QStringLiteral("PRAGMA user_version"), error) || !q.next()) {
+        if (!error->isValid())
+            *error = q.lastError();
+        return false;
+    }
+    const int version = q.value(0).toInt();
+    q.finish();
+    if (version > schemaVersion) {
+        disconnect();
+        state = State::Newer;
+        problem = QStringLiteral("Your progress was saved by a newer version of Tarvo, which this version cannot "
+                                 "read. The file has been left as it is, and what you do now will not be kept.\n\n"
+                                 "The file: %1")
+                      .arg(QDir::toNativeSeparators(path));
+        return true;
+    }
+    if (!exec(q, QStringLiteral("PRAGMA journal_mode=WAL"), error))
+        return false;
+    if (!q.next() || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0) {
+        *error = QSqlError(QStringLiteral("the file cannot be written"), QString(), QSqlError::ConnectionError,
+                           QStringLiteral("8"));
+        return false;
+    }
+    q.finish();
+    if (!exec(q, QStringLiteral("PRAGMA synchronous=NORMAL"), error))
+        return false;
+    // Checkpoints are the worker's (see wrote()), not the answer's that happens to fill the WAL.
+    if (!exec(q, QStringLiteral("PRAGMA wal_autocheckpoint=0"), error))
+        return false;
+    // The store appends, and the window reads small summary tables: a small page cache does,
+    // and keeps the program's memory flat however long it runs.
+    if (!exec(q, QStringLiteral("PRAGMA cache_size=-256"), error))
+        return false;
+    if (!migrate(error))
+        return false;
+    // A schedule behind the log (a file from before the schedule, or one whose schedule was
+    // lost) is derived anew from it.
+    if (!scheduleCurrent() && !rebuild(error))
+        return false;
+    if (!prepareWrites(error))
+        return false;
+    state = State::Ready;
+    readable = true;
+    return true;
+}
+
+bool SqliteProgressStore::Impl::prepareWrites(QSqlError *error)
+{
+    insertAnswer = std::make_unique<QSqlQuery>(db);
+    insertRun = std::make_unique<QSqlQuery>(db);
+    endRun = std::make_unique<QSqlQuery>(db);
+    readItem = std::make_unique<QSqlQuery>(db);
+    writeItem = std::make_unique<QSqlQuery>(db);
+    writeExpected = std::make_unique<QSqlQuery>(db);
+    markReplayed = std::make_unique<QSqlQuery>(db);
+    const std::pair<QSqlQuery *, const char *> statements[] = {
+        {insertAnswer.get(), "INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
+                             "VALUES(?, ?, ?, ?, ?, ?, ?, ?)"},
+        {insertRun.get(), "INSERT INTO runs(started, exercise, plus, items) VALUES(?, ?, ?, ?)"},
+        {endRun.get(), "UPDATE runs SET ended = ?, completed = ? WHERE id = ?"},
+        {readItem.get(), "SELECT stability, difficulty, reviews, lapses, last_day, due, last_time, expected "
+                         "FROM schedule WHERE exercise = ? AND plus = ? AND item = ?"},
+        {writeItem.get(), "INSERT OR REPLACE INTO schedule(exercise, plus, item, expected, stability, difficulty, "
+                          "reviews, lapses, last_time, last_day, due) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"},
+        {writeExpected.get(), "UPDATE schedule SET expected = ? WHERE exercise = ? AND plus = ? AND item = ?"},
+        {markReplayed.get(), "INSERT OR REPLACE INTO schedule_replayed(id, last_answer) VALUES(1, ?)"},
+    };
+    for (const auto &[q, sql] : statements) {
+        if (!q->prepare(QLatin1String(sql))) {
+            *error = q->lastError();
+            return false;
+        }
+    }
+    return true;
+}
+
+// Brings the schema to this program's version, in one transaction that another program
+// starting at the same moment waits for.
+bool SqliteProgressStore::Impl::migrate(QSqlError *error)
+{
+    if (!begin(error))
+        return false;
+    QSqlQuery q = query();
+    auto fail = [&](const QSqlError &e) {
+        *error = e;
+        rollback();
+        return false;
+    };
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return fail(q.lastError());
+    const int version = q.value(0).toInt();
+    q.finish();
+    if (version < 1)
+        for (const char *sql : schemaV1)
+            if (!q.exec(QLatin1String(sql)))
+                return fail(q.lastError());
+    if (version < 2)
+        for (const char *sql : schemaV2)
+            if (!q.exec(QLatin1String(sql)))
+                return fail(q.lastError());
+    if (version < 3)
+        for (const char *sql : scheduleSchema)
+            if (!q.exec(QLatin1String(sql)))
+                return fail(q.lastError());
+    if (version < schemaVersion && !q.exec(QStringLiteral("PRAGMA user_version=%1").arg(schemaVersion)))
+        return fail(q.lastError());
+    if (!q.exec(QStringLiteral("COMMIT")))
+        return fail(q.lastError());
+    return true;
+}
+
+void SqliteProgressStore::Impl::open()
+{
+    if (state != State::Closed)
+        return;
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        cannotSave(QStringLiteral("a folder stands where its file should be"));
+        return;
+    }
+    if (!QDir().mkpath(info.absolutePath())) {
+        cannotSave(QStringLiteral("its folder cannot be created"));
+        return;
+    }
+    // Another Tarvo starting at the same moment may be creating the file: it is empty until
+    // its schema is written. The lock keeps the two from taking turns in the middle, so that
+    // an empty file seen here is one that nobody is writing. (A folder where no lock can be
+    // made is one where nothing can be written either; the open below finds that out.)
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(30000);
+    lock.tryLock(10000);
+    const QFileInfo now(path); // as it is with the lock held
+    bool damaged = now.exists() && (now.size() == 0 || !looksLikeSqlite(path));
+    QSqlError error;
+    if (!damaged) {
+        keepJournal(true);
+        if (!setUp(&error)) {
+            if (!isDamage(error)) {
+                keepJournal(false);
+                cannotSave(reasonFor(error));
+                return;
+            }
+            damaged = true;
+        }
+    }
+    if (!damaged) {
+        keepJournal(false);
+        return;
+    }
+    if (!moveAside()) {
+        cannotSave(QStringLiteral("the file is damaged and cannot be moved aside"));
+        return;
+    }
+    if (!setUp(&error)) {
+        cannotSave(reasonFor(error));
+        return;
+    }
+    problem = QStringLiteral("The file that kept your progress was damaged and could not be read. It has been kept "
+                             "as\n%1\nand a new record has been started.")
+                  .arg(QDir::toNativeSeparators(damagedName));
+}
+
+QString SqliteProgressStore::Impl::reasonFor(const QSqlError &error)
+{
+    if (codeOf(error) == Full)
+        return QStringLiteral("the disk is full");
+    return QStringLiteral("the file cannot be written (%1)").arg(error.databaseText().isEmpty() ? error.text()
+                                                                                                : error.databaseText());
+}
+
+// A write that failed for good stops the saving; the learner hears of it once.
+void SqliteProgressStore::Impl::writeFailed(const QSqlError &error)
+{
+    // A record the schema refuses is lost alone; the store goes on.
+    if (codeOf(error) == Constraint)
+        return;
+    if (isDamage(error)) {
+        cannotSave(QStringLiteral("the file has been damaged"));
+        return;
+    }
+    cannotSave(reasonFor(error), true);
+}
+
+SqliteProgressStore::SqliteProgressStore(QString path) : d(std::make_unique<Impl>())
+{
+    d->owner = this;
+    d->path = std::move(path);
+}
+
+SqliteProgressStore::~SqliteProgressStore()
+{
+    d->waitForCheckpoint();
+    d->disconnect();
+}
+
+QString SqliteProgressStore::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/progress.sqlite");
+}
+
+void SqliteProgressStore::open()
+{
+    d->open();
+}
+
+QString SqliteProgressStore::damagedName() const
+{
+    return d->damagedName;
+}
+
+QString SqliteProgressStore::filePath() const
+{
+    return d->path;
+}
+
+bool SqliteProgressStore::canRead()
+{
+    d->open();
+    return d->readable;
+}
+
+bool SqliteProgressStore::saving()
+{
+    d->open();
+    return d->state == Impl::State::Ready;
+}
+
+QString SqliteProgressStore::problem()
+{
+    d->open();
+    return d->problem;
+}

@@ -1,0 +1,197 @@
+// The queries behind the windows: the Progress window's summaries, days and words to practise,
+// and the review schedule's due items and counts. Each reads what it can: a store that cannot
+// be read gives the empty figures, never an error.
+#include "core/progressstore_p.h"
+
+#include <QVariant>
+#include <algorithm>
+
+using namespace progressstore;
+
+namespace {
+
+QString dayText(const QDate &day)
+{
+    return day.toString(Qt::ISODate);
+}
+
+} // namespace
+
+QList<ExerciseSummary> SqliteProgressStore::exerciseSummaries()
+{
+    QList<ExerciseSummary> out = noSummaries();
+    if (!canRead())
+        return out;
+    QSqlQuery q = d->query();
+    q.setForwardOnly(true);
+    if (q.exec(QStringLiteral("SELECT exercise, answers, first_tries, first_tries_right, last_time FROM exercise_stats"))) {
+        while (q.next()) {
+            const int n = q.value(0).toInt();
+            if (n < 1 || n > 5)
+                continue;
+            ExerciseSummary &s = out[n - 1];
+            s.answers = q.value(1).toInt();
+            s.firstTries = q.value(2).toInt();
+            s.firstTriesRight = q.value(3).toInt();
+            s.lastPractised = QDateTime::fromString(q.value(4).toString(), Qt::ISODateWithMs);
+        }
+    }
+    if (q.exec(QStringLiteral("SELECT exercise, count(*) FROM runs WHERE completed = 1 GROUP BY exercise"))) {
+        while (q.next()) {
+            const int n = q.value(0).toInt();
+            if (n >= 1 && n <= 5)
+                out[n - 1].runsCompleted = q.value(1).toInt();
+        }
+    }
+    return out;
+}
+
+QList<DayCount> SqliteProgressStore::dailyCounts(const QDate &last, int days)
+{
+    QList<DayCount> out = noDays(last, days);
+    if (!canRead() || days <= 0)
+        return out;
+    QSqlQuery q = d->query();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT day, is_right, wrong FROM day_stats WHERE day BETWEEN ? AND ?"));
+    q.addBindValue(dayText(out.first().day));
+    q.addBindValue(dayText(last));
+    if (q.exec()) {
+        while (q.next()) {
+            const qint64 index = out.first().day.daysTo(QDate::fromString(q.value(0).toString(), Qt::ISODate));
+            if (index >= 0 && index < out.size()) {
+                out[index].right = q.value(1).toInt();
+                out[index].wrong = q.value(2).toInt();
+            }
+        }
+    }
+    return out;
+}
+
+QList<PracticeWord> SqliteProgressStore::wordsToPractise(int limit)
+{
+    QList<PracticeWord> out;
+    if (!canRead())
+        return out;
+    QSqlQuery q = d->query();
+    q.setForwardOnly(true);
+    // A picture name that fits no picture belongs to no item: nothing to practise there. The
+    // schedule keeps the Plus run and the ordinary one of an item apart: the earlier due day
+    // and the lapses of both.
+    q.prepare(QStringLiteral(
+        "SELECT s.exercise, s.item, s.expected, s.wrong, s.is_right, "
+        " (SELECT min(due) FROM schedule c WHERE c.exercise = s.exercise AND c.plus IN (0, 1) AND c.item = s.item), "
+        " (SELECT sum(lapses) FROM schedule c WHERE c.exercise = s.exercise AND c.plus IN (0, 1) AND c.item = s.item) "
+        "FROM (SELECT exercise, item, expected, wrong, is_right FROM item_stats WHERE wrong > 0 AND item <> '' "
+        "      ORDER BY wrong DESC, is_right ASC, item LIMIT ?) s "
+        "ORDER BY s.wrong DESC, s.is_right ASC, s.item"));
+    q.addBindValue(limit);
+    if (q.exec())
+        while (q.next()) {
+            PracticeWord w{q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toInt(),
+                           q.value(4).toInt()};
+            w.due = QDate::fromString(q.value(5).toString(), Qt::ISODate);
+            w.lapses = q.value(6).toInt();
+            w.hard = w.lapses >= 8;
+            out.append(w);
+        }
+    return out;
+}
+
+QList<ScheduledItem> SqliteProgressStore::dueItems(int limit)
+{
+    QList<ScheduledItem> out;
+    if (!canRead() || limit == 0)
+        return out;
+    const QDate today = fsrs::reviewDay(now());
+    QSqlQuery q = d->query();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT exercise, plus, item, expected, stability, difficulty, reviews, lapses, last_time, "
+                             "last_day, due FROM schedule WHERE due <= ?"));
+    q.addBindValue(dayText(today));
+    if (!q.exec())
+        return out;
+    while (q.next()) {
+        ScheduledItem s;
+        s.exercise = q.value(0).toInt();
+        s.plus = q.value(1).toInt() != 0;
+        s.item = q.value(2).toString();
+        s.expected = q.value(3).toString();
+        s.stability = q.value(4).toDouble();
+        s.difficulty = q.value(5).toDouble();
+        s.reviews = q.value(6).toInt();
+        s.lapses = q.value(7).toInt();
+        s.lastReview = parseTime(q.value(8).toString());
+        s.due = QDate::fromString(q.value(10).toString(), Qt::ISODate);
+        const QDate last = QDate::fromString(q.value(9).toString(), Qt::ISODate);
+        s.recall = fsrs::retrievability(fsrs::elapsedDays(last, today), s.stability);
+        out.append(s);
+    }
+    // Lowest recall first; then the longest overdue, then a fixed order.
+    const auto before = [](const ScheduledItem &a, const ScheduledItem &b) {
+        if (a.recall != b.recall)
+            return a.recall < b.recall;
+        if (a.due != b.due)
+            return a.due < b.due;
+        if (a.exercise != b.exercise)
+            return a.exercise < b.exercise;
+        if (a.plus != b.plus)
+            return a.plus < b.plus;
+        return a.item < b.item;
+    };
+    if (limit > 0 && limit < out.size()) {
+        std::partial_sort(out.begin(), out.begin() + limit, out.end(), before);
+        out.resize(limit);
+    } else {
+        std::sort(out.begin(), out.end(), before);
+    }
+    return out;
+}
+
+int SqliteProgressStore::dueCount()
+{
+    if (!canRead())
+        return 0;
+    QSqlQuery q = d->query();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT count(*) FROM schedule WHERE due <= ?"));
+    q.addBindValue(dayText(fsrs::reviewDay(now())));
+    return q.exec() && q.next() ? q.value(0).toInt() : 0;
+}
+
+NextDue SqliteProgressStore::nextDue()
+{
+    if (!canRead())
+        return {};
+    QSqlQuery q = d->query();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT due, count(*) FROM schedule WHERE due = "
+                             "(SELECT min(due) FROM schedule WHERE due > ?)"));
+    q.addBindValue(dayText(fsrs::reviewDay(now())));
+    if (!q.exec() || !q.next())
+        return {};
+    const QDate day = QDate::fromString(q.value(0).toString(), Qt::ISODate);
+    if (!day.isValid())
+        return {};
+    return NextDue{day, q.value(1).toInt()};
+}
+
+QList<DueOutlook> SqliteProgressStore::dueOutlook()
+{
+    QList<DueOutlook> out = noOutlook();
+    if (!canRead())
+        return out;
+    const QDate today = fsrs::reviewDay(now());
+    QSqlQuery q = d->query();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT exercise, sum(due <= ?), count(*) FROM schedule WHERE due <= ? GROUP BY exercise"));
+    q.addBindValue(dayText(today));
+    q.addBindValue(dayText(today.addDays(6)));
+    if (q.exec())
+        while (q.next()) {
+            const int n = q.value(0).toInt();
+            if (n >= 1 && n <= 5)
+                out[n - 1] = DueOutlook{n, q.value(1).toInt(), q.value(2).toInt()};
+        }
+    return out;
+}

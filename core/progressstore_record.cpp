@@ -1,0 +1,326 @@
+// Recording: runs and answers go into the log, and a first try at an item moves that item's
+// memory state in the schedule in the same transaction. The schedule can always be derived
+// anew from the log (rebuildSchedule), which is what the open does when it finds it behind.
+#include "core/progressstore_p.h"
+
+#include <QHash>
+#include <QTimeZone>
+#include <QVariant>
+
+using namespace progressstore;
+
+namespace {
+
+QString dayText(const QDate &day)
+{
+    return day.toString(Qt::ISODate);
+}
+
+// One scheduled item while the log is replayed.
+struct Replayed {
+    int exercise = 0;
+    bool plus = false;
+    QString item;
+    QString expected;
+    QString lastTime;
+    fsrs::ItemMemory memory;
+};
+
+// The review day of a moment in the log, with the local time's offset from UTC looked up once
+// per quarter of an hour (a million answers fall in few of them; offsets change on whole quarters).
+class ReviewDays {
+public:
+    QDate of(const QDateTime &utc)
+    {
+        const qint64 ms = utc.toMSecsSinceEpoch();
+        const qint64 quarter = ms >= 0 ? ms / 900000 : (ms - 899999) / 900000;
+        auto it = offsets_.constFind(quarter);
+        if (it == offsets_.constEnd())
+            it = offsets_.insert(quarter, QDateTime::fromMSecsSinceEpoch(quarter * 900000, Qt::UTC)
+                                              .toLocalTime()
+                                              .offsetFromUtc());
+        return QDateTime::fromMSecsSinceEpoch(ms + (qint64(*it) - 4 * 3600) * 1000, Qt::UTC).date();
+    }
+
+private:
+    QHash<qint64, int> offsets_;
+};
+
+} // namespace
+
+bool SqliteProgressStore::Impl::scheduleCurrent()
+{
+    QSqlQuery q = query();
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT (SELECT last_answer FROM schedule_replayed WHERE id = 1), "
+                               "(SELECT coalesce(max(id), 0) FROM answers)")) ||
+        !q.next())
+        return false;
+    return !q.value(0).isNull() && q.value(0).toLongLong() == q.value(1).toLongLong();
+}
+
+bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
+{
+    if (!begin(error))
+        return false;
+    QSqlQuery q = query();
+    q.setForwardOnly(true);
+    auto fail = [&](const QSqlError &e) {
+        *error = e;
+        q.finish();
+        rollback();
+        return false;
+    };
+    for (const char *sql : scheduleSchema)
+        if (!q.exec(QLatin1String(sql)))
+            return fail(q.lastError());
+    if (!q.exec(QStringLiteral("SELECT coalesce(max(id), 0) FROM answers")) || !q.next())
+        return fail(q.lastError());
+    const qint64 lastAnswer = q.value(0).toLongLong();
+    q.finish();
+
+    // The first tries of every item in the order they were recorded (the order the incremental
+    // update saw them in, so that both give the same schedule); the other answers only bring
+    // the latest right answer. Exercise 5 records names that fit no picture with an empty item.
+    QList<Replayed> items;
+    QHash<QString, qsizetype> index;
+    ReviewDays days;
+    if (!q.exec(QStringLiteral("SELECT time, exercise, plus, item, is_right, first_try, expected FROM answers "
+                               "WHERE item <> '' ORDER BY id")))
+        return fail(q.lastError());
+    QString key;
+    while (q.next()) {
+        const int exercise = q.value(1).toInt();
+        const bool plus = q.value(2).toInt() != 0;
+        const QString item = q.value(3).toString();
+        key.resize(0);
+        key += QChar(char16_t(exercise & 0xffff));
+        key += QChar(plus ? u'+' : u'-');
+        key += item;
+        const bool firstTry = q.value(5).toInt() != 0;
+        auto found = index.constFind(key);
+        if (found == index.constEnd()) {
+            if (!firstTry)
+                continue;
+            found = index.insert(key, items.size());
+            items.append(Replayed{exercise, plus, item});
+        }
+        Replayed &r = items[*found];
+        const QString expected = q.value(6).toString();
+        if (!expected.isEmpty())
+            r.expected = expected;
+        if (!firstTry)
+            continue;
+        const QString time = q.value(0).toString();
+        const QDateTime at = parseTime(time);
+        fsrs::review(r.memory, at.isValid() ? days.of(at) : r.memory.lastDay, q.value(4).toInt() != 0);
+        if (time > r.lastTime)
+            r.lastTime = time;
+    }
+    if (q.lastError().isValid())
+        return fail(q.lastError());
+    q.finish();
+
+    if (!q.exec(QStringLiteral("DELETE FROM schedule")))
+        return fail(q.lastError());
+    QSqlQuery insert = query();
+    if (!insert.prepare(QStringLiteral("INSERT OR REPLACE INTO schedule(exercise, plus, item, expected, stability, "
+                                       "difficulty, reviews, lapses, last_time, last_day, due) "
+                                       "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")))
+        return fail(insert.lastError());
+    for (const Replayed &r : items) {
+        const fsrs::ItemMemory &m = r.memory;
+        insert.bindValue(0, r.exercise);
+        insert.bindValue(1, int(r.plus));
+        insert.bindValue(2, r.item);
+        insert.bindValue(3, notNull(r.expected));
+        insert.bindValue(4, m.state.stability);
+        insert.bindValue(5, m.state.difficulty);
+        insert.bindValue(6, m.reviews);
+        insert.bindValue(7, m.lapses);
+        insert.bindValue(8, notNull(r.lastTime));
+        insert.bindValue(9, notNull(dayText(m.lastDay)));
+        insert.bindValue(10, notNull(dayText(m.due)));
+        if (!insert.exec())
+            return fail(insert.lastError());
+    }
+    insert.finish();
+    if (!q.prepare(QStringLiteral("INSERT OR REPLACE INTO schedule_replayed(id, last_answer) VALUES(1, ?)")))
+        return fail(q.lastError());
+    q.addBindValue(lastAnswer);
+    if (!q.exec() || !q.exec(QStringLiteral("COMMIT")))
+        return fail(q.lastError());
+    return true;
+}
+
+bool SqliteProgressStore::Impl::schedule(qint64 answerId, const AnswerEvent &event, const QDateTime &at,
+                                         QSqlError *error)
+{
+    if (!event.item.isEmpty()) {
+        QSqlQuery &read = *readItem;
+        read.bindValue(0, event.exercise);
+        read.bindValue(1, int(event.plus));
+        read.bindValue(2, event.item);
+        if (!read.exec()) {
+            *error = read.lastError();
+            return false;
+        }
+        const bool known = read.next();
+        if (event.firstTry) {
+            fsrs::ItemMemory m;
+            QString lastTime, expected;
+            if (known) {
+                m.state = {read.value(0).toDouble(), read.value(1).toDouble()};
+                m.reviews = read.value(2).toInt();
+                m.lapses = read.value(3).toInt();
+                m.lastDay = QDate::fromString(read.value(4).toString(), Qt::ISODate);
+                m.due = QDate::fromString(read.value(5).toString(), Qt::ISODate);
+                lastTime = read.value(6).toString();
+                expected = read.value(7).toString();
+            }
+            read.finish();
+            const QString time = timeText(at);
+            fsrs::review(m, fsrs::reviewDay(at), event.right);
+            QSqlQuery &w = *writeItem;
+            w.bindValue(0, event.exercise);
+            w.bindValue(1, int(event.plus));
+            w.bindValue(2, event.item);
+            w.bindValue(3, notNull(event.expected.isEmpty() ? expected : event.expected));
+            w.bindValue(4, m.state.stability);
+            w.bindValue(5, m.state.difficulty);
+            w.bindValue(6, m.reviews);
+            w.bindValue(7, m.lapses);
+            w.bindValue(8, time > lastTime ? time : lastTime);
+            w.bindValue(9, dayText(m.lastDay));
+            w.bindValue(10, dayText(m.due));
+            if (!w.exec()) {
+                *error = w.lastError();
+                return false;
+            }
+        } else {
+            read.finish();
+            if (known && !event.expected.isEmpty()) {
+                QSqlQuery &w = *writeExpected;
+                w.bindValue(0, event.expected);
+                w.bindValue(1, event.exercise);
+                w.bindValue(2, int(event.plus));
+                w.bindValue(3, event.item);
+                if (!w.exec()) {
+                    *error = w.lastError();
+                    return false;
+                }
+            }
+        }
+    }
+    markReplayed->bindValue(0, answerId);
+    if (!markReplayed->exec()) {
+        *error = markReplayed->lastError();
+        return false;
+    }
+    return true;
+}
+
+void SqliteProgressStore::recordRunStart(int exercise, bool plus, int items)
+{
+    d->runId = -1;
+    if (!saving())
+        return;
+    QSqlQuery &q = *d->insertRun;
+    q.bindValue(0, timeText(now()));
+    q.bindValue(1, exercise);
+    q.bindValue(2, int(plus));
+    q.bindValue(3, items);
+    QSqlError error;
+    if (!d->write(q, &error))
+        return d->writeFailed(error);
+    d->runId = q.lastInsertId().toLongLong();
+    d->wrote();
+}
+
+void SqliteProgressStore::recordRunEnd(bool completed)
+{
+    if (d->runId < 0 || !saving())
+        return;
+    QSqlQuery &q = *d->endRun;
+    q.bindValue(0, timeText(now()));
+    q.bindValue(1, int(completed));
+    q.bindValue(2, d->runId);
+    d->runId = -1;
+    QSqlError error;
+    if (!d->write(q, &error))
+        return d->writeFailed(error);
+    d->wrote(true);
+}
+
+// The answer and its item's schedule in one transaction: either both are kept or neither.
+// Answers need no run: the Review window records its own outside any.
+void SqliteProgressStore::recordAnswer(const AnswerEvent &event)
+{
+    if (!saving())
+        return;
+    const QDateTime at = now().toUTC();
+    QSqlError error;
+    if (!d->begin(&error))
+        return d->writeFailed(error);
+    QSqlQuery &q = *d->insertAnswer;
+    q.bindValue(0, timeText(at));
+    q.bindValue(1, event.exercise);
+    q.bindValue(2, int(event.plus));
+    q.bindValue(3, notNull(event.item));
+    q.bindValue(4, notNull(event.answer));
+    q.bindValue(5, int(event.right));
+    q.bindValue(6, int(event.firstTry));
+    q.bindValue(7, notNull(event.expected));
+    bool ok = q.exec();
+    if (!ok)
+        error = q.lastError();
+    ok = ok && d->schedule(q.lastInsertId().toLongLong(), event, at, &error);
+    if (ok) {
+        QSqlQuery commit = d->query();
+        ok = commit.exec(QStringLiteral("COMMIT"));
+        if (!ok)
+            error = commit.lastError();
+    }
+    if (!ok) {
+        d->rollback();
+        return d->writeFailed(error);
+    }
+    d->wrote();
+}
+
+bool SqliteProgressStore::rebuildSchedule()
+{
+    if (!saving())
+        return false;
+    QSqlError error;
+    if (d->rebuild(&error))
+        return true;
+    d->writeFailed(error);
+    return false;
+}
+
+// Removes every run and answer, and the schedule they gave.
+bool SqliteProgressStore::forget()
+{
+    if (!saving())
+        return false;
+    QSqlError error;
+    if (!d->begin(&error)) {
+        d->writeFailed(error);
+        return false;
+    }
+    QSqlQuery q = d->query();
+    bool ok = true;
+    for (const char *table : {"answers", "runs", "exercise_stats", "day_stats", "item_stats", "schedule"})
+        ok = ok && q.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+    ok = ok && q.exec(QStringLiteral("INSERT OR REPLACE INTO schedule_replayed(id, last_answer) VALUES(1, 0)"));
+    ok = ok && q.exec(QStringLiteral("COMMIT"));
+    if (!ok) {
+        const QSqlError failed = q.lastError();
+        d->rollback();
+        d->writeFailed(failed);
+        return false;
+    }
+    d->runId = -1;
+    return true;
+}
