@@ -315,6 +315,43 @@ private slots:
         QCOMPARE(run.desktop().endCalls, 1);
     }
 
+    // A real capital-letter warning is open when the review window goes (unloaded by a timer's
+    // work, or the program ends): the box is answered, nothing crashes, the answer is not kept.
+    void windowGoneUnderTheWarning_data()
+    {
+        QTest::addColumn<bool>("programEnds");
+        QTest::newRow("unloaded") << false;
+        QTest::newRow("program ends") << true;
+    }
+    void windowGoneUnderTheWarning()
+    {
+        QFETCH(bool, programEnds);
+        QApplication::setQuitOnLastWindowClosed(false);
+        {
+            TestRun run;
+            useTestClock(run.store());
+            toMenu();
+            const QString given = practise(2, false, 1).value(0);
+            reviewAfter(60);
+            run.desktop().realBoxes = true;
+            BoxAnswerer answerer([&](QWidget *) {
+                if (programEnds)
+                    Program::get().end();
+                else
+                    review().unload();
+            });
+            typeText(review().ui().answer, lowerFirst(given));
+            pressEnter(review().window());
+            QCOMPARE(run.desktop().lastBox().text, QStringLiteral("Attention to capital letters!"));
+            QVERIFY(!QApplication::activeModalWidget());
+            QVERIFY(!review().isLoaded());
+            QCOMPARE(answersIn(run.store().filePath()).size(), 1);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        if (programEnds)
+            letEventLoopsRunAgain();
+    }
+
     // The Progress window: what is due per exercise, when each word is next due, the hard words.
     void progressShowsWhatIsDue()
     {
