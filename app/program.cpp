@@ -30,6 +30,11 @@ T &Program::lazy(std::unique_ptr<T> &slot)
         QObject::connect(slot.get(), &Form::unloaded, [this] { windowUnloaded(); });
         if constexpr (std::is_base_of_v<ExerciseForm, T>)
             wireExercise(*slot);
+        if constexpr (std::is_same_v<Review, T>) {
+            // The review speaks as the exercise windows do, and takes its speech with it.
+            QObject::connect(slot.get(), &Review::hungarianShown, speech_.get(), &Speech::say);
+            QObject::connect(slot.get(), &Form::unloaded, speech_.get(), &Speech::forget);
+        }
     }
     return *slot;
 }

@@ -158,6 +158,8 @@ void Review::Form_Load()
     centerForm(window());
     // The exercise windows stay above others; this one opens above them.
     desktop().setTopmost(window(), true);
+    // The voice connects now, in the background, so that it is ready for the first answer.
+    speech().prepare();
 }
 
 void Review::open()
@@ -268,11 +270,11 @@ void Review::checkAnswer()
         u.verdict->setText(QStringLiteral("Right! ") + item.expected);
         if (!item.answeredPicture.isNull())
             u.picture->setPicture(item.answeredPicture);
-        speech().say(item.spoken.isEmpty() ? item.expected : item.spoken);
+        emit hungarianShown(item.spoken.isEmpty() ? item.expected : item.spoken);
         u.advance->start();
     } else {
         u.verdict->setText(QStringLiteral("Not quite. The right answer is: ") + item.expected);
-        speech().say(item.expected);
+        emit hungarianShown(item.expected);
     }
     u.picture->setAccessibleDescription(item.expected);
 }

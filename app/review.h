@@ -63,6 +63,10 @@ public:
     int reviewed() const { return reviewed_; }
     int rightCount() const { return right_; }
 
+signals:
+    // A Hungarian phrase to speak: a right answer's, or the right answer after a wrong one.
+    void hungarianShown(const QString &text);
+
 protected:
     void build(ReviewUi &ui, QWidget *client) override;
     void Form_Load() override;
