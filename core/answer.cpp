@@ -22,3 +22,11 @@ QString collapseSpaces(const QString &text)
     }
     return out;
 }
+
+TrimmedCheck checkTrimmed(const QString &typed, const QString &right)
+{
+    TrimmedCheck result;
+    result.answer = trimSpaces(typed);
+    result.right = result.answer == right;
+    return result;
+}

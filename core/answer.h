@@ -6,3 +6,10 @@
 QString trimSpaces(const QString &text);
 // Every run of spaces becomes one space, in one pass.
 QString collapseSpaces(const QString &text);
+
+// An answer trimmed of spaces and compared with the one right answer.
+struct TrimmedCheck {
+    QString answer; // as it was compared
+    bool right = false;
+};
+TrimmedCheck checkTrimmed(const QString &typed, const QString &right);

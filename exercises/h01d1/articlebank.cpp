@@ -1,7 +1,5 @@
 #include "exercises/h01d1/articlebank.h"
 
-#include "core/answer.h"
-
 namespace ArticleBank {
 
 QString instruction()
@@ -35,12 +33,9 @@ QString phrase(const QString &article, const QString &noun)
     return article + QLatin1Char(' ') + noun;
 }
 
-Check check(const QString &typed, const QString &article)
+TrimmedCheck check(const QString &typed, const QString &article)
 {
-    Check result;
-    result.answer = trimSpaces(typed);
-    result.right = result.answer == article;
-    return result;
+    return checkTrimmed(typed, article);
 }
 
 } // namespace ArticleBank

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/answer.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,10 +22,6 @@ QStringList articles();
 QString phrase(const QString &article, const QString &noun);
 
 // An answer as the exercise checks it: trimmed of spaces and compared with the article.
-struct Check {
-    QString answer;
-    bool right = false;
-};
-Check check(const QString &typed, const QString &article);
+TrimmedCheck check(const QString &typed, const QString &article);
 
 } // namespace ArticleBank

@@ -127,7 +127,7 @@ void H01d1::Command2_Click()
     // The article and the noun are compared each on its own. As one phrase, an answer that
     // carries the noun itself ("azautó") would pass while the noun box is still empty before
     // the first Start.
-    const ArticleBank::Check check = ArticleBank::check(u.Text2->text(), articles.value(current));
+    const TrimmedCheck check = ArticleBank::check(u.Text2->text(), articles.value(current));
     const QString &answer = check.answer;
     const QString noun = u.Text1->text();
     const QString phrase = ArticleBank::phrase(articles.value(current), noun);

@@ -30,8 +30,9 @@ QStringList pronouns()
 
 QStringList predicates()
 {
-    return {QStringLiteral("autó"),  QStringLiteral("szálloda"), QStringLiteral("fürdőszoba"), QStringLiteral("híd"),
-            QStringLiteral("magyar"), QStringLiteral("mérnök"),  QStringLiteral("sofőr"),      QStringLiteral("diák")};
+    return {QStringLiteral("autó"),   QStringLiteral("szálloda"), QStringLiteral("fürdőszoba"),
+            QStringLiteral("híd"),    QStringLiteral("magyar"),   QStringLiteral("mérnök"),
+            QStringLiteral("sofőr"),  QStringLiteral("diák")};
 }
 
 bool isYes(int item)

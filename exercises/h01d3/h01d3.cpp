@@ -235,7 +235,7 @@ void H01d3::nextItem(int lo, int hi)
 
 void H01d3::Command2_Click()
 {
-    const SentenceBank::Check check = SentenceBank::check(ui().Text1->text(), keys.value(current));
+    const TrimmedCheck check = SentenceBank::check(ui().Text1->text(), keys.value(current));
     const QString &answer = check.answer;
     const bool right = check.right;
     const QString expected = completedSentence();

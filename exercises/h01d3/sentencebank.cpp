@@ -1,7 +1,5 @@
 #include "exercises/h01d3/sentencebank.h"
 
-#include "core/answer.h"
-
 namespace SentenceBank {
 
 QStringList stems()
@@ -162,12 +160,9 @@ QString gappedSentence(const QString &stem, const QString &ending)
     return sentence(stem, QStringLiteral("…"), ending).trimmed();
 }
 
-Check check(const QString &typed, const QString &key)
+TrimmedCheck check(const QString &typed, const QString &key)
 {
-    Check result;
-    result.answer = trimSpaces(typed);
-    result.right = result.answer == key;
-    return result;
+    return checkTrimmed(typed, key);
 }
 
 } // namespace SentenceBank

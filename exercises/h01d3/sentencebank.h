@@ -1,4 +1,6 @@
 #pragma once
+#include "core/answer.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,10 +38,6 @@ QString completedSentence(const QString &stem, const QString &key, const QString
 QString gappedSentence(const QString &stem, const QString &ending);
 
 // An answer as the exercise checks it: trimmed of spaces and compared with the item's word.
-struct Check {
-    QString answer;
-    bool right = false;
-};
-Check check(const QString &typed, const QString &key);
+TrimmedCheck check(const QString &typed, const QString &key);
 
 } // namespace SentenceBank

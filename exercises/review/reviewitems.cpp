@@ -132,13 +132,12 @@ ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
     const std::optional<Located> found = locate(item.exercise, item.plus, item.item);
     if (!found)
         return result;
-    switch (item.exercise) {
-    case 1: {
-        const ArticleBank::Check check = ArticleBank::check(answer, ArticleBank::articles().value(found->index));
+    const auto take = [&result](const TrimmedCheck &check) {
         result.normalised = check.answer;
         result.right = check.right;
-        break;
-    }
+    };
+    switch (item.exercise) {
+    case 1: take(ArticleBank::check(answer, found->item.answer)); break;
     case 2: {
         const QuestionBank::Check check = QuestionBank::check(questionAnswers(found->index), answer);
         result.normalised = check.answer;
@@ -147,15 +146,10 @@ ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
         break;
     }
     case 3:
-    case 4: {
-        const SentenceBank::Check check = SentenceBank::check(answer, SentenceBank::keys().value(found->index));
-        result.normalised = check.answer;
-        result.right = check.right;
-        break;
-    }
+    case 4: take(SentenceBank::check(answer, found->item.answer)); break;
     case 5:
         result.normalised = NounBank::entry(answer);
-        result.right = NounBank::names(result.normalised, found->item.expected);
+        result.right = NounBank::names(result.normalised, found->item.answer);
         break;
     }
     return result;
