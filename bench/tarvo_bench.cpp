@@ -3,6 +3,7 @@
 // real file in a temporary folder, filled with a million answers before the windows are timed.
 //
 //   tarvo-bench [runs]      prints one table; every figure is the median of the runs
+//   tarvo-bench RUNS --store   only the store's figures
 #include "app/alap.h"
 #include "core/desktop.h"
 #include "app/program.h"
@@ -187,8 +188,9 @@ double percentile(QList<double> values, int perThousand)
     return values.isEmpty() ? 0 : values[std::min(values.size() - 1, values.size() * perThousand / 1000)];
 }
 
-// A store of a million answers over the last sixty days, as several years of daily practice
-// would leave: written in one transaction through a connection of its own.
+// A store of a million answers to 10,000 items over the last sixty days, as several years of
+// daily practice would leave: written in one transaction through a connection of its own (so
+// the store's schedule is behind its log until the store next opens).
 void fillStore(const QString &path, int answers)
 {
     SqliteProgressStore(path).open(); // the schema
@@ -204,7 +206,7 @@ void fillStore(const QString &path, int answers)
         const QDateTime now = QDateTime::currentDateTimeUtc();
         for (int i = 0; i < answers; ++i) {
             const int exercise = 1 + i % 5;
-            const QString item = QStringLiteral("item %1 of exercise %2").arg(i % 97).arg(exercise);
+            const QString item = QStringLiteral("item %1 of exercise %2").arg(i % 10000).arg(exercise);
             q.bindValue(0, now.addSecs(-qint64(answers - i) * 60 * 86400 / answers).toString(Qt::ISODateWithMs));
             q.bindValue(1, exercise);
             q.bindValue(2, item);
@@ -318,9 +320,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
 
+    // --store: only the store's figures (the million answers and the schedule).
+    const bool storeOnly = argc > 2 && QByteArray(argv[2]) == "--store";
     QTemporaryDir data;
     QList<double> tShown, tMenu, tRss, tStoreRss, pShown, pRss;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < runs && !storeOnly; ++i) {
         const Startup t = launch(QStringLiteral("--child-tarvo"), data.filePath(QStringLiteral("startup.sqlite")));
         const Startup p = launch(QStringLiteral("--child-plain"));
         tShown.append(t.shownMs);
@@ -332,11 +336,13 @@ int main(int argc, char **argv)
     }
 
     std::printf("%-46s %12s %12s %8s\n", "figure (median)", "Tarvo", "plain Qt", "ratio");
-    row("process start to first window shown", median(tShown), median(pShown), "ms");
-    row("process start to menu shown (card lasts 800)", median(tMenu), median(pShown), "ms");
-    row("menu shown less the card's 800 ms", median(tMenu) - 800, median(pShown), "ms");
-    row("peak resident memory at the menu", median(tRss), median(pRss), "MiB");
-    row("peak resident memory, store opened (+0.6 s)", median(tStoreRss), median(pRss), "MiB");
+    if (!storeOnly) {
+        row("process start to first window shown", median(tShown), median(pShown), "ms");
+        row("process start to menu shown (card lasts 800)", median(tMenu), median(pShown), "ms");
+        row("menu shown less the card's 800 ms", median(tMenu) - 800, median(pShown), "ms");
+        row("peak resident memory at the menu", median(tRss), median(pRss), "MiB");
+        row("peak resident memory, store opened (+0.6 s)", median(tStoreRss), median(pRss), "MiB");
+    }
 
     const int millions = 1000000;
     const QString bigStore = data.filePath(QStringLiteral("progress.sqlite"));
@@ -344,6 +350,40 @@ int main(int argc, char **argv)
     fill.start();
     fillStore(bigStore, millions);
     row("write 1,000,000 answers in one transaction", fill.elapsed() / 1000.0, 0, "s");
+
+    // The review schedule over the million answers: derived from the log at the first open,
+    // rebuilt, and the queries behind the menu's due count and the Review window, with nothing
+    // due (now) and with all 10,000 items due (a year on).
+    {
+        SqliteProgressStore store(bigStore);
+        QElapsedTimer t;
+        t.start();
+        store.open();
+        row("first open: schedule derived from 1,000,000 answers", t.elapsed() / 1000.0, 0, "s");
+        row("rebuildSchedule() from 1,000,000 answers, median of 3",
+            timeUs(3, [&store] { store.rebuildSchedule(); }) / 1e6, 0, "s");
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (int days : {0, 400}) {
+            store.setClock([at = now.addDays(days)] { return at; });
+            int due = 0;
+            const double countUs = timeUs(runs * 10, [&store, &due] { due = store.dueCount(); });
+            std::printf("%-46s %d\n", days ? "items due a year on" : "items due now", due);
+            row(days ? "dueCount(), all due, median" : "dueCount(), median", countUs / 1000, 0, "ms");
+            row(days ? "dueItems(), all due, median" : "dueItems(), median",
+                timeUs(runs, [&store] { store.dueItems(); }) / 1000, 0, "ms");
+            row(days ? "dueItems(50), all due, median" : "dueItems(50), median",
+                timeUs(runs, [&store] { store.dueItems(50); }) / 1000, 0, "ms");
+            row(days ? "dueOutlook() and nextDue(), all due, median" : "dueOutlook() and nextDue(), median",
+                timeUs(runs, [&store] {
+                    store.dueOutlook();
+                    store.nextDue();
+                }) / 1000,
+                0, "ms");
+        }
+        store.setClock({});
+    }
+    if (storeOnly)
+        return 0;
 
     // One program at a time: the review's figures come from a program of their own, first.
     const double plainShown = timeUs(runs, [] {
@@ -482,6 +522,18 @@ int main(int argc, char **argv)
         row("record one answer alone, median", median(checks), 0, "us");
         row("record one answer alone, 99th percentile", percentile(checks, 990), 0, "us");
         row("record one answer alone, 99.9th percentile", percentile(checks, 999), 0, "us");
+        // A first try: the answer and its item's schedule, over the 10,000 items.
+        checks.clear();
+        for (int i = 0; i < 5000; ++i) {
+            const AnswerEvent first{1 + i % 5, false, QStringLiteral("item %1 of exercise %2").arg(i * 7 % 10000).arg(1 + i % 5),
+                                    QStringLiteral("right answer"), QStringLiteral("answer"), i % 4 != 0, true};
+            QElapsedTimer t;
+            t.start();
+            Program::get().progressStore().recordAnswer(first);
+            checks.append(t.nsecsElapsed() / 1e3);
+        }
+        row("record a first try with its schedule, median", median(checks), 0, "us");
+        row("record a first try with its schedule, 99th pct", percentile(checks, 990), 0, "us");
         h01d1().unload();
         settle();
     }

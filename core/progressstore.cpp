@@ -3,7 +3,6 @@
 // progressstore_export.cpp.
 #include "core/progressstore_p.h"
 
-#include <QTimeZone>
 
 namespace progressstore {
 
@@ -38,30 +37,37 @@ QString timeText(const QDateTime &utc)
     return utc.toUTC().toString(Qt::ISODateWithMs);
 }
 
-QDateTime parseTime(const QString &text)
+bool timeMs(std::string_view text, qint64 *ms)
 {
-    // yyyy-MM-ddTHH:mm:ss.zzzZ, read digit by digit; anything else through Qt's parser.
-    const auto digits = [&text](int from, int count, int *value) {
+    // yyyy-MM-ddTHH:mm:ss.zzzZ, read digit by digit.
+    const auto digits = [text](size_t from, size_t count, int *value) {
         int v = 0;
-        for (int i = from; i < from + count; ++i) {
-            const char16_t c = text.at(i).unicode();
-            if (c < u'0' || c > u'9')
+        for (size_t i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9')
                 return false;
-            v = v * 10 + (c - u'0');
+            v = v * 10 + (text[i] - '0');
         }
         *value = v;
         return true;
     };
-    int y, mo, d, h, mi, s, ms;
-    if (text.size() == 24 && text.at(4) == u'-' && text.at(7) == u'-' && text.at(10) == u'T' && text.at(13) == u':' &&
-        text.at(16) == u':' && text.at(19) == u'.' && text.at(23) == u'Z' && digits(0, 4, &y) && digits(5, 2, &mo) &&
-        digits(8, 2, &d) && digits(11, 2, &h) && digits(14, 2, &mi) && digits(17, 2, &s) && digits(20, 3, &ms)) {
-        const QDate date(y, mo, d);
-        const QTime time(h, mi, s, ms);
-        if (date.isValid() && time.isValid())
-            return QDateTime(date, time, Qt::UTC);
-        return {};
-    }
+    int y, mo, d, h, mi, s, z;
+    if (text.size() != 24 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':' ||
+        text[19] != '.' || text[23] != 'Z' || !digits(0, 4, &y) || !digits(5, 2, &mo) || !digits(8, 2, &d) ||
+        !digits(11, 2, &h) || !digits(14, 2, &mi) || !digits(17, 2, &s) || !digits(20, 3, &z))
+        return false;
+    const QDate date(y, mo, d);
+    if (!date.isValid() || h > 23 || mi > 59 || s > 59)
+        return false;
+    *ms = (date.toJulianDay() - 2440588) * 86400000 + ((h * 60 + mi) * 60 + s) * qint64(1000) + z;
+    return true;
+}
+
+QDateTime parseTime(const QString &text)
+{
+    qint64 ms;
+    const QByteArray bytes = text.toLatin1();
+    if (timeMs(std::string_view(bytes.constData(), size_t(bytes.size())), &ms))
+        return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
     return QDateTime::fromString(text, Qt::ISODateWithMs).toUTC();
 }
 

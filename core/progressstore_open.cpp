@@ -77,7 +77,7 @@ const char *const progressstore::scheduleSchema[3] = {
     "expected TEXT NOT NULL DEFAULT '', stability REAL NOT NULL, difficulty REAL NOT NULL, reviews INTEGER NOT NULL, "
     "lapses INTEGER NOT NULL, last_time TEXT NOT NULL, last_day TEXT NOT NULL, due TEXT NOT NULL, "
     "PRIMARY KEY(exercise, plus, item))",
-    "CREATE INDEX IF NOT EXISTS schedule_due ON schedule(due)",
+    "CREATE INDEX IF NOT EXISTS schedule_due ON schedule(due, exercise)",
     "CREATE TABLE IF NOT EXISTS schedule_replayed(id INTEGER PRIMARY KEY CHECK(id = 1), last_answer INTEGER NOT NULL)",
 };
 

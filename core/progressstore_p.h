@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <atomic>
 #include <memory>
+#include <string_view>
 
 namespace progressstore {
 
@@ -45,8 +46,11 @@ QList<DueOutlook> noOutlook();
 
 // Times as the log keeps them: ISO 8601 in UTC with milliseconds ("2026-12-07T15:20:00.000Z").
 QString timeText(const QDateTime &utc);
-// Reads them back fast (the schedule's rebuild reads a million); invalid for anything else.
+// Reads them back; invalid for anything else.
 QDateTime parseTime(const QString &text);
+// The same from the log's UTF-8 bytes, as milliseconds since the epoch, fast (the schedule's
+// rebuild reads a million). False for anything else.
+bool timeMs(std::string_view text, qint64 *ms);
 
 } // namespace progressstore
 

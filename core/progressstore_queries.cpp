@@ -106,8 +106,10 @@ QList<ScheduledItem> SqliteProgressStore::dueItems(int limit)
     const QDate today = fsrs::reviewDay(now());
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
+    // The schedule holds one row per item met: read straight through (the due index would cost a
+    // lookup per row when most are due).
     q.prepare(QStringLiteral("SELECT exercise, plus, item, expected, stability, difficulty, reviews, lapses, last_time, "
-                             "last_day, due FROM schedule WHERE due <= ?"));
+                             "last_day, due FROM schedule WHERE +due <= ?"));
     q.addBindValue(dayText(today));
     if (!q.exec())
         return out;
@@ -184,7 +186,8 @@ QList<DueOutlook> SqliteProgressStore::dueOutlook()
     const QDate today = fsrs::reviewDay(now());
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT exercise, sum(due <= ?), count(*) FROM schedule WHERE due <= ? GROUP BY exercise"));
+    // Counted on the due index alone (grouping by the key's first column would walk the table).
+    q.prepare(QStringLiteral("SELECT exercise, sum(due <= ?), count(*) FROM schedule WHERE due <= ? GROUP BY +exercise"));
     q.addBindValue(dayText(today));
     q.addBindValue(dayText(today.addDays(6)));
     if (q.exec())

@@ -4,8 +4,13 @@
 #include "core/progressstore_p.h"
 
 #include <QHash>
-#include <QTimeZone>
+#include <QSqlDriver>
 #include <QVariant>
+#include <sqlite3.h>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 using namespace progressstore;
 
@@ -16,35 +21,62 @@ QString dayText(const QDate &day)
     return day.toString(Qt::ISODate);
 }
 
-// One scheduled item while the log is replayed.
+// One scheduled item while the log is replayed; texts as the log's UTF-8 bytes until the end.
 struct Replayed {
     int exercise = 0;
     bool plus = false;
-    QString item;
-    QString expected;
-    QString lastTime;
+    std::string item;
+    std::string expected;
+    std::string lastTime;
     fsrs::ItemMemory memory;
 };
 
-// The review day of a moment in the log, with the local time's offset from UTC looked up once
-// per quarter of an hour (a million answers fall in few of them; offsets change on whole quarters).
+// The review day of a moment in the log (milliseconds since the epoch, UTC), with the local
+// time's offset from UTC looked up once per quarter of an hour (a million answers fall in few of
+// them; offsets change on whole quarters).
 class ReviewDays {
 public:
-    QDate of(const QDateTime &utc)
+    QDate of(qint64 ms)
     {
-        const qint64 ms = utc.toMSecsSinceEpoch();
-        const qint64 quarter = ms >= 0 ? ms / 900000 : (ms - 899999) / 900000;
+        const qint64 quarter = floorDiv(ms, 900000);
         auto it = offsets_.constFind(quarter);
         if (it == offsets_.constEnd())
-            it = offsets_.insert(quarter, QDateTime::fromMSecsSinceEpoch(quarter * 900000, Qt::UTC)
-                                              .toLocalTime()
-                                              .offsetFromUtc());
-        return QDateTime::fromMSecsSinceEpoch(ms + (qint64(*it) - 4 * 3600) * 1000, Qt::UTC).date();
+            it = offsets_.insert(quarter, QDateTime::fromMSecsSinceEpoch(quarter * 900000, Qt::UTC).toLocalTime().offsetFromUtc());
+        return QDate::fromJulianDay(unixEpochDay + floorDiv(ms + (qint64(*it) - 4 * 3600) * 1000, 86400000));
     }
 
 private:
+    static constexpr qint64 unixEpochDay = 2440588; // 1 January 1970 as a Julian day
+    static qint64 floorDiv(qint64 a, qint64 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
     QHash<qint64, int> offsets_;
 };
+
+// The connection's own SQLite handle, for the one loop that reads the whole log: a million rows
+// through QSqlQuery cost a QVariant and a QString per value.
+sqlite3 *handleOf(const QSqlDatabase &db)
+{
+    const QVariant v = db.driver()->handle();
+    if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
+        return *static_cast<sqlite3 *const *>(v.constData());
+    return nullptr;
+}
+
+QSqlError sqliteError(sqlite3 *handle)
+{
+    return QSqlError(QStringLiteral("the schedule cannot be derived"), QString::fromUtf8(sqlite3_errmsg(handle)),
+                     QSqlError::StatementError, QString::number(sqlite3_extended_errcode(handle)));
+}
+
+std::string_view textOf(sqlite3_stmt *st, int column)
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(st, column));
+    return text ? std::string_view(text, size_t(sqlite3_column_bytes(st, column))) : std::string_view();
+}
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 } // namespace
 
@@ -82,44 +114,52 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
     // The first tries of every item in the order they were recorded (the order the incremental
     // update saw them in, so that both give the same schedule); the other answers only bring
     // the latest right answer. Exercise 5 records names that fit no picture with an empty item.
-    QList<Replayed> items;
-    QHash<QString, qsizetype> index;
+    sqlite3 *handle = handleOf(db);
+    if (!handle)
+        return fail(QSqlError(QStringLiteral("no SQLite connection"), QString(), QSqlError::ConnectionError));
+    sqlite3_stmt *st = nullptr;
+    if (sqlite3_prepare_v2(handle,
+                           "SELECT time, exercise, plus, item, is_right, first_try, expected FROM answers "
+                           "WHERE item <> '' ORDER BY id",
+                           -1, &st, nullptr) != SQLITE_OK)
+        return fail(sqliteError(handle));
+    std::vector<Replayed> items;
+    std::unordered_map<std::string, size_t> index;
     ReviewDays days;
-    if (!q.exec(QStringLiteral("SELECT time, exercise, plus, item, is_right, first_try, expected FROM answers "
-                               "WHERE item <> '' ORDER BY id")))
-        return fail(q.lastError());
-    QString key;
-    while (q.next()) {
-        const int exercise = q.value(1).toInt();
-        const bool plus = q.value(2).toInt() != 0;
-        const QString item = q.value(3).toString();
-        key.resize(0);
-        key += QChar(char16_t(exercise & 0xffff));
-        key += QChar(plus ? u'+' : u'-');
+    std::string key;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        const int exercise = sqlite3_column_int(st, 1);
+        const bool plus = sqlite3_column_int(st, 2) != 0;
+        const std::string_view item = textOf(st, 3);
+        const bool firstTry = sqlite3_column_int(st, 5) != 0;
+        key.assign(reinterpret_cast<const char *>(&exercise), sizeof exercise);
+        key += plus ? '+' : '-';
         key += item;
-        const bool firstTry = q.value(5).toInt() != 0;
-        auto found = index.constFind(key);
-        if (found == index.constEnd()) {
+        auto found = index.find(key);
+        if (found == index.end()) {
             if (!firstTry)
                 continue;
-            found = index.insert(key, items.size());
-            items.append(Replayed{exercise, plus, item});
+            found = index.emplace(key, items.size()).first;
+            items.push_back(Replayed{exercise, plus, std::string(item), {}, {}, {}});
         }
-        Replayed &r = items[*found];
-        const QString expected = q.value(6).toString();
-        if (!expected.isEmpty())
+        Replayed &r = items[found->second];
+        const std::string_view expected = textOf(st, 6);
+        if (!expected.empty() && expected != r.expected)
             r.expected = expected;
         if (!firstTry)
             continue;
-        const QString time = q.value(0).toString();
-        const QDateTime at = parseTime(time);
-        fsrs::review(r.memory, at.isValid() ? days.of(at) : r.memory.lastDay, q.value(4).toInt() != 0);
+        const std::string_view time = textOf(st, 0);
+        qint64 ms;
+        const QDate day = timeMs(time, &ms) ? days.of(ms) : r.memory.lastDay;
+        fsrs::review(r.memory, day, sqlite3_column_int(st, 4) != 0);
         if (time > r.lastTime)
             r.lastTime = time;
     }
-    if (q.lastError().isValid())
-        return fail(q.lastError());
-    q.finish();
+    const QSqlError readError = rc == SQLITE_DONE ? QSqlError() : sqliteError(handle);
+    sqlite3_finalize(st);
+    if (readError.isValid())
+        return fail(readError);
 
     if (!q.exec(QStringLiteral("DELETE FROM schedule")))
         return fail(q.lastError());
@@ -132,13 +172,13 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
         const fsrs::ItemMemory &m = r.memory;
         insert.bindValue(0, r.exercise);
         insert.bindValue(1, int(r.plus));
-        insert.bindValue(2, r.item);
-        insert.bindValue(3, notNull(r.expected));
+        insert.bindValue(2, notNull(fromUtf8(r.item)));
+        insert.bindValue(3, notNull(fromUtf8(r.expected)));
         insert.bindValue(4, m.state.stability);
         insert.bindValue(5, m.state.difficulty);
         insert.bindValue(6, m.reviews);
         insert.bindValue(7, m.lapses);
-        insert.bindValue(8, notNull(r.lastTime));
+        insert.bindValue(8, notNull(fromUtf8(r.lastTime)));
         insert.bindValue(9, notNull(dayText(m.lastDay)));
         insert.bindValue(10, notNull(dayText(m.due)));
         if (!insert.exec())

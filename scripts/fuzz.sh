@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets in build-fuzz and runs both side by side for SECONDS each (default
+# Builds the libFuzzer targets in build-fuzz and runs them side by side for SECONDS each (default
 # 60), then prints executions, speed, coverage and findings.
 #   scripts/fuzz.sh [SECONDS]
+#   FUZZ_TARGETS="fuzz_store" scripts/fuzz.sh [SECONDS]     some of them only
 # Needs the Debian packages clang, libclang-rt-14-dev (libFuzzer and the sanitizer runtimes)
 # and llvm (llvm-symbolizer, for readable stack traces). Each target keeps its
 # corpus in build-fuzz/corpus/NAME, seeded with real answers; an input that breaks a property,
@@ -16,7 +17,7 @@ case "$seconds" in
 esac
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-targets="fuzz_text fuzz_answers"
+targets=${FUZZ_TARGETS:-fuzz_text fuzz_answers fuzz_store}
 
 "$root/scripts/install-deps.sh" --fuzz
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -35,7 +36,8 @@ seed16() {
 
 text="$build/corpus/fuzz_text"
 answers="$build/corpus/fuzz_answers"
-mkdir -p "$text" "$answers"
+store="$build/corpus/fuzz_store"
+mkdir -p "$text" "$answers" "$store"
 # fuzz_text: byte 0 picks the routine: 0 keys, 1 normalisations, 2 sentence, 3 and 4 draws.
 seed "$text" keys '\000' ";tterem \"rvos 0r\\gy -gy{ ]js\`g\`r="
 seed "$text" spaces '\001' '  igen,   az.  '
@@ -67,6 +69,18 @@ seed "$answers" ex4-plus '\002\373' ' tiszta '
 seed "$answers" ex5-noun '\003\000' ' autó '
 seed "$answers" ex5-again '\003\223' 'tanárnő'
 
+# fuzz_store: byte 0 the case: 0 the file itself (a real version-2 store, a header with garbage
+# after it); 1 and 2 a real store with patches to its file or its -wal (offset as 4 bytes
+# little-endian, a length byte, the bytes).
+{ printf '\000'; cat "$root/tests/data/progress-v2.sqlite"; } >"$store/seed-v2-file"
+{ printf '\000'; cat "$root/tests/data/progress-v1.sqlite"; } >"$store/seed-v1-file"
+{ printf '\000SQLite format 3\000'; head -c 4080 /dev/zero | tr '\0' 'Z'; } >"$store/seed-header-garbage"
+printf '\001' >"$store/seed-real"
+printf '\002' >"$store/seed-real-wal"
+printf '\001\000\020\000\000\010\377\377\377\377\377\377\377\377' >"$store/seed-page-2"
+printf '\001\034\000\000\000\004\000\000\377\377' >"$store/seed-page-count"
+printf '\002\100\000\000\000\020\001\002\003\004\005\006\007\010\011\012\013\014\015\016\017\020' >"$store/seed-wal-frame"
+
 # A dictionary of the exercises' words, each byte escaped as libFuzzer reads it.
 dict="$build/fuzz.dict"
 : >"$dict"
@@ -90,7 +104,10 @@ for name in $targets; do
   # scan of Qt's heap.
   leaks=1
   [ "$name" = fuzz_answers ] && leaks=0
-  "$build/fuzz/$name" "$build/corpus/$name" -dict="$dict" -max_total_time="$seconds" -max_len=80000 \
+  # The store's inputs are files: up to a few pages of a real store.
+  dictarg="-dict=$dict"
+  [ "$name" = fuzz_store ] && dictarg=
+  "$build/fuzz/$name" "$build/corpus/$name" $dictarg -max_total_time="$seconds" -max_len=80000 \
     -timeout=20 -rss_limit_mb=4096 -detect_leaks=$leaks -print_final_stats=1 \
     -artifact_prefix="$build/findings/$name/" >"$build/logs/$name.log" 2>&1 &
   eval "pid_$name=$!"

@@ -7,7 +7,7 @@
 set -eu
 # Qt TextToSpeech: qt6-speech-dev, whose CMake package in Debian 12 also needs qt6-declarative-dev;
 # to hear the Hungarian voice, its speech-dispatcher plugin, speech-dispatcher and espeak-ng.
-packages="g++ cmake make tzdata qt6-base-dev qt6-svg-dev libqt6svg6 libqt6sql6-sqlite fonts-liberation qt6-speech-dev qt6-declarative-dev"
+packages="g++ cmake make tzdata qt6-base-dev qt6-svg-dev libqt6svg6 libqt6sql6-sqlite libsqlite3-dev fonts-liberation qt6-speech-dev qt6-declarative-dev"
 packages="$packages qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng"
 case "${1:-}" in
   --fuzz) packages="$packages clang libclang-rt-14-dev llvm" ;;

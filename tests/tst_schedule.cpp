@@ -121,7 +121,7 @@ private slots:
     // Answers recorded one by one; the probed item (exercise 3, "x", not Plus) has the given
     // reviews, lapses and due day (days after the first review day), and as many items are due
     // on that day. The rebuilt schedule is the same, and so is the one a reopened file whose
-    // schedule fell behind derives.
+    // schedule fell behind, or went missing, derives.
     void scheduleFollowsTheLog_data()
     {
         QTest::addColumn<QStringList>("answers");
@@ -211,8 +211,14 @@ private slots:
         // A schedule that fell behind its log (here: a lost row and an old mark) is derived anew.
         sql(path, {QStringLiteral("DELETE FROM schedule WHERE item = 'x'"),
                    QStringLiteral("UPDATE schedule_replayed SET last_answer = last_answer - 1")});
-        SqliteProgressStore reopened(path);
-        compareSchedules(everything(reopened), kept);
+        {
+            SqliteProgressStore reopened(path);
+            compareSchedules(everything(reopened), kept);
+        }
+        // And one whose tables are gone altogether.
+        sql(path, {QStringLiteral("DROP TABLE schedule"), QStringLiteral("DROP TABLE schedule_replayed")});
+        SqliteProgressStore again(path);
+        compareSchedules(everything(again), kept);
     }
 
     // Files that older versions of Tarvo wrote (tests/data: version 1, and version 2 written by
