@@ -314,10 +314,9 @@ void Review::showSummary()
     ReviewUi &u = ui();
     ProgressStore &store = Program::get().progressStore();
     u.advance->stop();
-    for (QWidget *w : std::initializer_list<QWidget *>{u.source, u.instruction, u.picture, u.prompt, u.answerLabel,
+    for (QWidget *w : std::initializer_list<QWidget *>{u.counter, u.source, u.instruction, u.picture, u.prompt, u.answerLabel,
                                                        u.answer, u.check, u.next, u.verdict})
         w->hide();
-    u.counter->setText(QString());
     QString text;
     if (reviewed_ == 0)
         text = QStringLiteral("Nothing is due now.");
