@@ -12,6 +12,7 @@
 #include "ui/windowservices.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -75,6 +76,13 @@ void Alap::build(AlapUi &ui, QWidget *c)
     ui.mnuShowProgress = progressMenu->addAction(QStringLiteral("&Show my progress..."));
     ui.mnuShowProgress->setObjectName(QStringLiteral("mnuShowProgress"));
     onControl(ui.mnuShowProgress, &QAction::triggered, this, &Alap::mnuShowProgress_Click);
+    ui.mnuReview = progressMenu->addAction(QStringLiteral("&Review..."));
+    ui.mnuReview->setObjectName(QStringLiteral("mnuReview"));
+    onControl(ui.mnuReview, &QAction::triggered, this, &Alap::mnuReview_Click);
+    // The number due is read when the menu opens: the menu window is on screen by then, so the
+    // store is never opened during start-up.
+    connect(progressMenu, &QMenu::aboutToShow, ui.mnuReview,
+            [item = ui.mnuReview] { item->setText(Program::get().reviewMenuCaption()); });
 
     QMenu *help = window()->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -114,6 +122,11 @@ void Alap::mnuAbout_Click()
 void Alap::mnuShowProgress_Click()
 {
     Program::get().openProgress();
+}
+
+void Alap::mnuReview_Click()
+{
+    Program::get().openReview();
 }
 
 void Alap::mnuHow_Click()

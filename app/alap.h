@@ -12,7 +12,7 @@ struct AlapUi {
     PictureButton *Button1, *Button2, *Button3, *Button4, *Button5;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10;
     QPushButton *Command1;
-    QAction *mnuabout, *mnuHow, *mnuShowProgress;
+    QAction *mnuabout, *mnuHow, *mnuShowProgress, *mnuReview;
 };
 
 // The exercise menu.
@@ -26,6 +26,7 @@ public:
     void mnuAbout_Click();
     void mnuHow_Click();
     void mnuShowProgress_Click();
+    void mnuReview_Click();
 
 protected:
     void build(AlapUi &ui, QWidget *client) override;

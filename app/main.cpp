@@ -16,6 +16,24 @@ void nameApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
 }
 
+// Opens the review window alone; closing it ends the program, as a launcher's quick review
+// should: the learner who wants the exercises starts Tarvo itself.
+QCommandLineOption reviewOption()
+{
+    return QCommandLineOption(QStringLiteral("review"),
+                              QStringLiteral("Open the review of the items due now, without the title card and the "
+                                             "menu. Tarvo ends when the review window is closed."));
+}
+
+// Whether the command line asks for the review window.
+bool reviewOnly(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--review") == 0)
+            return true;
+    return false;
+}
+
 // Whether the command line asks for something done without a window.
 bool windowless(int argc, char *argv[])
 {
@@ -40,6 +58,7 @@ int runCommandLine(int argc, char *argv[])
         QStringLiteral("Write every recorded answer to <file> as CSV (UTF-8) and exit without opening a window."),
         QStringLiteral("file"));
     parser.addOption(exportOption);
+    parser.addOption(reviewOption());
     parser.process(app);
     if (!parser.isSet(exportOption))
         parser.showHelp(0);
@@ -68,6 +87,9 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     Program program(std::make_unique<QtDesktop>(),
                     std::make_unique<SqliteProgressStore>(SqliteProgressStore::defaultPath()));
-    program.start();
+    if (reviewOnly(argc, argv))
+        program.startReview();
+    else
+        program.start();
     return QApplication::exec();
 }

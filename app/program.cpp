@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "app/hatter.h"
 #include "app/progresswindow.h"
+#include "app/review.h"
 #include "core/progressstore.h"
 #include "app/sobre.h"
 #include "exercises/h01d1/h01d1.h"
@@ -29,6 +30,11 @@ T &Program::lazy(std::unique_ptr<T> &slot)
         QObject::connect(slot.get(), &Form::unloaded, [this] { windowUnloaded(); });
         if constexpr (std::is_base_of_v<ExerciseForm, T>)
             wireExercise(*slot);
+        if constexpr (std::is_same_v<Review, T>) {
+            // The review speaks as the exercise windows do, and takes its speech with it.
+            QObject::connect(slot.get(), &Review::hungarianShown, speech_.get(), &Speech::say);
+            QObject::connect(slot.get(), &Form::unloaded, speech_.get(), &Speech::forget);
+        }
     }
     return *slot;
 }
@@ -53,6 +59,7 @@ Program::~Program()
     storeCheck_.reset();
     for (Form *form : forms())
         form->discard();
+    review_.reset();
     progress_.reset();
     lex1_.reset();
     h01d3_.reset();
@@ -88,6 +95,11 @@ QIcon Program::icon()
 void Program::start()
 {
     sobre().load();
+}
+
+void Program::startReview()
+{
+    openReview();
 }
 
 void Program::end()
@@ -154,6 +166,16 @@ void Program::openProgress()
     progress().open();
 }
 
+void Program::openReview()
+{
+    review().open();
+}
+
+QString Program::reviewMenuCaption()
+{
+    return Review::menuCaption(store_->dueCount());
+}
+
 void Program::showMenu()
 {
     alap().show();
@@ -178,7 +200,8 @@ QList<Form *> Program::forms() const
 {
     QList<Form *> all;
     for (Form *form : std::initializer_list<Form *>{sobre_.get(), alap_.get(), hatter_.get(), h01d1_.get(),
-                                                     h01d2_.get(), h01d3_.get(), lex1_.get(), progress_.get()})
+                                                     h01d2_.get(), h01d3_.get(), lex1_.get(), progress_.get(),
+                                                     review_.get()})
         if (form)
             all.append(form);
     return all;
@@ -192,6 +215,7 @@ H01d2 &Program::h01d2() { return lazy(h01d2_); }
 H01d3 &Program::h01d3() { return lazy(h01d3_); }
 Lex1 &Program::lex1() { return lazy(lex1_); }
 ProgressWindow &Program::progress() { return lazy(progress_); }
+Review &Program::review() { return lazy(review_); }
 
 Sobre &sobre() { return Program::get().sobre(); }
 Alap &alap() { return Program::get().alap(); }
@@ -201,3 +225,4 @@ H01d2 &h01d2() { return Program::get().h01d2(); }
 H01d3 &h01d3() { return Program::get().h01d3(); }
 Lex1 &lex1() { return Program::get().lex1(); }
 ProgressWindow &progress() { return Program::get().progress(); }
+Review &review() { return Program::get().review(); }

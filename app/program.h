@@ -9,6 +9,7 @@
 class Desktop;
 class Form;
 class ProgressWindow;
+class Review;
 class QTimer;
 class Sobre;
 class Speech;
@@ -40,6 +41,8 @@ public:
 
     // Start-up: the title card comes first.
     void start();
+    // Start-up straight into the review of the items due; the run ends when it is closed.
+    void startReview();
     // End: every window closes at once, without its unload handler.
     void end();
     // Called after a window has unloaded: the run ends when no window is left on screen.
@@ -64,12 +67,15 @@ public:
     H01d3 &h01d3();
     Lex1 &lex1();
     ProgressWindow &progress();
+    Review &review();
     // The windows created so far.
     QList<Form *> forms() const;
 
     void showMenu() override;
     void openAbout() override;
     void openProgress() override;
+    void openReview() override;
+    QString reviewMenuCaption() override;
     ExerciseForm &exerciseWindow(int exercise) override;
 
 private:
@@ -88,6 +94,7 @@ private:
     std::unique_ptr<H01d3> h01d3_;
     std::unique_ptr<Lex1> lex1_;
     std::unique_ptr<ProgressWindow> progress_;
+    std::unique_ptr<Review> review_;
     std::unique_ptr<QTimer> storeCheck_; // opens the store a moment after the menu is up
     bool ended_ = false;
     bool storeProblemTold_ = false;
@@ -102,3 +109,4 @@ H01d2 &h01d2();
 H01d3 &h01d3();
 Lex1 &lex1();
 ProgressWindow &progress();
+Review &review();

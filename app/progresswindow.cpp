@@ -58,6 +58,19 @@ QString whenText(const QDateTime &utc)
     return local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
 }
 
+// When an item is next due, counted in review days (a review day starts at 04:00).
+QString dueText(const QDate &due, const QDate &today)
+{
+    if (!due.isValid())
+        return QStringLiteral("-");
+    const qint64 days = today.daysTo(due);
+    if (days <= 0)
+        return QStringLiteral("now");
+    if (days == 1)
+        return QStringLiteral("tomorrow");
+    return due.toString(Qt::ISODate);
+}
+
 } // namespace
 
 ProgressWindow::ProgressWindow() : FormWith({QStringLiteral("progress"), caption(), 12600, 9300, QColor(), QFont()}) {}
@@ -74,7 +87,8 @@ void ProgressWindow::build(ProgressUi &ui, QWidget *c)
     auto *exercisesLabel = new QLabel(QStringLiteral("&Exercises"), c);
     ui.exercises = makeTable(c, QStringLiteral("exercises"), QStringLiteral("Exercises"),
                              {QStringLiteral("Exercise"), QStringLiteral("Runs completed"), QStringLiteral("Answers"),
-                              QStringLiteral("Right at the first try"), QStringLiteral("Last practised")});
+                              QStringLiteral("Right at the first try"), QStringLiteral("Last practised"),
+                              QStringLiteral("Due today"), QStringLiteral("Due in 7 days")});
     ui.exercises->setRowCount(5);
     for (int i = 0; i < 5; ++i)
         ui.exercises->setItem(i, 0, cell(QLatin1String(exerciseNames[i])));
@@ -104,11 +118,14 @@ void ProgressWindow::build(ProgressUi &ui, QWidget *c)
     auto *wordsBox = new QVBoxLayout;
     auto *wordsLabel = new QLabel(QStringLiteral("&Words to practise"), c);
     ui.words = makeTable(c, QStringLiteral("words"), QStringLiteral("Words to practise"),
-                         {QStringLiteral("Item"), QStringLiteral("Right answer"), QStringLiteral("Wrong")});
-    ui.words->setAccessibleDescription(QStringLiteral("The items you answered wrong most often, with their right answers"));
+                         {QStringLiteral("Item"), QStringLiteral("Right answer"), QStringLiteral("Wrong"),
+                          QStringLiteral("Next due")});
+    ui.words->setAccessibleDescription(QStringLiteral("The items you answered wrong most often, with their right answers "
+                                                      "and when each is next due for review"));
     ui.words->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     ui.words->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     ui.words->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    ui.words->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
     ui.words->horizontalHeader()->setStretchLastSection(false);
     wordsLabel->setBuddy(ui.words);
     wordsBox->addWidget(wordsLabel);
@@ -172,6 +189,12 @@ void ProgressWindow::refresh()
         u.exercises->setItem(row, 3, cell(share, true));
         u.exercises->setItem(row, 4, cell(whenText(s.lastPractised)));
     }
+    for (const DueOutlook &o : store.dueOutlook()) {
+        if (o.exercise < 1 || o.exercise > 5)
+            continue;
+        u.exercises->setItem(o.exercise - 1, 5, cell(locale.toString(o.dueToday), true));
+        u.exercises->setItem(o.exercise - 1, 6, cell(locale.toString(o.dueWeek), true));
+    }
     u.exercises->setFixedHeight(u.exercises->horizontalHeader()->height() + 5 * u.exercises->rowHeight(0) +
                                 2 * u.exercises->frameWidth());
 
@@ -186,13 +209,19 @@ void ProgressWindow::refresh()
         u.days->setItem(i, 2, cell(QString::number(d.wrong), true));
     }
 
+    const QDate today = store.now().toLocalTime().addSecs(-4 * 3600).date();
     const QList<PracticeWord> words = store.wordsToPractise(wordCount);
     u.words->setRowCount(int(words.size()));
     for (int i = 0; i < words.size(); ++i) {
-        u.words->setItem(i, 0, cell(words[i].item));
-        u.words->setItem(i, 1, cell(words[i].expected));
-        u.words->setItem(i, 2, cell(QString::number(words[i].wrong), true));
-        u.words->item(i, 0)->setToolTip(QStringLiteral("Exercise %1").arg(words[i].exercise));
+        // A word forgotten again and again is marked, in the text itself so that it is read out.
+        const PracticeWord &w = words[i];
+        u.words->setItem(i, 0, cell(w.hard ? w.item + QStringLiteral(" (hard word)") : w.item));
+        u.words->setItem(i, 1, cell(w.expected));
+        u.words->setItem(i, 2, cell(QString::number(w.wrong), true));
+        u.words->setItem(i, 3, cell(dueText(w.due, today)));
+        u.words->item(i, 0)->setToolTip(
+            w.hard ? QStringLiteral("Exercise %1; forgotten %2 times after it had been learnt").arg(w.exercise).arg(w.lapses)
+                   : QStringLiteral("Exercise %1").arg(w.exercise));
     }
 
     const QString path = store.filePath();

@@ -8,10 +8,12 @@
 #include "core/desktop.h"
 #include "app/program.h"
 #include "app/progresswindow.h"
+#include "app/review.h"
 #include "app/sobre.h"
 #include "core/draw.h"
 #include "core/progressstore.h"
 #include "core/speech.h"
+#include "exercises/h01d1/articlebank.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"
 #include "exercises/h01d3/h01d3.h"
@@ -248,6 +250,62 @@ void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The Review window over a record of 1,000,000 first tries at 10,000 items in the last year
+// (the 24 nouns of exercise 1 among them, so that some items are presented): the schedule is
+// derived from the log once, then the window is opened, first and again and again. A program
+// of its own, on a store of its own, so that the other figures are not disturbed.
+void benchReviewOpen(const QString &dir, int runs, double plainWindowUs)
+{
+    const QString path = dir + QStringLiteral("/review.sqlite");
+    const int answers = 1000000, items = 10000;
+    SqliteProgressStore(path).open();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fillreview"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
+        q.exec(QStringLiteral("BEGIN"));
+        q.prepare(QStringLiteral("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
+                                 "VALUES(?, 1, 0, ?, 'a', ?, 1, 'a')"));
+        const QStringList nouns = ArticleBank::nouns();
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (int i = 0; i < answers; ++i) {
+            const int k = i % items;
+            q.bindValue(0, now.addSecs(-qint64(answers - i) * 365 * 86400 / answers).toString(Qt::ISODateWithMs));
+            q.bindValue(1, k < nouns.size() ? nouns[k] : QStringLiteral("item %1").arg(k));
+            q.bindValue(2, int(i % 7 != 0));
+            q.exec();
+        }
+        q.exec(QStringLiteral("COMMIT"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fillreview"));
+
+    Program program(std::make_unique<QuietDesktop>(), std::make_unique<SqliteProgressStore>(path));
+    ProgressStore &store = program.progressStore();
+    QElapsedTimer t;
+    t.start();
+    store.rebuildSchedule();
+    row("derive the schedule of 10,000 items from 1,000,000", t.elapsed() / 1000.0, 0, "s");
+    t.restart();
+    const int due = store.dueCount();
+    row("count the items due (menu caption)", t.nsecsElapsed() / 1e6, 0, "ms");
+    t.restart();
+    review().open();
+    QCoreApplication::processEvents();
+    row("open the Review window (10,000 items), first", t.nsecsElapsed() / 1e6, plainWindowUs / 1000, "ms");
+    review().unload();
+    settle();
+    const double us = timeUs(runs, [] {
+        review().open();
+        QCoreApplication::processEvents();
+        review().unload();
+        settle();
+    });
+    row("open the Review window (10,000 items)", us / 1000, plainWindowUs / 1000, "ms");
+    std::printf("  (%d items due, %d of them presented)\n", due, int(review().items().size()));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -326,6 +384,15 @@ int main(int argc, char **argv)
     }
     if (storeOnly)
         return 0;
+
+    // One program at a time: the review's figures come from a program of their own, first.
+    const double plainShown = timeUs(runs, [] {
+        QLabel label(QStringLiteral("Hello"));
+        label.show();
+        QCoreApplication::processEvents();
+    });
+    benchReviewOpen(data.path(), runs, plainShown);
+    settle();
 
     Program program(std::make_unique<QuietDesktop>(), std::make_unique<SqliteProgressStore>(bigStore));
     module1().aboutShown = true;

@@ -49,9 +49,12 @@ function(png_size file out_w out_h)
   set(${out_h} ${h} PARENT_SCOPE)
 endfunction()
 
-# The value of `key` in the [Desktop Entry] group of a .desktop file.
+# The value of `key` in the [Desktop Entry] group of a .desktop file (its actions' groups follow).
 function(desktop_value file key out)
-  file(STRINGS ${file} lines REGEX "^${key}=")
+  file(READ ${file} text)
+  string(REGEX REPLACE "\n\\[Desktop Action [^]]*\\].*$" "" text "${text}")
+  string(REGEX MATCHALL "(^|\n)${key}=[^\n]*" lines "${text}")
+  list(TRANSFORM lines REPLACE "^\n" "")
   list(LENGTH lines n)
   if(NOT n EQUAL 1)
     fail("${file}: expected one ${key}= line, found ${n}")

@@ -682,6 +682,9 @@ private slots:
         const auto help = run({QStringLiteral("--help")});
         QCOMPARE(help.first, 0);
         QVERIFY(help.second.contains("--export-csv"));
+        // The review alone, and what closing it does.
+        QVERIFY(help.second.contains("--review"));
+        QVERIFY(help.second.simplified().contains("Tarvo ends when the review window is closed."));
     }
 
     // The Progress window, from the menu and from an exercise window: its figures after a run,

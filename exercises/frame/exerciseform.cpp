@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -77,6 +78,11 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     QAction *showProgress = progress->addAction(QStringLiteral("&Show my progress..."));
     showProgress->setObjectName(QStringLiteral("mnuShowProgress"));
     onControl(showProgress, &QAction::triggered, [] { host().openProgress(); });
+    QAction *review = progress->addAction(QStringLiteral("&Review..."));
+    review->setObjectName(QStringLiteral("mnuReview"));
+    onControl(review, &QAction::triggered, [] { host().openReview(); });
+    // The number due is read when the menu opens, never while the window loads.
+    connect(progress, &QMenu::aboutToShow, review, [review] { review->setText(host().reviewMenuCaption()); });
 
     QMenu *help = w->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QLatin1String(menus.help));

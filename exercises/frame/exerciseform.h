@@ -48,6 +48,9 @@ public:
     virtual void openAbout() = 0;
     // The learner's Progress window.
     virtual void openProgress() = 0;
+    // The review of the items due, and the caption of its menu item with how many are due now.
+    virtual void openReview() = 0;
+    virtual QString reviewMenuCaption() = 0;
     // The window of an exercise, 1 to 5 (3 and 4 share one).
     virtual ExerciseForm &exerciseWindow(int exercise) = 0;
 };

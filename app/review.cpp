@@ -1,0 +1,334 @@
+#include "app/review.h"
+
+#include "app/program.h"
+#include "core/desktop.h"
+#include "core/progressstore.h"
+#include "core/speech.h"
+#include "ui/controls.h"
+#include "ui/keyinput.h"
+#include "ui/picture.h"
+#include "ui/twips.h"
+#include "ui/windowservices.h"
+
+#include <QKeyEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// A label of the window: its text is what a screen reader reads, its role the description.
+QLabel *textLabel(QWidget *parent, const QString &name, const QString &role)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAccessibleDescription(role);
+    return label;
+}
+
+// The review day of a moment: a review day starts at 04:00 local time, so that an evening's
+// late practice still counts for that evening.
+QDate reviewDay(const QDateTime &utc)
+{
+    return utc.toLocalTime().addSecs(-4 * 3600).date();
+}
+
+} // namespace
+
+bool EscapeFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape &&
+        static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+        emit pressed();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+Review::Review() : FormWith({QStringLiteral("review"), caption(), 7800, 7200, QColor(), QFont()}) {}
+
+QString Review::caption()
+{
+    return QStringLiteral("Tarvo - Review");
+}
+
+QString Review::menuCaption(int due)
+{
+    return QStringLiteral("&Review (%1 due)...").arg(due);
+}
+
+void Review::build(ReviewUi &ui, QWidget *c)
+{
+    auto *layout = new QVBoxLayout(c);
+
+    ui.store = textLabel(c, QStringLiteral("store"), QStringLiteral("About your record"));
+    layout->addWidget(ui.store);
+
+    auto *top = new QHBoxLayout;
+    ui.source = textLabel(c, QStringLiteral("source"), QStringLiteral("The exercise the item comes from"));
+    ui.counter = textLabel(c, QStringLiteral("counter"), QStringLiteral("Item number"));
+    ui.counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    top->addWidget(ui.source, 1);
+    top->addWidget(ui.counter);
+    layout->addLayout(top);
+
+    ui.instruction = textLabel(c, QStringLiteral("instruction"), QStringLiteral("Instruction"));
+    ui.instruction->setFont(vbFont(QStringLiteral("Times New Roman"), 12, true));
+    layout->addWidget(ui.instruction);
+
+    ui.picture = new PictureBox(c);
+    ui.picture->setObjectName(QStringLiteral("picture"));
+    ui.picture->setFixedSize(twSize(2880, 2025));
+    layout->addWidget(ui.picture, 0, Qt::AlignHCenter);
+
+    ui.prompt = textLabel(c, QStringLiteral("prompt"), QStringLiteral("Item"));
+    ui.prompt->setFont(vbFont(QStringLiteral("Times New Roman"), 14.25, true));
+    ui.prompt->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(ui.prompt);
+
+    auto *answerLabel = new QLabel(QStringLiteral("&Your answer:"), c);
+    // Exercise 1 takes "a" or "az" as typed; the others type Hungarian letters on any keyboard,
+    // as their own windows do. One box of each kind, the one the item needs shown.
+    for (QLineEdit **box : {&ui.keyedAnswer, &ui.plainAnswer}) {
+        *box = new QLineEdit(c);
+        (*box)->setObjectName(QStringLiteral("answer"));
+        (*box)->setAccessibleName(QStringLiteral("Your answer"));
+        (*box)->setFont(vbFont(QStringLiteral("Arial"), 12));
+    }
+    attachHungarianKeys(ui.keyedAnswer);
+    ui.answer = ui.keyedAnswer;
+    ui.plainAnswer->hide();
+    answerLabel->setBuddy(ui.answer);
+    layout->addWidget(answerLabel);
+    layout->addWidget(ui.keyedAnswer);
+    layout->addWidget(ui.plainAnswer);
+    ui.answerLabel = answerLabel;
+
+    ui.verdict = textLabel(c, QStringLiteral("verdict"), QStringLiteral("Result"));
+    ui.verdict->setFont(vbFont(QStringLiteral("Arial"), 12, true));
+    ui.verdict->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout->addWidget(ui.verdict);
+
+    ui.summary = textLabel(c, QStringLiteral("summary"), QStringLiteral("Summary"));
+    ui.summary->setFont(vbFont(QStringLiteral("Arial"), 12, true));
+    layout->addWidget(ui.summary);
+    layout->addStretch(1);
+
+    auto *buttons = new QHBoxLayout;
+    ui.check = new QPushButton(QStringLiteral("C&heck"), c);
+    ui.check->setObjectName(QStringLiteral("check"));
+    ui.next = new QPushButton(QStringLiteral("&Next"), c);
+    ui.next->setObjectName(QStringLiteral("next"));
+    ui.close = new QPushButton(QStringLiteral("&Close"), c);
+    ui.close->setObjectName(QStringLiteral("close"));
+    for (QPushButton *button : {ui.check, ui.next, ui.close})
+        button->setAutoDefault(false);
+    buttons->addWidget(ui.check);
+    buttons->addWidget(ui.next);
+    buttons->addStretch(1);
+    buttons->addWidget(ui.close);
+    layout->addLayout(buttons);
+
+    onControl(ui.check, &QPushButton::clicked, this, &Review::checkAnswer);
+    onControl(ui.next, &QPushButton::clicked, this, &Review::nextItem);
+    onControl(ui.close, &QPushButton::clicked, [this] { unload(); });
+
+    // Esc closes, as Close does, from wherever the focus is (no control of the window takes it).
+    auto *escape = new EscapeFilter(window());
+    window()->installEventFilter(escape);
+    onControl(escape, &EscapeFilter::pressed, [this] { unload(); });
+
+    ui.advance = new QTimer(c);
+    ui.advance->setSingleShot(true);
+    ui.advance->setInterval(rightPauseMs);
+    connect(ui.advance, &QTimer::timeout, this, [this] {
+        if (isLoaded() && !blockedByBox())
+            nextItem();
+    });
+}
+
+void Review::Form_Load()
+{
+    centerForm(window());
+    // The exercise windows stay above others; this one opens above them.
+    desktop().setTopmost(window(), true);
+    // The voice connects now, in the background, so that it is ready for the first answer.
+    speech().prepare();
+}
+
+void Review::open()
+{
+    ProgressStore &store = Program::get().progressStore();
+    items_.clear();
+    position_ = reviewed_ = right_ = 0;
+    // An item its exercise no longer has is left out, never shown broken.
+    for (const ScheduledItem &due : store.dueItems())
+        if (std::optional<ReviewItem> item = findReviewItem(due.exercise, due.plus, due.item))
+            items_.append(*item);
+    show();
+    showStore();
+    if (items_.isEmpty())
+        showSummary();
+    else
+        showItem();
+}
+
+void Review::showStore()
+{
+    ProgressStore &store = Program::get().progressStore();
+    QLabel *label = ui().store;
+    QString text;
+    const QString problem = store.problem();
+    if (store.filePath().isEmpty())
+        text = QStringLiteral("Nothing of this run is being kept, so there is nothing to review.");
+    else if (!store.canRead())
+        text = QStringLiteral("Your progress cannot be read, so there is nothing to review.");
+    else if (!store.saving())
+        text = QStringLiteral("This review will not be kept: your progress cannot be saved now.");
+    if (!problem.isEmpty())
+        text = text.isEmpty() ? problem : text + QLatin1Char('\n') + problem;
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
+void Review::showItem()
+{
+    ReviewUi &u = ui();
+    const ReviewItem &item = items_.at(position_);
+    answered_ = false;
+    u.advance->stop();
+    u.summary->hide();
+    u.counter->setText(QStringLiteral("%1 of %2").arg(position_ + 1).arg(items_.size()));
+    u.source->setText(QStringLiteral("From exercise %1").arg(item.exercise) +
+                      (item.plus ? QStringLiteral(", Plus") : QString()));
+    u.instruction->setText(item.instruction);
+    u.instruction->setVisible(!item.instruction.isEmpty());
+    u.prompt->setText(item.prompt);
+    u.prompt->setVisible(!item.prompt.isEmpty());
+    u.picture->setPicture(item.picture);
+    u.picture->setVisible(!item.picture.isNull());
+    u.picture->setAccessibleName(QStringLiteral("Picture"));
+    u.picture->setAccessibleDescription(item.prompt.isEmpty() ? QStringLiteral("Name what the picture shows")
+                                                              : item.prompt);
+    u.verdict->clear();
+    u.answer = item.hungarianKeys ? u.keyedAnswer : u.plainAnswer;
+    (item.hungarianKeys ? u.plainAnswer : u.keyedAnswer)->hide();
+    u.answerLabel->setBuddy(u.answer);
+    for (QWidget *w : std::initializer_list<QWidget *>{u.counter, u.source, u.answerLabel, u.answer, u.check})
+        w->setVisible(true);
+    u.answer->clear();
+    u.answer->setReadOnly(false);
+    u.check->setEnabled(true);
+    u.next->setEnabled(false);
+    u.next->setVisible(true);
+    setDefaultButton(u.check);
+    u.answer->setFocus(Qt::OtherFocusReason);
+}
+
+void Review::checkAnswer()
+{
+    if (answered_ || position_ >= items_.size())
+        return;
+    ReviewUi &u = ui();
+    const ReviewItem item = items_.at(position_);
+    const ReviewCheck result = checkReviewAnswer(item, u.answer->text());
+    u.answer->setText(result.normalised);
+    if (result.capitalWarning) {
+        // As exercise 2 does: the first letter is made a capital, and the learner is told.
+        desktop().beep();
+        if (!messageBox(caption(), QStringLiteral("Attention to capital letters!"), MsgIcon::Exclamation))
+            return;
+        if (answered_ || position_ >= items_.size())
+            return;
+    }
+    answered_ = true;
+    ++reviewed_;
+    AnswerEvent event;
+    event.exercise = item.exercise;
+    event.plus = item.plus;
+    event.item = item.item;
+    event.expected = item.expected;
+    event.answer = result.normalised;
+    event.right = result.right;
+    event.firstTry = true;
+    Program::get().progressStore().recordAnswer(event);
+    showStore(); // a store that has just stopped saving says so
+
+    u.answer->setReadOnly(true);
+    u.check->setEnabled(false);
+    u.next->setEnabled(true);
+    setDefaultButton(u.next);
+    u.next->setFocus(Qt::OtherFocusReason);
+    if (result.right) {
+        ++right_;
+        u.verdict->setText(QStringLiteral("Right! ") + item.expected);
+        if (!item.answeredPicture.isNull())
+            u.picture->setPicture(item.answeredPicture);
+        emit hungarianShown(item.spoken.isEmpty() ? item.expected : item.spoken);
+        u.advance->start();
+    } else {
+        u.verdict->setText(QStringLiteral("Not quite. The right answer is: ") + item.expected);
+        emit hungarianShown(item.expected);
+    }
+    u.picture->setAccessibleDescription(item.expected);
+}
+
+void Review::nextItem()
+{
+    ReviewUi &u = ui();
+    u.advance->stop();
+    if (!answered_ || position_ >= items_.size())
+        return;
+    ++position_;
+    if (position_ < items_.size())
+        showItem();
+    else
+        showSummary();
+}
+
+QString Review::nextDueText(const NextDue &next) const
+{
+    if (!next.day.isValid() || next.items <= 0)
+        return QString();
+    const QDate today = reviewDay(Program::get().progressStore().now());
+    const qint64 days = today.daysTo(next.day);
+    const QString items = next.items == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(next.items);
+    QString when;
+    if (days <= 1)
+        when = QStringLiteral("tomorrow");
+    else if (days < 7)
+        when = QLocale().toString(next.day, QStringLiteral("dddd"));
+    else
+        when = QLocale().toString(next.day, QStringLiteral("d MMMM yyyy"));
+    return QStringLiteral("Next: %1, %2.").arg(when, items);
+}
+
+void Review::showSummary()
+{
+    ReviewUi &u = ui();
+    ProgressStore &store = Program::get().progressStore();
+    u.advance->stop();
+    for (QWidget *w : std::initializer_list<QWidget *>{u.counter, u.source, u.instruction, u.picture, u.prompt, u.answerLabel,
+                                                       u.answer, u.check, u.next, u.verdict})
+        w->hide();
+    QString text;
+    if (reviewed_ == 0)
+        text = QStringLiteral("Nothing is due now.");
+    else
+        text = QStringLiteral("Review done: %1 reviewed, %2 right.").arg(reviewed_).arg(right_);
+    const QString next = store.canRead() ? nextDueText(store.nextDue()) : QString();
+    if (!next.isEmpty())
+        text += QLatin1Char(' ') + next;
+    else if (store.canRead() && reviewed_ == 0)
+        text += QStringLiteral(" Items you answer in the exercises come back here when they are due.");
+    u.summary->setText(text);
+    u.summary->show();
+    setDefaultButton(u.close);
+    u.close->setFocus(Qt::OtherFocusReason);
+}
