@@ -4,6 +4,7 @@
 // marks). Custom-painted widgets are grabbed and their pixels measured.
 #include "app/alap.h"
 #include "app/progresswindow.h"
+#include "app/review.h"
 #include "app/sobre.h"
 #include "core/module1.h"
 #include "exercises/h01d1/h01d1.h"
@@ -162,6 +163,35 @@ QWidget *aboutFromMenu()
     return sobre().window();
 }
 
+// The review with a picture of exercise 2 due: as it comes, after a right answer (in colour) or a
+// wrong one (the right answer shown in the window); or with nothing due, its summary alone.
+enum class ReviewState { Due, Right, Wrong, NothingDue };
+
+QWidget *reviewIn(ReviewState state)
+{
+    static QDateTime clock;
+    clock = QDateTime::currentDateTimeUtc();
+    Program::get().progressStore().setClock([] { return clock; });
+    if (state != ReviewState::NothingDue) {
+        ExerciseForm &w = openExercise(2);
+        w.frame().start->click();
+        answerRightly(2);
+        w.frame().close->click();
+        clock = clock.addDays(400);
+    } else {
+        toMenu();
+    }
+    triggerMenu(alap().window(), QStringLiteral("mnuReview"));
+    ReviewUi &u = review().ui();
+    if (state == ReviewState::Right)
+        u.answer->setText(review().items().value(0).answer);
+    if (state == ReviewState::Wrong)
+        u.answer->setText(QStringLiteral("Nem."));
+    if (state == ReviewState::Right || state == ReviewState::Wrong)
+        u.check->click();
+    return review().window();
+}
+
 using Builder = std::function<QWidget *(FakeDesktop &)>;
 
 struct Scene {
@@ -190,6 +220,10 @@ QList<Scene> scenes()
         {"lex1 words revealed", exercise(5, State::Revealed)},
         {"lex1 completed", exercise(5, State::Completed)},
         {"progress with a record", [](FakeDesktop &) { return progressWithRecord(); }},
+        {"review, picture due", [](FakeDesktop &) { return reviewIn(ReviewState::Due); }},
+        {"review, right answer", [](FakeDesktop &) { return reviewIn(ReviewState::Right); }},
+        {"review, wrong answer", [](FakeDesktop &) { return reviewIn(ReviewState::Wrong); }},
+        {"review, nothing due", [](FakeDesktop &) { return reviewIn(ReviewState::NothingDue); }},
     };
 }
 
