@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -252,6 +253,30 @@ QAbstractButton *pressTarget(Form &owner, Act act)
     return sobre().ui().Command1;
 }
 
+// A tick box of an exercise window, what the learner sees its handler change, and what the
+// handler shows there and speaks.
+struct Tick {
+    QCheckBox *box;
+    QLabel *shown;     // exercise 2: the picture's question; exercise 5: the word revealed
+    QWidget *answer;   // the box the focus goes to
+    QString expected;
+};
+
+// Opens exercise 2 or 5 and presses Start; the tick box of the fourth picture.
+Tick startedTick(int exercise)
+{
+    const int item = 3;
+    openExercise(exercise);
+    if (exercise == 2) {
+        H01d2Ui &u = h01d2().ui();
+        u.Command1->click();
+        return {u.Check1[item], u.Label1[item], u.Text1[item], h01d2().questions.value(item)};
+    }
+    Lex1Ui &u = lex1().ui();
+    u.Command1->click();
+    return {u.Check1[item], u.Label1, u.Text1, module1().nounList.value(item)};
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Act)
@@ -366,6 +391,61 @@ private slots:
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!owner.isLoaded());
+    }
+
+    // A screen reader toggles or presses the tick boxes of exercises 2 and 5 through the
+    // accessibility interface: under the How-to box nothing happens, tick included, as a click
+    // there does nothing; then each action does what a click does, once: exercise 2 shows the
+    // picture's question and opens its answer box, exercise 5 reveals the word, both say it.
+    void tickBoxActions_data()
+    {
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QString>("action");
+        for (int exercise : {2, 5})
+            for (const QString &action :
+                 {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()})
+                QTest::addRow("exercise %d, %s", exercise, qPrintable(action)) << exercise << action;
+    }
+
+    void tickBoxActions()
+    {
+        QFETCH(int, exercise);
+        QFETCH(QString, action);
+        RealRun run;
+        const Tick t = startedTick(exercise);
+        QWidget *window = t.box->window();
+        const QStringList &spoken = static_cast<FakeSpeaker &>(desktop().speaker()).spoken;
+        QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(t.box)->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+
+        const QString shownBefore = t.shown->text();
+        BoxAnswerer answerer([&](QWidget *) {
+            answerer.awaitPress(t.box);
+            actions->doAction(action);
+        });
+        triggerMenu(window, QStringLiteral("mnuHow"));
+        QCOMPARE(answerer.titles.size(), 1);
+        QCoreApplication::processEvents();
+        QVERIFY(!t.box->isChecked());
+        QCOMPARE(t.shown->text(), shownBefore);
+        QVERIFY(!spoken.contains(t.expected));
+
+        actions->doAction(action);
+        QTRY_VERIFY(t.box->isChecked());
+        QCoreApplication::processEvents();
+        QVERIFY(t.box->isChecked());
+        QVERIFY(t.shown->isVisible());
+        QCOMPARE(t.shown->text(), t.expected);
+        QCOMPARE(window->focusWidget(), t.answer);
+        QCOMPARE(spoken.count(t.expected), 1);
+
+        // A second time unticks it, as a second click does, and says nothing.
+        actions->doAction(action);
+        QTRY_VERIFY(!t.box->isChecked());
+        QCoreApplication::processEvents();
+        QVERIFY(!t.box->isChecked());
+        QCOMPARE(spoken.count(t.expected), 1);
     }
 
     // A timer that ticks inside a box: the title card's own, while its information box is open.

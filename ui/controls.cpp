@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include "ui/tickbox.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
@@ -146,7 +147,7 @@ QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, 
 
 QCheckBox *makeTickBox(QWidget *parent, const QString &name, int left, int top)
 {
-    auto *box = new QCheckBox(parent);
+    auto *box = new TickBox(parent);
     box->setObjectName(name);
     box->setGeometry(twRect(left, top, 255, 255));
     box->setAutoFillBackground(true);

@@ -40,6 +40,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
                   int height, const QColor &background = QColor());
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, int left, int top, int width, int height,
                        Qt::Alignment alignment = Qt::AlignLeft);
+// A TickBox (ui/tickbox.h): a screen reader ticks it as a mouse click does.
 QCheckBox *makeTickBox(QWidget *parent, const QString &name, int left, int top);
 // Tab moves through the widgets in this order.
 void setTabChain(std::initializer_list<QWidget *> widgets);
