@@ -6,19 +6,18 @@ set -u
 out=${1:-docs}
 build=${2:-build}
 mkdir -p "$out"
-# The program's settings go to a directory of their own, not to the learner's.
-config=$(mktemp -d)
-export XDG_CONFIG_HOME=$config
+# The program runs in a home of its own, laid out as a learner's is: its settings and its record
+# go there (the Progress window then shows /home/learner-XXXX/.local/share/Tarvo/...), never into
+# the home of whoever takes the pictures.
+learner=$(mktemp -d /home/learner-XXXX 2>/dev/null || mktemp -d)
+export HOME=$learner
+unset XDG_CONFIG_HOME XDG_DATA_HOME
 for n in $(seq 150 199); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
 export DISPLAY=:$n
 Xvfb "$DISPLAY" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
 for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
 openbox >/dev/null 2>&1 & wm=$!
 sleep 0.5
-
-# The program's record goes to a folder of this run, never into the learner's own.
-data=$(mktemp -d /tmp/tarvo-screenshots.XXXXXX)
-export XDG_DATA_HOME=$data
 
 app=""
 start() { "$build/tarvo" >/dev/null 2>&1 & app=$!; sleep "${1:-2}"; }
@@ -48,5 +47,4 @@ keys alt+5; keys alt+t; for w in "aut=" "di'k" "fi]" "h'z" 'h`d' "kulcs"; do typ
 keys alt+p Return; sleep 0.5; snap progress
 stop
 kill $wm $xvfb 2>/dev/null; wait 2>/dev/null
-rm -rf "$config"
-rm -rf "$data"
+rm -rf "$learner"
