@@ -17,48 +17,16 @@ set -u
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 limit=${WAYLAND_CHECK_LIMIT:-180}   # seconds for the whole run
+check=wayland-check
+. "$repo/scripts/lib/desktop-session.sh"
 
 # ----------------------------------------------------------------------------------------------
 # Inside the private D-Bus session (the script runs itself there): the AT-SPI bus, the program
 # and the learner.
 if [ "${1:-}" = "--in-session" ]; then
   tarvo=$2 work=$3
-  [ -e /proc/self/fd/3 ] && exec 2>&3 3>&-
-  launcher="" app=""
-  finish() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
-    [ -n "$launcher" ] && kill "$launcher" 2>/dev/null && wait "$launcher" 2>/dev/null
-  }
-  trap finish EXIT
-  trap 'exit 2' INT TERM
-
-  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
-  launcher=$!
-  address=""
-  for _ in $(seq 100); do
-    if dbus-send --session --print-reply=literal --reply-timeout=2000 --dest=org.freedesktop.DBus \
-         /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; then
-      address=$(dbus-send --session --print-reply=literal --reply-timeout=2000 --dest=org.a11y.Bus /org/a11y/bus \
-                org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ')
-      [ -n "$address" ] && break
-    fi
-    kill -0 "$launcher" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ -z "$address" ]; then
-    echo "wayland-check: the AT-SPI bus did not come up" >&2
-    cat "$work/at-spi.log" >&2
-    exit 2
-  fi
-
-  QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$tarvo" >"$work/tarvo.log" 2>&1 &
-  app=$!
-  sleep 2   # the title card, then the menu
-  if ! kill -0 "$app" 2>/dev/null; then
-    echo "wayland-check: $tarvo ended at start-up:" >&2
-    cat "$work/tarvo.log" >&2
-    exit 2
-  fi
+  start_atspi_bus
+  start_program QT_QPA_PLATFORM=wayland
   "$PYTHON" "$repo/scripts/learner_atspi.py" --on-top disabled --wait 20 --limit $((limit - 30))
   status=$?
   # End ends the program: it must go by itself, with status 0.
@@ -83,58 +51,19 @@ fi
 # ----------------------------------------------------------------------------------------------
 # Outside: check the tools, start weston, run the session under a time limit, read what the
 # program printed, clean up.
-tarvo=${1:-$repo/build/tarvo}
-case $tarvo in /*) ;; *) tarvo=$PWD/$tarvo ;; esac
-if [ ! -x "$tarvo" ]; then
-  echo "wayland-check: no program at $tarvo (build it first: make build, or pass its path)" >&2
-  exit 2
-fi
-
-missing=""
-need() {
-  command -v "$1" >/dev/null 2>&1 || [ -e "$1" ] && return
-  case " $missing " in *" $2 "*) ;; *) missing="$missing $2" ;; esac
-}
+session_program "${1:-}"
 need weston weston
-need dbus-run-session dbus
-need dbus-send dbus
-need /usr/libexec/at-spi-bus-launcher at-spi2-core
-need timeout coreutils
+need_session_tools
 need "$(qtpaths6 --plugin-dir 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)/platforms/libqwayland-generic.so" qt6-wayland
-PYTHON=""
-for candidate in /usr/bin/python3 "$(command -v python3 2>/dev/null)"; do
-  if [ -n "$candidate" ] && "$candidate" -c 'import pyatspi' >/dev/null 2>&1; then PYTHON=$candidate; break; fi
-done
-[ -n "$PYTHON" ] || missing="$missing python3-pyatspi"
-if [ -n "$missing" ]; then
-  echo "wayland-check: missing tools; install the Debian packages:$missing (scripts/install-deps.sh --test)" >&2
-  exit 2
-fi
-export PYTHON
+require_tools
 
-work=$(mktemp -d /tmp/tarvo-wayland.XXXXXX)
-compositor="" session=""
-cleanup() {
-  if [ -n "$session" ]; then
-    kill -TERM -- "-$session" 2>/dev/null
-    sleep 0.3
-    kill -KILL -- "-$session" 2>/dev/null
-    wait "$session" 2>/dev/null
-  fi
-  [ -n "$compositor" ] && kill "$compositor" 2>/dev/null && wait "$compositor" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 2' INT TERM
-
+session_work /tmp/tarvo-wayland.XXXXXX
 # A runtime folder of its own holds the compositor's socket; no X display is reachable, so the
 # program cannot fall back to X11 unnoticed. Settings and the learner's record go to the work
-# folder, and no speech-dispatcher is started on the program's behalf.
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config HOME=$work
-mkdir -p "$work/config/speech-dispatcher"
-echo "DisableAutoSpawn" >"$work/config/speech-dispatcher/speechd.conf"
-unset DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+# folder.
+session_private_dirs
+export XDG_DATA_HOME=$work/data HOME=$work
+unset DISPLAY QT_QPA_PLATFORMTHEME
 # The headless backend needs neither a display nor a GPU.
 weston --backend=headless-backend.so --socket=tarvo-wayland --idle-time=0 --no-config \
   >"$work/weston.log" 2>&1 &
@@ -152,16 +81,7 @@ fi
 export WAYLAND_DISPLAY=tarvo-wayland
 echo "wayland-check: $tarvo on weston (headless), WAYLAND_DISPLAY=$WAYLAND_DISPLAY"
 
-timeout -k 5 "$limit" dbus-run-session -- bash "$repo/scripts/wayland-check.sh" --in-session "$tarvo" "$work" \
-  3>&2 2>"$work/dbus.log" &
-session=$!
-wait "$session"
-status=$?
-session=""
-if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
-  echo "wayland-check: gave up after $limit s" >&2
-  status=2
-fi
+run_session "$repo/scripts/wayland-check.sh"
 
 # What the program printed. A Wayland platform warning, or any line printed twice, fails.
 if [ -s "$work/tarvo.log" ]; then
@@ -178,5 +98,4 @@ if [ "$status" -ne 0 ] && [ -s "$work/dbus.log" ]; then
   echo "wayland-check: the session bus said:" >&2
   tail -n 20 "$work/dbus.log" >&2
 fi
-[ "$status" -eq 0 ] && echo "wayland-check: passed" || echo "wayland-check: FAILED ($status)" >&2
-exit "$status"
+session_verdict
