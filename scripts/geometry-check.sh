@@ -12,6 +12,8 @@
 # (77, read by CTest as skipped, when Xvfb, openbox, xdotool or xwininfo is missing).
 set -u
 repo=$(cd "$(dirname "$0")/.." && pwd)
+check=geometry-check
+. "$repo/scripts/lib/desktop-session.sh"
 tarvo=${1:-$repo/build/tarvo}
 for tool in Xvfb openbox xdotool xwininfo xprop timeout; do
   command -v "$tool" >/dev/null 2>&1 || { echo "geometry-check: $tool is missing; skipped"; exit 77; }
@@ -27,17 +29,11 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 2' INT TERM
 
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "geometry-check: Xvfb did not start" >&2; exit 2; }
-export DISPLAY=:$(head -n1 "$work/display")
+start_xvfb
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work
-openbox >"$work/openbox.log" 2>&1 &
-wm=$!
-sleep 1
+start_openbox
 "$tarvo" >"$work/tarvo.log" 2>&1 &
 app=$!
 
