@@ -128,6 +128,65 @@ def window_with(app, names):
     return None
 
 
+class StepFailed(Exception):
+    """A step of a learner's walk through the program that did not go through; says what is missing."""
+
+
+def need(what, node):
+    """node, or the step fails for want of `what`."""
+    if not node:
+        raise StepFailed(what)
+    return node
+
+
+def labels(window):
+    """The window's labels, in the order of the tree."""
+    return [node for _, node in walk(window) if safe(lambda: node.getRole()) == pyatspi.ROLE_LABEL]
+
+
+def label_text(window):
+    """Everything the window's labels say, one text."""
+    return " ".join(safe(lambda: n.name, "") or "" for n in labels(window))
+
+
+def message_box(app, button_name="OK"):
+    """An open message box of the program: a window with an OK button and nothing to type into."""
+    for window in windows(app):
+        nodes = [node for _, node in walk(window)]
+        if any(safe(lambda: n.name) == button_name and safe(lambda: n.getRole()) == pyatspi.ROLE_PUSH_BUTTON
+               for n in nodes) and not any(safe(lambda: n.getRole()) in TEXT_ROLES for n in nodes):
+            return window
+    return None
+
+
+def wait_for_item(window, field, seconds):
+    """Waits until the item's text box named `field` shows its item (after Start)."""
+    need("an item", wait_for("an item", lambda: text_of(find(window, field, TEXT_ROLES)).strip(), seconds))
+
+
+def arguments(doc, wait_for_each, limit):
+    """The parser of the options every look from outside takes: --wait and --limit."""
+    parser = argparse.ArgumentParser(description=doc.splitlines()[0])
+    parser.add_argument("--wait", type=float, default=20,
+                        help=f"seconds to wait for each {wait_for_each} (default 20)")
+    parser.add_argument("--limit", type=float, default=limit,
+                        help=f"seconds for the whole run (default {limit:g})")
+    return parser
+
+
+def reach_application(name, limit, wait):
+    """A hard stop for the whole run, a bound on every single AT-SPI call (milliseconds), then the
+    application once it is on the accessibility bus (None when it does not come within `wait`)."""
+    def too_long(*_):
+        log(f"{name}: gave up after {limit} s")
+        sys.exit(2)
+
+    signal.signal(signal.SIGALRM, too_long)
+    signal.alarm(int(limit))
+    Atspi.set_timeout(5000, 10000)
+    return wait_for("the application Tarvo on the accessibility bus", find_application, wait)
+
+
 def check(window, buttons, boxes=()):
     """Looks every control up by role and name; a control that is not on screen does not count.
     Returns the names not found."""
@@ -218,21 +277,8 @@ def verb_item(window):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--wait", type=float, default=20, help="seconds to wait for each window (default 20)")
-    parser.add_argument("--limit", type=float, default=90, help="seconds for the whole run (default 90)")
-    args = parser.parse_args()
-
-    # A hard stop for the whole run, and a bound on every single AT-SPI call (milliseconds).
-    def too_long(*_):
-        log(f"a11y_tree: gave up after {args.limit} s")
-        sys.exit(2)
-
-    signal.signal(signal.SIGALRM, too_long)
-    signal.alarm(int(args.limit))
-    Atspi.set_timeout(5000, 10000)
-
-    app = wait_for("the application Tarvo on the accessibility bus", find_application, args.wait)
+    args = arguments(__doc__, "window", 90).parse_args()
+    app = reach_application("a11y_tree", args.limit, args.wait)
     if app is None:
         return 2
     menu = wait_for("the exercise menu", lambda: window_with(app, MENU_BUTTONS[:1]), args.wait)

@@ -10,58 +10,31 @@ Qt runs on, so it drives Tarvo on Wayland, where no program may send another one
 Exits 0 when every step went through, 1 when a step failed, 2 when the program or the
 accessibility bus cannot be reached. Started by scripts/wayland-check.sh.
 """
-import argparse
 import os
-import signal
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from a11y_tree import (Atspi, TEXT_ROLES, describe, find, find_application, log, press, print_tree,  # noqa: E402
-                       pyatspi, safe, text_of, type_into, wait_for, walk, window_with, windows)
+from a11y_tree import (TEXT_ROLES, StepFailed, arguments, describe, find, label_text, labels, log,  # noqa: E402
+                       message_box, need, press, print_tree, pyatspi, reach_application, safe, text_of,
+                       type_into, wait_for, wait_for_item, walk, window_with, windows)
 
 BUTTON = (pyatspi.ROLE_PUSH_BUTTON,)
 SOLUTION_PREFIX = "The correct solution is: "
 WRONG = "qqq"
 
 
-class StepFailed(Exception):
-    pass
-
-
-def need(what, node):
-    if not node:
-        raise StepFailed(what)
-    return node
-
-
 def button(window, name):
     return need(f'the button "{name}"', find(window, name, BUTTON))
 
 
-def box_window(app, button_name="OK"):
-    """A message box of the program: a window with an OK button and nothing to type into."""
-    for window in windows(app):
-        nodes = [node for _, node in walk(window)]
-        names = {safe(lambda: n.name) for n in nodes}
-        if button_name in names and not any(safe(lambda: n.getRole()) in TEXT_ROLES for n in nodes):
-            return window
-    return None
-
-
-def box_text(window):
-    """Everything the box's labels say."""
-    return " ".join(safe(lambda: n.name, "") or "" for _, n in walk(window)
-                    if safe(lambda: n.getRole()) == pyatspi.ROLE_LABEL)
-
-
 def answer_box(app, what, seconds):
     """Waits for a message box, returns its text and presses its OK button."""
-    box = need(f"the message box ({what})", wait_for(f"a message box ({what})", lambda: box_window(app), seconds))
-    text = box_text(box)
+    box = need(f"the message box ({what})", wait_for(f"a message box ({what})", lambda: message_box(app), seconds))
+    text = label_text(box)
     log(f'   box: "{text}" -> OK')
     press(button(box, "OK"))
-    wait_for(f"the box ({what}) to close", lambda: box_window(app) is None, seconds)
+    wait_for(f"the box ({what}) to close", lambda: message_box(app) is None, seconds)
     return text
 
 
@@ -80,27 +53,32 @@ def next_item(window):
 def accepted(app, right):
     """A right answer raises no box: none may come up within a second."""
     time.sleep(1)
-    box = box_window(app)
+    box = message_box(app)
     if box is not None:
-        raise StepFailed(f'box after the right answer {right!r} (it says "{box_text(box)}")')
+        raise StepFailed(f'box after the right answer {right!r} (it says "{label_text(box)}")')
     log(f"   answered {right!r}: accepted")
 
 
 def label_names(window):
     """What the window's labels say now."""
-    return {safe(lambda: n.name) for _, n in walk(window) if safe(lambda: n.getRole()) == pyatspi.ROLE_LABEL}
+    return {safe(lambda: n.name) for n in labels(window)}
 
 
-def exercise_1(app, w, seconds):
-    need("an item", wait_for("an item", lambda: text_of(find(w, "Noun", TEXT_ROLES)).strip(), seconds))
-    box = need("the article box", find(w, "Article", TEXT_ROLES))
-    type_into(box, WRONG)
+def wrong_then_right(app, w, box, seconds, wrong, right_of):
+    """Answers wrong (the box that says so is answered), reads the solution, answers right_of(it)."""
+    type_into(box, wrong)
     next_item(w)
     answer_box(app, "a wrong answer", seconds)
-    right = solution(app, w, seconds).split()[0]
+    right = right_of(solution(app, w, seconds))
     type_into(box, right)
     next_item(w)
     accepted(app, right)
+
+
+def exercise_1(app, w, seconds):
+    wait_for_item(w, "Noun", seconds)
+    box = need("the article box", find(w, "Article", TEXT_ROLES))
+    wrong_then_right(app, w, box, seconds, WRONG, lambda text: text.split()[0])
 
 
 def exercise_2(app, w, seconds):
@@ -111,25 +89,13 @@ def exercise_2(app, w, seconds):
         iter(label_names(w) - before), None), seconds))
     log(f"   question {question!r}")
     box = need("the answer box", find(w, "Answer to question 1", TEXT_ROLES))
-    type_into(box, WRONG.capitalize())
-    next_item(w)
-    answer_box(app, "a wrong answer", seconds)
-    right = solution(app, w, seconds).split(" / ")[0]
-    type_into(box, right)
-    next_item(w)
-    accepted(app, right)
+    wrong_then_right(app, w, box, seconds, WRONG.capitalize(), lambda text: text.split(" / ")[0])
 
 
 def exercise_3_or_4(app, w, seconds):
-    need("an item", wait_for("an item", lambda: text_of(find(w, "Sentence beginning", TEXT_ROLES)).strip(), seconds))
+    wait_for_item(w, "Sentence beginning", seconds)
     box = need("the answer box", find(w, "Missing word", TEXT_ROLES))
-    type_into(box, WRONG)
-    next_item(w)
-    answer_box(app, "a wrong answer", seconds)
-    right = solution(app, w, seconds)
-    type_into(box, right)
-    next_item(w)
-    accepted(app, right)
+    wrong_then_right(app, w, box, seconds, WRONG, lambda text: text)
 
 
 def exercise_5(app, w, seconds):
@@ -203,22 +169,12 @@ def run(app, seconds, args_on_top):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--wait", type=float, default=20, help="seconds to wait for each step (default 20)")
-    parser.add_argument("--limit", type=float, default=120, help="seconds for the whole run (default 120)")
+    parser = arguments(__doc__, "step", 120)
     parser.add_argument("--on-top", choices=("enabled", "disabled"),
                         help="check that each exercise window's OnTop item is so")
     args = parser.parse_args()
 
-    def too_long(*_):
-        log(f"learner_atspi: gave up after {args.limit} s")
-        sys.exit(2)
-
-    signal.signal(signal.SIGALRM, too_long)
-    signal.alarm(int(args.limit))
-    Atspi.set_timeout(5000, 10000)
-
-    app = wait_for("the application Tarvo on the accessibility bus", find_application, args.wait)
+    app = reach_application("learner_atspi", args.limit, args.wait)
     if app is None:
         return 2
     try:

@@ -12,17 +12,16 @@ sets is caught too, since only the pixels count.
 Exits 0 when every label reaches 4.5, 1 when one does not, 2 when the program, the windows or
 the accessibility bus cannot be reached. Started by scripts/theme-check.sh.
 """
-import argparse
 import os
-import signal
 import subprocess
 import sys
 import time
 from collections import Counter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from a11y_tree import (Atspi, TEXT_ROLES, find, find_application, log, pyatspi, safe, showing,  # noqa: E402
-                       text_of, wait_for, walk, window_with)
+from a11y_tree import (TEXT_ROLES, StepFailed, arguments, find, label_text, labels, log,  # noqa: E402
+                       message_box, need, pyatspi, reach_application, safe, showing, wait_for, wait_for_item,
+                       walk, window_with)
 
 MINIMUM = 4.5
 # Texts drawn by a panel rather than a label: the menu's instruction.
@@ -33,16 +32,6 @@ SOLUTION_PREFIX = "The correct solution is: "
 SUBSTITUTE = str.maketrans({"á": "'", "é": ";", "í": "`", "ó": "=", "ö": "0", "ő": "[", "ú": "]", "ü": "-",
                             "ű": "\\", "Á": '"', "É": ":", "Í": "~", "Ó": "+", "Ö": ")", "Ő": "{", "Ú": "}",
                             "Ü": "_", "Ű": "|"})
-
-
-class Failed(Exception):
-    pass
-
-
-def need(what, node):
-    if not node:
-        raise Failed(what)
-    return node
 
 
 # -- the learner at the keyboard -----------------------------------------------------------------
@@ -69,30 +58,20 @@ def click(node):
     time.sleep(0.4)
 
 
-def message_box(app):
-    """An open message box: a window with an OK button and nothing to type into."""
-    for window in safe(lambda: list(app), []) or []:
-        nodes = [n for _, n in walk(window)]
-        if any(safe(lambda: n.name) == "OK" and safe(lambda: n.getRole()) == pyatspi.ROLE_PUSH_BUTTON for n in nodes) \
-                and not any(safe(lambda: n.getRole()) in TEXT_ROLES for n in nodes):
-            return window
-    return None
-
-
 def read_solution(app, seconds):
     """Presses Solution (Alt+L), reads its box and closes it with Enter."""
     keys("alt+l")
     box = need("the solution box", wait_for("the solution box", lambda: message_box(app), seconds))
-    text = " ".join(safe(lambda: n.name, "") or "" for _, n in walk(box) if safe(lambda: n.getRole()) == pyatspi.ROLE_LABEL)
+    text = label_text(box)
     keys("Return")
     wait_for("the solution box to close", lambda: message_box(app) is None, seconds)
     if SOLUTION_PREFIX not in text:
-        raise Failed(f'a solution in "{text}"')
+        raise StepFailed(f'a solution in "{text}"')
     return text.split(SOLUTION_PREFIX, 1)[1].strip()
 
 
 def exercise_1(app, window, seconds, snap):
-    need("an item", wait_for("an item", lambda: text_of(find(window, "Noun", TEXT_ROLES)).strip(), seconds))
+    wait_for_item(window, "Noun", seconds)
     return read_solution(app, seconds).split()[0]
 
 
@@ -102,17 +81,16 @@ def exercise_2(app, window, seconds, snap):
 
 
 def exercise_3_or_4(app, window, seconds, snap):
-    need("an item", wait_for("an item", lambda: text_of(find(window, "Sentence beginning", TEXT_ROLES)).strip(), seconds))
+    wait_for_item(window, "Sentence beginning", seconds)
     return read_solution(app, seconds)
 
 
 def exercise_5(app, window, seconds, snap):
     tick = need("the reveal tick of picture 1", find(window, "Reveal the word for picture 1", (pyatspi.ROLE_CHECK_BOX,)))
     click(tick)
-    labels = lambda: [safe(lambda: n.name) for _, n in walk(window)
-                      if safe(lambda: n.getRole()) == pyatspi.ROLE_LABEL and showing(n) and safe(lambda: n.name)]
+    shown = lambda: [safe(lambda: n.name) for n in labels(window) if showing(n) and safe(lambda: n.name)]
     word = need("the revealed word", wait_for("the revealed word",
-                                             lambda: next((t for t in labels() if " " not in t), None), seconds))
+                                             lambda: next((t for t in shown() if " " not in t), None), seconds))
     snap("exercise 5, word revealed")  # the word's label hides again as soon as one types
     return word
 
@@ -203,21 +181,10 @@ def sample(image, window, title, results):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser = arguments(__doc__, "step", 150)
     parser.add_argument("--shots", required=True, help="folder for the screenshots")
-    parser.add_argument("--wait", type=float, default=20, help="seconds to wait for each step (default 20)")
-    parser.add_argument("--limit", type=float, default=150, help="seconds for the whole run (default 150)")
     args = parser.parse_args()
-
-    def too_long(*_):
-        log(f"theme_contrast: gave up after {args.limit} s")
-        sys.exit(2)
-
-    signal.signal(signal.SIGALRM, too_long)
-    signal.alarm(int(args.limit))
-    Atspi.set_timeout(5000, 10000)
-
-    app = wait_for("the application Tarvo on the accessibility bus", find_application, args.wait)
+    app = reach_application("theme_contrast", args.limit, args.wait)
     if app is None:
         return 2
     results = []
@@ -247,12 +214,12 @@ def main():
             keys("Return")
             time.sleep(0.8)
             if message_box(app) is not None:
-                raise Failed(f"acceptance of the right answer {answer!r} in exercise {number}")
+                raise StepFailed(f"acceptance of the right answer {answer!r} in exercise {number}")
             log(f"== exercise {number}, answered {answer!r}")
             screenshot(root)
             window_shot(os.path.join(args.shots, f"exercise{number}.png"))
             sample(root, window, f"exercise {number}", results)
-    except Failed as failure:
+    except StepFailed as failure:
         log(f"theme_contrast: FAILED: no {failure}")
         return 2
     low = [r for r in results if r[2] < MINIMUM]
