@@ -68,12 +68,7 @@ unset DISPLAY QT_QPA_PLATFORMTHEME
 weston --backend=headless-backend.so --socket=tarvo-wayland --idle-time=0 --no-config \
   >"$work/weston.log" 2>&1 &
 compositor=$!
-for _ in $(seq 100); do
-  [ -S "$work/runtime/tarvo-wayland" ] && break
-  kill -0 "$compositor" 2>/dev/null || break
-  sleep 0.1
-done
-if [ ! -S "$work/runtime/tarvo-wayland" ]; then
+if ! await "$compositor" -S "$work/runtime/tarvo-wayland"; then
   echo "wayland-check: weston did not start" >&2
   cat "$work/weston.log" >&2
   exit 2

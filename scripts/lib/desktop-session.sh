@@ -86,16 +86,22 @@ session_private_dirs() {
   unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS QT_QPA_PLATFORM
 }
 
+# await PID TEST FILE: waits up to 10 s until `[ TEST FILE ]` holds (a server's display number
+# or socket is there), giving up early when the process PID has ended; fails if it never holds.
+await() {
+  for _ in $(seq 100); do
+    [ "$2" "$3" ] && return 0
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  [ "$2" "$3" ]
+}
+
 # Xvfb picks a free display itself and writes its number once it accepts connections.
 start_xvfb() {
   Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ ! -s "$work/display" ]; then
+  if ! await "$xvfb" -s "$work/display"; then
     echo "$check: Xvfb did not start" >&2
     cat "$work/xvfb.log" >&2
     exit 2
