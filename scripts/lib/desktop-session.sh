@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2154  # check, limit and repo are set by the check that sources this
 # Sourced by the checks that run Tarvo on a private desktop and look at it from outside
 # (a11y-check.sh, theme-check.sh, wayland-check.sh; geometry-check.sh takes the X server and the
 # window manager): finding the tools, a work folder with a private runtime and settings folder,
@@ -86,15 +87,15 @@ session_private_dirs() {
   unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS QT_QPA_PLATFORM
 }
 
-# await PID TEST FILE: waits up to 10 s until `[ TEST FILE ]` holds (a server's display number
+# await PID TEST FILE: waits up to 10 s until `test TEST FILE` holds (a server's display number
 # or socket is there), giving up early when the process PID has ended; fails if it never holds.
 await() {
   for _ in $(seq 100); do
-    [ "$2" "$3" ] && return 0
+    test "$2" "$3" && return 0
     kill -0 "$1" 2>/dev/null || break
     sleep 0.1
   done
-  [ "$2" "$3" ]
+  test "$2" "$3"
 }
 
 # Xvfb picks a free display itself and writes its number once it accepts connections.
