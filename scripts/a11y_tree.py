@@ -100,10 +100,14 @@ def windows(app):
 
 
 def find(root, name, roles):
+    """The control of that name and role; one on screen before a hidden one of the same name."""
+    hidden = None
     for _, node in walk(root):
         if safe(lambda: node.getRole()) in roles and safe(lambda: node.name) == name:
-            return node
-    return None
+            if showing(node):
+                return node
+            hidden = hidden or node
+    return hidden
 
 
 def wait_for(what, probe, seconds):
@@ -276,8 +280,178 @@ def verb_item(window):
     return ({"Én": "vagyok", "Te": "vagy"}.get(subject, ""),)
 
 
+# The record the review is checked with: answers of 40 days ago, each right at the first try, so
+# that all are due now. Each entry: exercise, item, the right answer as the exercise records it,
+# what a learner types to answer it rightly, a wrong answer, and whether the item has a picture.
+# The review presents them in an order of its own; the first one shown is answered wrong.
+REVIEW_ITEMS = [
+    (2, "Ez autó?", "Igen, ez autó.", "Igen, ez autó.", "Nem, ez nem autó.", True),
+    (1, "orvos", "az orvos", "az", "a", False),
+    (5, "ház", "ház", "ház", "kert", True),
+]
+REVIEW_CAPTION = "Tarvo - Review"
+REVIEW_BUTTONS = ["Check", "Next", "Close"]
+REVIEW_BOX = "Your answer"
+# The labels of the review window, by their accessible descriptions.
+COUNTER, SOURCE, INSTRUCTION, PROMPT, VERDICT, SUMMARY = (
+    "Item number", "The exercise the item comes from", "Instruction", "Item", "Result", "Summary")
+PICTURE = "Picture"
+NO_PROMPT = "Name what the picture shows"  # the picture's description when the item has no prompt
+
+
+def seed_record(path, wait):
+    """Waits until the program has made its record at path (its last table is there), then adds
+    the answers of REVIEW_ITEMS as 40 days old. The program must have ended before the insert."""
+    import sqlite3
+
+    def ready():
+        try:
+            with sqlite3.connect(f"file:{path}?mode=ro", uri=True, timeout=1) as db:
+                names = {row[0] for row in db.execute("SELECT name FROM sqlite_master")}
+            return "schedule_replayed" in names
+        except sqlite3.Error:
+            return False
+    return wait_for(f"the record at {path}", ready, wait)
+
+
+def insert_answers(path):
+    import datetime
+    import sqlite3
+    then = datetime.datetime.now(datetime.timezone.utc) - datetime.timedelta(days=40)
+    with sqlite3.connect(path, timeout=5) as db:
+        for i, (exercise, item, expected, *_) in enumerate(REVIEW_ITEMS):
+            time_text = (then + datetime.timedelta(seconds=10 * i)).strftime("%Y-%m-%dT%H:%M:%S.000Z")
+            db.execute("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
+                       "VALUES (?, ?, 0, ?, ?, 1, 1, ?)", (time_text, exercise, item, expected, expected))
+    log(f"a11y_tree: {len(REVIEW_ITEMS)} answers of 40 days ago written to {path}")
+
+
+def label_described(window, description):
+    """The label of the window with the given accessible description."""
+    for node in labels(window):
+        if safe(lambda: node.description) == description:
+            return node
+    return None
+
+
+def read_label(window, description, wanted=None, seconds=5):
+    """What a screen reader reads from the label described so; fails the step when the label is
+    missing, hidden or silent, or says something else than `wanted` (a text, or a test)."""
+    def probe():
+        node = label_described(window, description)
+        text = safe(lambda: node.name, "") if node is not None and showing(node) else ""
+        if not text:
+            return None
+        if wanted is None or (wanted(text) if callable(wanted) else text == wanted):
+            return node, text
+        return None
+    found = wait_for(f'the label "{description}"' + ("" if wanted is None or callable(wanted) else f' reading "{wanted}"'),
+                     probe, seconds)
+    if not found:
+        node = label_described(window, description)
+        raise StepFailed(f'{description}: {describe(node) if node else "no label"}')
+    node, text = found
+    log(f'  reads  {safe(node.getRoleName, "?")} "{text}" ({description})')
+    return text
+
+
+def read_picture(window, description):
+    """The picture of the item: on screen, named "Picture" and described by `description`."""
+    node = need("the picture", next((n for _, n in walk(window) if safe(lambda: n.name) == PICTURE), None))
+    said = safe(lambda: node.description, "")
+    if not showing(node) or said != description:
+        raise StepFailed(f'the picture ({describe(node)}, described "{said}", not "{description}")')
+    log(f'  reads  {describe(node)}, described "{said}"')
+
+
+def read_review_item(window, position, count):
+    """Reads the item on screen as a screen reader does: counter, source, instruction, prompt,
+    picture and answer box. Returns the entry of REVIEW_ITEMS it is."""
+    read_label(window, COUNTER, f"{position} of {count}", 10)
+    source = read_label(window, SOURCE, lambda text: text.startswith("From exercise "))
+    item = next((entry for entry in REVIEW_ITEMS if source == f"From exercise {entry[0]}"), None)
+    if item is None:
+        raise StepFailed(f'an item of the record ("{source}")')
+    exercise, key, _, _, _, picture = item
+    if exercise != 5:
+        read_label(window, INSTRUCTION)
+        read_label(window, PROMPT, key)
+    if picture:
+        read_picture(window, key if exercise != 5 else NO_PROMPT)
+    box = need(f'the box "{REVIEW_BOX}"', find(window, REVIEW_BOX, TEXT_ROLES))
+    log(f"  reads  {describe(box)}")
+    return item
+
+
+def answer_review(window, answer):
+    """Types the answer into the answer box and presses Check through its accessible action."""
+    log(f"  answering {answer!r}, pressing \"Check\"")
+    type_into(need("the answer box", find(window, REVIEW_BOX, TEXT_ROLES)), answer)
+    press(need('the button "Check"', find(window, "Check", (pyatspi.ROLE_PUSH_BUTTON,))))
+
+
+def review(args):
+    """The review window opened by `tarvo --review` over the record REVIEW_ITEMS made: reads each
+    item and the window's controls, answers the first item wrong and reads the right answer back,
+    the second right, the third (a picture alone) right, reads the summary and closes the window."""
+    app = reach_application("a11y_tree", args.limit, args.wait)
+    if app is None:
+        return 2
+    window = wait_for("the review window",
+                      lambda: next((w for w in windows(app) if safe(lambda: w.name) == REVIEW_CAPTION), None), args.wait)
+    if window is None:
+        return 2
+    wait_for("the first item", lambda: safe(lambda: label_described(window, COUNTER).name), args.wait)
+    log(f"-- window {describe(window)}")
+    print_tree(window)
+    log()
+    log(f"== the review {describe(window)}")
+    missing = check(window, REVIEW_BUTTONS, [REVIEW_BOX])
+    count = len(REVIEW_ITEMS)
+    try:
+        for position in range(1, count + 1):
+            log(f"== review item {position} of {count}")
+            exercise, key, expected, right, wrong, picture = read_review_item(window, position, count)
+            if position == 1:
+                log(f"== item {key!r} of exercise {exercise}, answered wrong")
+                answer_review(window, wrong)
+                read_label(window, VERDICT, f"Not quite. The right answer is: {expected}")
+                if picture:
+                    read_picture(window, expected)
+                press(need('the button "Next"', find(window, "Next", (pyatspi.ROLE_PUSH_BUTTON,))))
+            else:
+                log(f"== item {key!r} of exercise {exercise}, answered right")
+                answer_review(window, right)
+                # A right answer moves on by itself after a moment: the verdict is read at once.
+                read_label(window, VERDICT, f"Right! {expected}")
+        read_label(window, SUMMARY, lambda text: text.startswith(f"Review done: {count} reviewed, {count - 1} right."), 10)
+        log('== pressing "Close" through its accessible action')
+        press(need('the button "Close"', find(window, "Close", (pyatspi.ROLE_PUSH_BUTTON,))))
+    except StepFailed as failed:
+        log(f"a11y_tree: the review stopped at: {failed}")
+        missing.append(str(failed))
+    log()
+    if missing:
+        log("a11y_tree: FAILED, not found: " + ", ".join(f'"{name}"' for name in missing))
+        return 1
+    log("a11y_tree: the review read through")
+    return 0
+
+
 def main():
-    args = arguments(__doc__, "window", 90).parse_args()
+    parser = arguments(__doc__, "window", 90)
+    parser.add_argument("--seed", metavar="FILE",
+                        help="wait for the program to make its record FILE, then return (with --insert: add the old answers)")
+    parser.add_argument("--insert", action="store_true", help="with --seed: add the answers of 40 days ago")
+    parser.add_argument("--review", action="store_true", help="read the review window of `tarvo --review`")
+    args = parser.parse_args()
+    if args.seed:
+        if args.insert:
+            insert_answers(args.seed)
+            return 0
+        return 0 if seed_record(args.seed, args.wait) else 2
+    if args.review:
+        return review(args)
     app = reach_application("a11y_tree", args.limit, args.wait)
     if app is None:
         return 2

@@ -175,10 +175,14 @@ session_finish() {
   [ -n "$launcher" ] && kill "$launcher" 2>/dev/null && wait "$launcher" 2>/dev/null
 }
 
-# start_program [NAME=VALUE ...]: the program, with Qt's AT-SPI bridge on and the given
-# environment, its output in tarvo.log; ends the check when it does not outlive its start-up.
+# start_program [NAME=VALUE ...] [-- ARGUMENT ...]: the program, with Qt's AT-SPI bridge on, the
+# given environment and arguments, its output in tarvo.log; ends the check when it does not
+# outlive its start-up.
 start_program() {
-  env "$@" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$tarvo" >"$work/tarvo.log" 2>&1 &
+  local environment=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do environment+=("$1"); shift; done
+  [ $# -gt 0 ] && shift
+  env "${environment[@]}" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$tarvo" "$@" >"$work/tarvo.log" 2>&1 &
   app=$!
   sleep 2   # the title card, then the menu
   if ! kill -0 "$app" 2>/dev/null; then
