@@ -12,6 +12,12 @@ accessibility bus cannot be reached.
 
 Needs Debian's python3-pyatspi and a running session bus with the AT-SPI bus on it; it is
 started by scripts/a11y-check.sh, which sets all of that up.
+
+With --review it reads the window of `tarvo --review` instead, over a record that REVIEW_ITEMS
+were answered into 40 days ago (--seed FILE reads the empty review while the program makes its
+record FILE; --seed FILE --insert then writes those answers into it): every item's counter,
+source, instruction, prompt, picture and answer box, the right answer read back after a wrong
+answer, the verdicts of right ones, and the summary; then it presses Close.
 """
 import argparse
 import signal
@@ -110,8 +116,8 @@ def find(root, name, roles):
     return hidden
 
 
-def wait_for(what, probe, seconds):
-    """Polls probe() until it returns something true, at most `seconds`."""
+def wait_for(what, probe, seconds, every=0.25):
+    """Polls probe() every `every` seconds until it returns something true, at most `seconds`."""
     deadline = time.monotonic() + seconds
     while True:
         result = probe()
@@ -120,7 +126,7 @@ def wait_for(what, probe, seconds):
         if time.monotonic() > deadline:
             log(f"a11y_tree: timed out after {seconds} s waiting for {what}")
             return None
-        time.sleep(0.25)
+        time.sleep(every)
 
 
 def window_with(app, names):
@@ -299,9 +305,15 @@ PICTURE = "Picture"
 NO_PROMPT = "Name what the picture shows"  # the picture's description when the item has no prompt
 
 
-def seed_record(path, wait):
-    """Waits until the program has made its record at path (its last table is there), then adds
-    the answers of REVIEW_ITEMS as 40 days old. The program must have ended before the insert."""
+def review_window(app, wait):
+    return wait_for("the review window",
+                    lambda: next((w for w in windows(app) if safe(lambda: w.name) == REVIEW_CAPTION), None), wait)
+
+
+def seed_record(path, args):
+    """The first start of `tarvo --review`, over no record: reads the window's summary (nothing is
+    due), by which time the program has made its record at path and is idle; then checks the
+    record's last table is there. The old answers go in once the program has ended."""
     import sqlite3
 
     def ready():
@@ -311,7 +323,17 @@ def seed_record(path, wait):
             return "schedule_replayed" in names
         except sqlite3.Error:
             return False
-    return wait_for(f"the record at {path}", ready, wait)
+    app = reach_application("a11y_tree", args.limit, args.wait)
+    window = review_window(app, args.wait) if app else None
+    if window is None:
+        return 2
+    log(f"== the review {describe(window)} over an empty record")
+    try:
+        read_label(window, SUMMARY, lambda text: text.startswith("Nothing is due now."), args.wait)
+    except StepFailed as failed:
+        log(f"a11y_tree: the empty review stopped at: {failed}")
+        return 1
+    return 0 if wait_for(f"the record at {path}", ready, args.wait) else 2
 
 
 def insert_answers(path):
@@ -334,7 +356,7 @@ def label_described(window, description):
     return None
 
 
-def read_label(window, description, wanted=None, seconds=5):
+def read_label(window, description, wanted=None, seconds=5, every=0.25):
     """What a screen reader reads from the label described so; fails the step when the label is
     missing, hidden or silent, or says something else than `wanted` (a text, or a test)."""
     def probe():
@@ -346,7 +368,7 @@ def read_label(window, description, wanted=None, seconds=5):
             return node, text
         return None
     found = wait_for(f'the label "{description}"' + ("" if wanted is None or callable(wanted) else f' reading "{wanted}"'),
-                     probe, seconds)
+                     probe, seconds, every)
     if not found:
         node = label_described(window, description)
         raise StepFailed(f'{description}: {describe(node) if node else "no label"}')
@@ -397,8 +419,7 @@ def review(args):
     app = reach_application("a11y_tree", args.limit, args.wait)
     if app is None:
         return 2
-    window = wait_for("the review window",
-                      lambda: next((w for w in windows(app) if safe(lambda: w.name) == REVIEW_CAPTION), None), args.wait)
+    window = review_window(app, args.wait)
     if window is None:
         return 2
     wait_for("the first item", lambda: safe(lambda: label_described(window, COUNTER).name), args.wait)
@@ -423,7 +444,7 @@ def review(args):
                 log(f"== item {key!r} of exercise {exercise}, answered right")
                 answer_review(window, right)
                 # A right answer moves on by itself after a moment: the verdict is read at once.
-                read_label(window, VERDICT, f"Right! {expected}")
+                read_label(window, VERDICT, f"Right! {expected}", every=0.05)
         read_label(window, SUMMARY, lambda text: text.startswith(f"Review done: {count} reviewed, {count - 1} right."), 10)
         log('== pressing "Close" through its accessible action')
         press(need('the button "Close"', find(window, "Close", (pyatspi.ROLE_PUSH_BUTTON,))))
@@ -449,7 +470,7 @@ def main():
         if args.insert:
             insert_answers(args.seed)
             return 0
-        return 0 if seed_record(args.seed, args.wait) else 2
+        return seed_record(args.seed, args)
     if args.review:
         return review(args)
     app = reach_application("a11y_tree", args.limit, args.wait)
