@@ -217,6 +217,7 @@ void Review::showItem()
     u.picture->setAccessibleDescription(item.prompt.isEmpty() ? QStringLiteral("Name what the picture shows")
                                                               : item.prompt);
     u.verdict->clear();
+    u.next->setAccessibleDescription(QString());
     u.answer = item.hungarianKeys ? u.keyedAnswer : u.plainAnswer;
     (item.hungarianKeys ? u.plainAnswer : u.keyedAnswer)->hide();
     u.answerLabel->setBuddy(u.answer);
@@ -264,7 +265,6 @@ void Review::checkAnswer()
     u.check->setEnabled(false);
     u.next->setEnabled(true);
     setDefaultButton(u.next);
-    u.next->setFocus(Qt::OtherFocusReason);
     if (result.right) {
         ++right_;
         u.verdict->setText(QStringLiteral("Right! ") + item.expected);
@@ -277,6 +277,10 @@ void Review::checkAnswer()
         emit hungarianShown(item.expected);
     }
     u.picture->setAccessibleDescription(item.expected);
+    // The focus moves on to Next, and a screen reader reads the button it lands on: the verdict
+    // goes with it, so that the learner hears it without looking for the label.
+    u.next->setAccessibleDescription(u.verdict->text());
+    u.next->setFocus(Qt::OtherFocusReason);
 }
 
 void Review::nextItem()

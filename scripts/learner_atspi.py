@@ -16,7 +16,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from a11y_tree import (TEXT_ROLES, StepFailed, arguments, describe, find, label_text, labels, log,  # noqa: E402
-                       message_box, need, press, print_tree, pyatspi, reach_application, safe, text_of,
+                       message_box, need, press, print_tree, pyatspi, reach_application, safe, showing, text_of,
                        type_into, wait_for, wait_for_item, walk, window_with, windows)
 
 BUTTON = (pyatspi.ROLE_PUSH_BUTTON,)
@@ -81,10 +81,19 @@ def exercise_1(app, w, seconds):
     wrong_then_right(app, w, box, seconds, WRONG, lambda text: text.split()[0])
 
 
+def open_tick(w, name, seconds):
+    """The tick box of that name, once it is on screen and can be ticked."""
+    def probe():
+        node = find(w, name, (pyatspi.ROLE_CHECK_BOX,))
+        enabled = node is not None and safe(lambda: node.getState().contains(pyatspi.STATE_ENABLED))
+        return node if enabled and showing(node) else None
+    return need(f'the tick "{name}"', wait_for(f'the tick "{name}" to open', probe, seconds))
+
+
 def exercise_2(app, w, seconds):
     # The tick of picture 1 shows its question in a label of its own, as a click on it does.
     before = label_names(w)
-    press(need("the tick of picture 1", find(w, "Choose picture 1", (pyatspi.ROLE_CHECK_BOX,))))
+    press(open_tick(w, "Choose picture 1", seconds))
     question = need("the question of picture 1", wait_for("the question of picture 1", lambda: next(
         iter(label_names(w) - before), None), seconds))
     log(f"   question {question!r}")
@@ -105,7 +114,7 @@ def exercise_5(app, w, seconds):
     answer_box(app, "a wrong answer", seconds)
     # The reveal tick of picture 1 shows its word in a label of its own, as a click on it does.
     before = label_names(w)
-    tick = need("the reveal tick of picture 1", find(w, "Reveal the word for picture 1", (pyatspi.ROLE_CHECK_BOX,)))
+    tick = open_tick(w, "Reveal the word for picture 1", seconds)
     press(tick)
     right = need("the word revealed", wait_for("the word revealed", lambda: next(iter(label_names(w) - before), None),
                                                seconds))
@@ -149,7 +158,13 @@ def run(app, seconds, args_on_top):
             log(f"   {describe(on_top)}")
             if enabled != args_on_top:
                 raise StepFailed(f'OnTop item {"enabled" if args_on_top else "disabled"}')
-        press(button(window, start))
+        start_button = button(window, start)
+        press(start_button)
+        # A press through the accessibility interface clicks a moment later; the exercise has
+        # started once its Start button is greyed out or gone.
+        need(f"exercise {number} started", wait_for(f"exercise {number} to start", lambda: not (
+            showing(start_button) and safe(lambda: start_button.getState().contains(pyatspi.STATE_ENABLED))),
+            seconds))
         answer(app, window, seconds)
         press(button(window, close))
         menu = need("the menu again", wait_for("the menu again", lambda: window_with(app, ["Exercise 1", "End"]), seconds))

@@ -14,6 +14,7 @@
 #include "support/testing.h"
 #include "ui/picture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -186,6 +187,10 @@ private slots:
             QCOMPARE(spoken, QStringList{item.expected});
             QCOMPARE(review().window()->focusWidget(), u.next);
         }
+        // A screen reader hears the verdict with the button the focus lands on, and the picture
+        // as a graphic with its item.
+        QCOMPARE(u.next->accessibleDescription(), u.verdict->text());
+        QCOMPARE(QAccessible::queryAccessibleInterface(u.picture)->role(), QAccessible::Graphic);
         const QList<QStringList> rows = answersIn(run.store().filePath());
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[1], (QStringList{rows[0][0], right ? given[0] : typed, right ? "1" : "0", "1"}));

@@ -2,6 +2,7 @@
 
 #include "ui/twips.h"
 
+#include <QAccessibleWidget>
 #include <QFile>
 #include <QHash>
 #include <QMouseEvent>
@@ -66,7 +67,26 @@ int pictureRenderCount()
     return renders;
 }
 
-PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
+namespace {
+// A picture is a graphic to a screen reader, which reads its name and description; as a plain
+// widget it would be a filler, which screen readers pass over.
+QAccessibleInterface *pictureAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()) && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    // Once, before the first picture can be asked for its interface: Qt keeps one once made.
+    static const bool installed = [] {
+        QAccessible::installFactory(pictureAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 void PictureBox::setPicture(const Picture &picture)
 {
