@@ -34,6 +34,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <string>
 #include <sys/resource.h>
 
 namespace {
@@ -250,6 +251,27 @@ void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// How long a window takes to open: the first time (its data still on disk), then the median of
+// `runs` more, beside a plain window's figure.
+template <class Window>
+void openFigures(Window &window, int runs, const char *what, double plainUs)
+{
+    QElapsedTimer t;
+    t.start();
+    window.open();
+    QCoreApplication::processEvents();
+    row((std::string(what) + ", first").c_str(), t.nsecsElapsed() / 1e6, plainUs / 1000, "ms");
+    window.unload();
+    settle();
+    const double us = timeUs(runs, [&window] {
+        window.open();
+        QCoreApplication::processEvents();
+        window.unload();
+        settle();
+    });
+    row(what, us / 1000, plainUs / 1000, "ms");
+}
+
 // The Review window over a record of 1,000,000 first tries at 10,000 items in the last year
 // (the 24 nouns of exercise 1 among them, so that some items are presented): the schedule is
 // derived from the log once, then the window is opened, first and again and again. A program
@@ -290,19 +312,7 @@ void benchReviewOpen(const QString &dir, int runs, double plainWindowUs)
     t.restart();
     const int due = store.dueCount();
     row("count the items due (menu caption)", t.nsecsElapsed() / 1e6, 0, "ms");
-    t.restart();
-    review().open();
-    QCoreApplication::processEvents();
-    row("open the Review window (10,000 items), first", t.nsecsElapsed() / 1e6, plainWindowUs / 1000, "ms");
-    review().unload();
-    settle();
-    const double us = timeUs(runs, [] {
-        review().open();
-        QCoreApplication::processEvents();
-        review().unload();
-        settle();
-    });
-    row("open the Review window (10,000 items)", us / 1000, plainWindowUs / 1000, "ms");
+    openFigures(review(), runs, "open the Review window (10,000 items)", plainWindowUs);
     std::printf("  (%d items due, %d of them presented)\n", due, int(review().items().size()));
 }
 
@@ -540,22 +550,7 @@ int main(int argc, char **argv)
 
     // The Progress window over a million answers: the first opening (the store's pages still
     // on disk), then again and again.
-    {
-        QElapsedTimer t;
-        t.start();
-        progress().open();
-        QCoreApplication::processEvents();
-        row("open the Progress window (1,000,000 answers), first", t.nsecsElapsed() / 1e6, plainWindow / 1000, "ms");
-        progress().unload();
-        settle();
-        const double us = timeUs(runs, [] {
-            progress().open();
-            QCoreApplication::processEvents();
-            progress().unload();
-            settle();
-        });
-        row("open the Progress window (1,000,000 answers)", us / 1000, plainWindow / 1000, "ms");
-    }
+    openFigures(progress(), runs, "open the Progress window (1,000,000 answers)", plainWindow);
 
     // The teacher's export of a million answers.
     {
