@@ -192,7 +192,10 @@ double percentile(QList<double> values, int perThousand)
 // A store of a million answers to 10,000 items over the last sixty days, as several years of
 // daily practice would leave: written in one transaction through a connection of its own (so
 // the store's schedule is behind its log until the store next opens).
-void fillStore(const QString &path, int answers)
+// Writes rows straight into a store file that the program has laid out, in one transaction and
+// without syncs: bind(q, i) binds row i to the prepared insert; `after` runs before the commit.
+void writeRows(const QString &path, int rows, const QString &insert, const std::function<void(QSqlQuery &, int)> &bind,
+               const QString &after = QString())
 {
     SqliteProgressStore(path).open(); // the schema
     {
@@ -202,10 +205,26 @@ void fillStore(const QString &path, int answers)
         QSqlQuery q(db);
         q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
         q.exec(QStringLiteral("BEGIN"));
-        q.prepare(QStringLiteral("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
-                                 "VALUES(?, ?, 0, ?, ?, ?, ?, ?)"));
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        for (int i = 0; i < answers; ++i) {
+        q.prepare(insert);
+        for (int i = 0; i < rows; ++i) {
+            bind(q, i);
+            q.exec();
+        }
+        if (!after.isEmpty())
+            q.exec(after);
+        q.exec(QStringLiteral("COMMIT"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+}
+
+void fillStore(const QString &path, int answers)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    writeRows(
+        path, answers,
+        QStringLiteral("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
+                       "VALUES(?, ?, 0, ?, ?, ?, ?, ?)"),
+        [&](QSqlQuery &q, int i) {
             const int exercise = 1 + i % 5;
             const QString item = QStringLiteral("item %1 of exercise %2").arg(i % 10000).arg(exercise);
             q.bindValue(0, now.addSecs(-qint64(answers - i) * 60 * 86400 / answers).toString(Qt::ISODateWithMs));
@@ -215,13 +234,9 @@ void fillStore(const QString &path, int answers)
             q.bindValue(4, int(i % 7 != 0));
             q.bindValue(5, int(i % 3 == 0));
             q.bindValue(6, QStringLiteral("right answer"));
-            q.exec();
-        }
-        q.exec(QStringLiteral("INSERT INTO runs(started, ended, exercise, plus, items, completed) "
-                              "SELECT time, time, exercise, 0, 10, 1 FROM answers WHERE id % 10 = 0"));
-        q.exec(QStringLiteral("COMMIT"));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+        },
+        QStringLiteral("INSERT INTO runs(started, ended, exercise, plus, items, completed) "
+                       "SELECT time, time, exercise, 0, 10, 1 FROM answers WHERE id % 10 = 0"));
 }
 
 // Median time of an action in microseconds.
@@ -280,28 +295,17 @@ void benchReviewOpen(const QString &dir, int runs, double plainWindowUs)
 {
     const QString path = dir + QStringLiteral("/review.sqlite");
     const int answers = 1000000, items = 10000;
-    SqliteProgressStore(path).open();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fillreview"));
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
-        q.exec(QStringLiteral("BEGIN"));
-        q.prepare(QStringLiteral("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
-                                 "VALUES(?, 1, 0, ?, 'a', ?, 1, 'a')"));
-        const QStringList nouns = ArticleBank::nouns();
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        for (int i = 0; i < answers; ++i) {
-            const int k = i % items;
-            q.bindValue(0, now.addSecs(-qint64(answers - i) * 365 * 86400 / answers).toString(Qt::ISODateWithMs));
-            q.bindValue(1, k < nouns.size() ? nouns[k] : QStringLiteral("item %1").arg(k));
-            q.bindValue(2, int(i % 7 != 0));
-            q.exec();
-        }
-        q.exec(QStringLiteral("COMMIT"));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("fillreview"));
+    const QStringList nouns = ArticleBank::nouns();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    writeRows(path, answers,
+              QStringLiteral("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
+                             "VALUES(?, 1, 0, ?, 'a', ?, 1, 'a')"),
+              [&](QSqlQuery &q, int i) {
+                  const int k = i % items;
+                  q.bindValue(0, now.addSecs(-qint64(answers - i) * 365 * 86400 / answers).toString(Qt::ISODateWithMs));
+                  q.bindValue(1, k < nouns.size() ? nouns[k] : QStringLiteral("item %1").arg(k));
+                  q.bindValue(2, int(i % 7 != 0));
+              });
 
     Program program(std::make_unique<QuietDesktop>(), std::make_unique<SqliteProgressStore>(path));
     ProgressStore &store = program.progressStore();
