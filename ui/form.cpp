@@ -144,10 +144,15 @@ void Form::destroyWindow()
     deleteWhenNoBoxIsOpen(w);
 }
 
-bool Form::blockedByBox() const
+bool blockedByModal(const QWidget *widget)
 {
     const QWidget *modal = QApplication::activeModalWidget();
-    return modal && window_ && modal->window() != window_;
+    return modal && modal->window() != widget->window();
+}
+
+bool Form::blockedByBox() const
+{
+    return window_ && blockedByModal(window_);
 }
 
 bool Form::ownsControl(const QObject *control) const

@@ -31,6 +31,9 @@ private:
     QWidget *client_;
 };
 
+// Whether a modal box elsewhere keeps the mouse and the keys from the widget's window.
+bool blockedByModal(const QWidget *widget);
+
 // How a window looks when its controls are created: its name, laid-out caption, client size in
 // twips, background and font.
 struct FormLook {

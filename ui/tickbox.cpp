@@ -1,17 +1,12 @@
 #include "ui/tickbox.h"
 
+#include "ui/form.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QTimer>
 
 namespace {
-
-// Whether a modal box keeps the mouse and the keys from the widget's window.
-bool blockedByModal(const QWidget *widget)
-{
-    const QWidget *modal = QApplication::activeModalWidget();
-    return modal && modal->window() != widget->window();
-}
 
 // Clicks the box as the mouse does, once the accessibility call has returned: a handler may open
 // a modal box, and the screen reader that asked must not wait for it to be answered. Whether the
