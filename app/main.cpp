@@ -1,10 +1,12 @@
 #include "core/desktop.h"
 #include "core/progressstore.h"
+#include "core/translations.h"
 #include "app/program.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLocale>
 #include <cstdio>
 #include <cstring>
 
@@ -14,6 +16,13 @@ void nameApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tarvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
+    Translations::install(QLocale::system().uiLanguages());
+}
+
+// The command line's texts, in the learner's language.
+QString text(const char *source)
+{
+    return QCoreApplication::translate("CommandLine", source);
 }
 
 // Opens the review window alone; closing it ends the program, as a launcher's quick review
@@ -21,8 +30,9 @@ void nameApplication()
 QCommandLineOption reviewOption()
 {
     return QCommandLineOption(QStringLiteral("review"),
-                              QStringLiteral("Open the review of the items due now, without the title card and the "
-                                             "menu. Tarvo ends when the review window is closed."));
+                              text(QT_TRANSLATE_NOOP("CommandLine",
+                                                   "Open the review of the items due now, without the title card "
+                                                   "and the menu. Tarvo ends when the review window is closed.")));
 }
 
 // Whether the command line asks for the review window.
@@ -50,13 +60,15 @@ int runCommandLine(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     nameApplication();
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Drill exercises for learners of Hungarian."));
+    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("CommandLine", "Drill exercises for learners of Hungarian.")));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption exportOption(
         QStringLiteral("export-csv"),
-        QStringLiteral("Write every recorded answer to <file> as CSV (UTF-8) and exit without opening a window."),
-        QStringLiteral("file"));
+        text(QT_TRANSLATE_NOOP("CommandLine",
+                               "Write every recorded answer to <file> as CSV (UTF-8) and exit without opening a window.")),
+        //: The value of --export-csv, as the option's description names it: <file>.
+        text(QT_TRANSLATE_NOOP("CommandLine", "file")));
     parser.addOption(exportOption);
     parser.addOption(reviewOption());
     parser.process(app);

@@ -1,5 +1,6 @@
 #include "testing.h"
 
+#include "core/translations.h"
 #include "ui/form.h"
 
 #include <QAccessible>
@@ -32,6 +33,10 @@ void quietenPlatform()
     QStandardPaths::setTestModeEnabled(true);
     static const bool installed = [] {
         previous = qInstallMessageHandler(quietHandler);
+        // TARVO_TEST_LANGUAGE=de runs a suite in that interface language (English otherwise).
+        const QString language = qEnvironmentVariable("TARVO_TEST_LANGUAGE");
+        if (!language.isEmpty() && Translations::install({language}).isEmpty())
+            qFatal("No translation for %s", qPrintable(language));
         return true;
     }();
     Q_UNUSED(installed);

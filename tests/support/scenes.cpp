@@ -1,0 +1,159 @@
+#include "scenes.h"
+
+#include "app/alap.h"
+#include "app/progresswindow.h"
+#include "app/review.h"
+#include "app/sobre.h"
+#include "core/module1.h"
+#include "exercises/h01d1/h01d1.h"
+#include "exercises/h01d2/h01d2.h"
+#include "exercises/h01d3/h01d3.h"
+#include "exercises/lex1/lex1.h"
+#include "testing.h"
+#include "ui/picturebutton.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+void toMenu()
+{
+    Program::get().start();
+    sobre().Timer1_Timer();
+}
+
+ExerciseForm &openExercise(int exercise)
+{
+    toMenu();
+    PictureButton *buttons[] = {alap().ui().Button1, alap().ui().Button2, alap().ui().Button3, alap().ui().Button4,
+                                alap().ui().Button5};
+    buttons[exercise - 1]->click();
+    return Program::get().exerciseWindow(exercise);
+}
+
+void enter(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    typeText(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Answers the item on screen rightly.
+void answerRightly(int exercise)
+{
+    switch (exercise) {
+    case 1: enter(h01d1().ui().Text2, h01d1().articles.value(h01d1().current)); break;
+    case 2: {
+        H01d2 &w = h01d2();
+        int item = 0;
+        while (item < H01d2::itemCount && !w.ui().Text1[item]->text().isEmpty())
+            ++item;
+        QTest::mouseClick(w.ui().Check1[item], Qt::LeftButton);
+        enter(w.ui().Text1[item], w.longAnswer);
+        break;
+    }
+    case 3:
+    case 4: enter(h01d3().ui().Text1, h01d3().keys.value(h01d3().current)); break;
+    case 5: {
+        Lex1 &w = lex1();
+        int cell = 0;
+        while (cell < Lex1::nounCount && !w.ui().Text2[cell]->text().isEmpty())
+            ++cell;
+        enter(w.ui().Text1, module1().nounList.value(cell));
+        break;
+    }
+    }
+}
+
+
+QWidget *exerciseIn(int exercise, State state, FakeDesktop &desktop)
+{
+    ExerciseForm &w = openExercise(exercise);
+    if (state == State::BeforeStart)
+        return w.window();
+    w.frame().start->click();
+    if (state == State::Revealed) { // exercise 5: every word shown, one picture's word by its tick box
+        QTest::mouseClick(lex1().ui().Check1[2], Qt::LeftButton);
+        lex1().ui().Command3->click();
+        return w.window();
+    }
+    answerRightly(exercise);
+    // At completion the window tells so in a box; a right answer raises none before it.
+    for (int n = 0; state == State::Completed && desktop.boxes.isEmpty() && n < 100; ++n)
+        answerRightly(exercise);
+    return w.window();
+}
+
+QWidget *progressWithRecord()
+{
+    ExerciseForm &w = openExercise(3);
+    w.frame().start->click();
+    answerRightly(3);
+    enter(h01d3().ui().Text1, QStringLiteral("zzz"));
+    answerRightly(3);
+    triggerMenu(w.window(), QStringLiteral("mnuShowProgress"));
+    return progress().window();
+}
+
+QWidget *aboutFromMenu()
+{
+    toMenu();
+    triggerMenu(alap().window(), QStringLiteral("mnuabout"));
+    return sobre().window();
+}
+
+
+QWidget *reviewIn(ReviewState state)
+{
+    static QDateTime clock;
+    clock = QDateTime::currentDateTimeUtc();
+    Program::get().progressStore().setClock([] { return clock; });
+    if (state != ReviewState::NothingDue) {
+        ExerciseForm &w = openExercise(2);
+        w.frame().start->click();
+        answerRightly(2);
+        w.frame().close->click();
+        clock = clock.addDays(400);
+    } else {
+        toMenu();
+    }
+    triggerMenu(alap().window(), QStringLiteral("mnuReview"));
+    ReviewUi &u = review().ui();
+    if (state == ReviewState::Right)
+        u.answer->setText(review().items().value(0).answer);
+    if (state == ReviewState::Wrong)
+        u.answer->setText(QStringLiteral("Nem."));
+    if (state == ReviewState::Right || state == ReviewState::Wrong)
+        u.check->click();
+    return review().window();
+}
+
+
+
+QList<Scene> scenes()
+{
+    const auto exercise = [](int n, State s) { return [n, s](FakeDesktop &d) { return exerciseIn(n, s, d); }; };
+    return {
+        {"menu", [](FakeDesktop &) { return (toMenu(), alap().window()); }},
+        {"about", [](FakeDesktop &) { return aboutFromMenu(); }},
+        {"h01d1 before Start", exercise(1, State::BeforeStart)},
+        {"h01d1 right answer", exercise(1, State::RightAnswer)},
+        {"h01d1 completed", exercise(1, State::Completed)},
+        {"h01d2 before Start", exercise(2, State::BeforeStart)},
+        {"h01d2 right answer", exercise(2, State::RightAnswer)},
+        {"h01d2 completed", exercise(2, State::Completed)},
+        {"h01d3 (3) before Start", exercise(3, State::BeforeStart)},
+        {"h01d3 (3) right answer", exercise(3, State::RightAnswer)},
+        {"h01d3 (3) completed", exercise(3, State::Completed)},
+        {"h01d3 (4) right answer", exercise(4, State::RightAnswer)},
+        {"lex1 before Start", exercise(5, State::BeforeStart)},
+        {"lex1 right answer", exercise(5, State::RightAnswer)},
+        {"lex1 words revealed", exercise(5, State::Revealed)},
+        {"lex1 completed", exercise(5, State::Completed)},
+        {"progress with a record", [](FakeDesktop &) { return progressWithRecord(); }},
+        {"review, picture due", [](FakeDesktop &) { return reviewIn(ReviewState::Due); }},
+        {"review, right answer", [](FakeDesktop &) { return reviewIn(ReviewState::Right); }},
+        {"review, wrong answer", [](FakeDesktop &) { return reviewIn(ReviewState::Wrong); }},
+        {"review, nothing due", [](FakeDesktop &) { return reviewIn(ReviewState::NothingDue); }},
+    };
+}

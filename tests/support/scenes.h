@@ -1,0 +1,42 @@
+#pragma once
+// Windows in their main states, for suites that look at every window (colours, translations).
+// Each builder drives a fresh program as a learner does and returns the window to look at. A
+// window added later needs only a builder and its rows.
+#include "fakedesktop.h"
+
+#include <QList>
+#include <functional>
+
+class ExerciseForm;
+class QLineEdit;
+class QWidget;
+
+// The title card passed: the menu on screen.
+void toMenu();
+// The menu, then the window of an exercise (1 to 5) through its button.
+ExerciseForm &openExercise(int exercise);
+// Types text into a box key by key and presses Enter.
+void enter(QLineEdit *box, const QString &text);
+// Answers the item on screen rightly.
+void answerRightly(int exercise);
+
+enum class State { BeforeStart, RightAnswer, Completed, Revealed, Shown };
+QWidget *exerciseIn(int exercise, State state, FakeDesktop &desktop);
+// The Progress window with a run of exercise 3 in the record, one answer of it wrong.
+QWidget *progressWithRecord();
+QWidget *aboutFromMenu();
+
+// The review with a picture of exercise 2 due: as it comes, after a right answer (in colour) or a
+// wrong one (the right answer shown in the window); or with nothing due, its summary alone.
+enum class ReviewState { Due, Right, Wrong, NothingDue };
+QWidget *reviewIn(ReviewState state);
+
+using Builder = std::function<QWidget *(FakeDesktop &)>;
+
+struct Scene {
+    const char *name;
+    Builder build;
+};
+
+// Every window in its main states.
+QList<Scene> scenes();
