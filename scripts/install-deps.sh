@@ -11,6 +11,8 @@ packages="g++ cmake make tzdata qt6-base-dev qt6-svg-dev libqt6svg6 libqt6sql6-s
 packages="$packages qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng"
 # Qt's Wayland platform plugin: on a Wayland desktop the program runs as a native client.
 packages="$packages qt6-wayland"
+# Translations: lupdate and lrelease with their CMake package, and Qt's own texts in other languages.
+packages="$packages qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 case "${1:-}" in
   --fuzz) packages="$packages clang libclang-rt-14-dev llvm" ;;
   --test) packages="$packages xvfb xauth openbox xdotool imagemagick desktop-file-utils appstream dpkg-dev at-spi2-core python3-pyatspi dbus"
