@@ -1,5 +1,6 @@
 #include "core/hungariankey.h"
 
+#include <QCoreApplication>
 
 namespace {
 
@@ -33,6 +34,8 @@ QString hungarianKeyHint()
 
 QString charButtonHelp()
 {
-    return QStringLiteral("If you want to see how to type the special Hungarian characters (á, é etc.) on an English "
-                          "keyboard, click the \"Char\" button. If you want that information to desappear, click again.");
+    return QCoreApplication::translate("HungarianKey",
+                                       "If you want to see how to type the special Hungarian characters (á, é etc.) "
+                                       "on an English keyboard, click the \"Char\" button. If you want that "
+                                       "information to desappear, click again.");
 }

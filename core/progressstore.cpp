@@ -88,7 +88,7 @@ QList<DayCount> NullProgressStore::dailyCounts(const QDate &last, int days)
 bool NullProgressStore::exportCsv(const QString &, QString *error)
 {
     if (error)
-        *error = QStringLiteral("Nothing is recorded in this run.");
+        *error = QCoreApplication::translate("ProgressStore", "Nothing is recorded in this run.");
     return false;
 }
 

@@ -23,15 +23,18 @@ bool SqliteProgressStore::exportCsv(const QString &path, QString *error)
         return false;
     };
     if (!canRead())
-        return failed(d->problem.isEmpty() ? QStringLiteral("The progress file cannot be read.") : d->problem);
+        return failed(d->problem.isEmpty() ? QCoreApplication::translate("ProgressStore", "The progress file cannot be read.") : d->problem);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        //: %1 is the file the learner chose, %2 the system's reason
+        return failed(QCoreApplication::translate("ProgressStore", "%1 cannot be written: %2")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
     file.write("time,exercise,plus,item,answer,right,first_try\r\n");
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT time, exercise, plus, item, answer, is_right, first_try FROM answers ORDER BY id")))
-        return failed(QStringLiteral("The progress file cannot be read: %1").arg(q.lastError().text()));
+        return failed(QCoreApplication::translate("ProgressStore", "The progress file cannot be read: %1")
+                          .arg(q.lastError().text()));
     QString line;
     while (q.next()) {
         line.clear();
@@ -43,8 +46,11 @@ bool SqliteProgressStore::exportCsv(const QString &path, QString *error)
         file.write(line.toUtf8());
     }
     if (q.lastError().isValid())
-        return failed(QStringLiteral("The progress file cannot be read: %1").arg(q.lastError().text()));
+        return failed(QCoreApplication::translate("ProgressStore", "The progress file cannot be read: %1")
+                          .arg(q.lastError().text()));
     if (!file.commit())
-        return failed(QStringLiteral("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        //: %1 is the file the learner chose, %2 the system's reason
+        return failed(QCoreApplication::translate("ProgressStore", "%1 cannot be written: %2")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
     return true;
 }

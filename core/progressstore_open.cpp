@@ -204,8 +204,10 @@ void SqliteProgressStore::Impl::cannotSave(const QString &reason, bool keepReadi
         disconnect();
     readable = keepReading;
     state = State::NotSaving;
-    problem = QStringLiteral("Your progress cannot be saved: %1.\n\nThe exercises work as always, but what you do "
-                             "now will not be kept.\n\nThe file: %2")
+    //: %1 is why, e.g. "the disk is full"; %2 is the file
+    problem = QCoreApplication::translate("ProgressStore",
+                                          "Your progress cannot be saved: %1.\n\nThe exercises work as always, but "
+                                          "what you do now will not be kept.\n\nThe file: %2")
                   .arg(reason, QDir::toNativeSeparators(path));
 }
 
@@ -266,17 +268,18 @@ bool SqliteProgressStore::Impl::setUp(QSqlError *error)
     if (version > schemaVersion) {
         disconnect();
         state = State::Newer;
-        problem = QStringLiteral("Your progress was saved by a newer version of Tarvo, which this version cannot "
-                                 "read. The file has been left as it is, and what you do now will not be kept.\n\n"
-                                 "The file: %1")
+        problem = QCoreApplication::translate("ProgressStore",
+                                              "Your progress was saved by a newer version of Tarvo, which this version "
+                                              "cannot read. The file has been left as it is, and what you do now will "
+                                              "not be kept.\n\nThe file: %1")
                       .arg(QDir::toNativeSeparators(path));
         return true;
     }
     if (!exec(q, QStringLiteral("PRAGMA journal_mode=WAL"), error))
         return false;
     if (!q.next() || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0) {
-        *error = QSqlError(QStringLiteral("the file cannot be written"), QString(), QSqlError::ConnectionError,
-                           QStringLiteral("8"));
+        *error = QSqlError(QCoreApplication::translate("ProgressStore", "the file cannot be written"), QString(),
+                           QSqlError::ConnectionError, QStringLiteral("8"));
         return false;
     }
     q.finish();
@@ -373,11 +376,11 @@ void SqliteProgressStore::Impl::open()
         return;
     const QFileInfo info(path);
     if (info.isDir()) {
-        cannotSave(QStringLiteral("a folder stands where its file should be"));
+        cannotSave(QCoreApplication::translate("ProgressStore", "a folder stands where its file should be"));
         return;
     }
     if (!QDir().mkpath(info.absolutePath())) {
-        cannotSave(QStringLiteral("its folder cannot be created"));
+        cannotSave(QCoreApplication::translate("ProgressStore", "its folder cannot be created"));
         return;
     }
     // Another Tarvo starting at the same moment may be creating the file: it is empty until
@@ -406,24 +409,26 @@ void SqliteProgressStore::Impl::open()
         return;
     }
     if (!moveAside()) {
-        cannotSave(QStringLiteral("the file is damaged and cannot be moved aside"));
+        cannotSave(QCoreApplication::translate("ProgressStore", "the file is damaged and cannot be moved aside"));
         return;
     }
     if (!setUp(&error)) {
         cannotSave(reasonFor(error));
         return;
     }
-    problem = QStringLiteral("The file that kept your progress was damaged and could not be read. It has been kept "
-                             "as\n%1\nand a new record has been started.")
+    problem = QCoreApplication::translate("ProgressStore",
+                                          "The file that kept your progress was damaged and could not be read. It has "
+                                          "been kept as\n%1\nand a new record has been started.")
                   .arg(QDir::toNativeSeparators(damagedName));
 }
 
 QString SqliteProgressStore::Impl::reasonFor(const QSqlError &error)
 {
     if (codeOf(error) == Full)
-        return QStringLiteral("the disk is full");
-    return QStringLiteral("the file cannot be written (%1)").arg(error.databaseText().isEmpty() ? error.text()
-                                                                                                : error.databaseText());
+        return QCoreApplication::translate("ProgressStore", "the disk is full");
+    //: %1 is SQLite's own message
+    return QCoreApplication::translate("ProgressStore", "the file cannot be written (%1)")
+        .arg(error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
 
 // A write that failed for good stops the saving; the learner hears of it once.
@@ -433,7 +438,7 @@ void SqliteProgressStore::Impl::writeFailed(const QSqlError &error)
     if (codeOf(error) == Constraint)
         return;
     if (isDamage(error)) {
-        cannotSave(QStringLiteral("the file has been damaged"));
+        cannotSave(QCoreApplication::translate("ProgressStore", "the file has been damaged"));
         return;
     }
     cannotSave(reasonFor(error), true);

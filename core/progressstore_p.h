@@ -7,6 +7,7 @@
 #include "core/fsrs.h"
 #include "core/progressstore.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>

@@ -116,7 +116,8 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
     // the latest right answer. Exercise 5 records names that fit no picture with an empty item.
     sqlite3 *handle = handleOf(db);
     if (!handle)
-        return fail(QSqlError(QStringLiteral("no SQLite connection"), QString(), QSqlError::ConnectionError));
+        return fail(QSqlError(QCoreApplication::translate("ProgressStore", "no SQLite connection"), QString(),
+                              QSqlError::ConnectionError));
     sqlite3_stmt *st = nullptr;
     if (sqlite3_prepare_v2(handle,
                            "SELECT time, exercise, plus, item, is_right, first_try, expected FROM answers "

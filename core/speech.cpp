@@ -46,8 +46,8 @@ Speech::~Speech()
 
 QString Speech::installHint()
 {
-    return QStringLiteral("No Hungarian voice: install speech-dispatcher, speech-dispatcher-espeak-ng and "
-                          "qt6-speech-speechd-plugin to hear Hungarian.");
+    return tr("No Hungarian voice: install speech-dispatcher, speech-dispatcher-espeak-ng and "
+              "qt6-speech-speechd-plugin to hear Hungarian.");
 }
 
 void Speech::prepare()

@@ -60,7 +60,8 @@ private:
 };
 } // namespace
 
-const char *const onTopUnavailableTip = "This desktop does not let a program keep its window above the others.";
+const char *const onTopUnavailableTip =
+    QT_TRANSLATE_NOOP("WindowServices", "This desktop does not let a program keep its window above the others.");
 
 void setPlatformNameForTesting(const QString &name)
 {
@@ -99,6 +100,7 @@ void disableWhereUnavailable(QAction *onTopItem)
     if (desktopPlacesWindows())
         return;
     onTopItem->setEnabled(false);
-    onTopItem->setStatusTip(QString::fromLatin1(onTopUnavailableTip));
-    onTopItem->setToolTip(QString::fromLatin1(onTopUnavailableTip));
+    const QString tip = QCoreApplication::translate("WindowServices", onTopUnavailableTip);
+    onTopItem->setStatusTip(tip);
+    onTopItem->setToolTip(tip);
 }

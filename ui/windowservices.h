@@ -10,7 +10,8 @@ bool desktopPlacesWindows();
 // The platform name the answer above goes by: Qt's own (QGuiApplication::platformName()), unless
 // tests name another one here; an empty name returns to Qt's.
 void setPlatformNameForTesting(const QString &name);
-// The tip of an On Top item that cannot work on this desktop.
+// The tip of an On Top item that cannot work on this desktop, in English (translated in the
+// context "WindowServices" where it is shown).
 extern const char *const onTopUnavailableTip;
 
 // Centres a window's outer frame on the whole screen; a window larger than the screen reaches
