@@ -6,6 +6,7 @@
 #include "ui/daychart.h"
 #include "ui/windowservices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,7 +20,11 @@
 
 namespace {
 
-const char *const exerciseNames[] = {"1. a / az", "2. Questions", "3. To be", "4. Antonyms", "5. Pictures"};
+const char *const exerciseNames[] = {
+    //: the first exercise, named after the two Hungarian articles it drills
+    QT_TRANSLATE_NOOP("ProgressWindow", "1. a / az"), QT_TRANSLATE_NOOP("ProgressWindow", "2. Questions"),
+    QT_TRANSLATE_NOOP("ProgressWindow", "3. To be"), QT_TRANSLATE_NOOP("ProgressWindow", "4. Antonyms"),
+    QT_TRANSLATE_NOOP("ProgressWindow", "5. Pictures")};
 
 QTableWidget *makeTable(QWidget *parent, const QString &name, const QString &accessibleName, const QStringList &headers)
 {
@@ -47,15 +52,17 @@ QTableWidgetItem *cell(const QString &text, bool number = false)
 QString whenText(const QDateTime &utc)
 {
     if (!utc.isValid())
-        return QStringLiteral("never");
+        return QCoreApplication::translate("ProgressWindow", "never");
     const QDateTime local = utc.toLocalTime();
     const qint64 daysAgo = local.date().daysTo(QDate::currentDate());
-    const QString time = local.toString(QStringLiteral("HH:mm"));
+    const QLocale locale;
+    const QString time = locale.toString(local, QCoreApplication::translate("ProgressWindow", "HH:mm"));
     if (daysAgo == 0)
-        return QStringLiteral("today, %1").arg(time);
+        //: %1 is the time of day
+        return QCoreApplication::translate("ProgressWindow", "today, %1").arg(time);
     if (daysAgo == 1)
-        return QStringLiteral("yesterday, %1").arg(time);
-    return local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        return QCoreApplication::translate("ProgressWindow", "yesterday, %1").arg(time);
+    return locale.toString(local, QCoreApplication::translate("ProgressWindow", "yyyy-MM-dd HH:mm"));
 }
 
 // When an item is next due, counted in review days (a review day starts at 04:00).
@@ -65,10 +72,10 @@ QString dueText(const QDate &due, const QDate &today)
         return QStringLiteral("-");
     const qint64 days = today.daysTo(due);
     if (days <= 0)
-        return QStringLiteral("now");
+        return QCoreApplication::translate("ProgressWindow", "now");
     if (days == 1)
-        return QStringLiteral("tomorrow");
-    return due.toString(Qt::ISODate);
+        return QCoreApplication::translate("ProgressWindow", "tomorrow");
+    return QLocale().toString(due, QCoreApplication::translate("ProgressWindow", "yyyy-MM-dd"));
 }
 
 } // namespace
@@ -77,21 +84,20 @@ ProgressWindow::ProgressWindow() : FormWith({QStringLiteral("progress"), caption
 
 QString ProgressWindow::caption()
 {
-    return QStringLiteral("Tarvo - My progress");
+    return tr("Tarvo - My progress");
 }
 
 void ProgressWindow::build(ProgressUi &ui, QWidget *c)
 {
     auto *layout = new QVBoxLayout(c);
 
-    auto *exercisesLabel = new QLabel(QStringLiteral("&Exercises"), c);
-    ui.exercises = makeTable(c, QStringLiteral("exercises"), QStringLiteral("Exercises"),
-                             {QStringLiteral("Exercise"), QStringLiteral("Runs completed"), QStringLiteral("Answers"),
-                              QStringLiteral("Right at the first try"), QStringLiteral("Last practised"),
-                              QStringLiteral("Due today"), QStringLiteral("Due in 7 days")});
+    auto *exercisesLabel = new QLabel(tr("&Exercises"), c);
+    ui.exercises = makeTable(c, QStringLiteral("exercises"), tr("Exercises"),
+                             {tr("Exercise"), tr("Runs completed"), tr("Answers"), tr("Right at the first try"),
+                              tr("Last practised"), tr("Due today"), tr("Due in 7 days")});
     ui.exercises->setRowCount(5);
     for (int i = 0; i < 5; ++i)
-        ui.exercises->setItem(i, 0, cell(QLatin1String(exerciseNames[i])));
+        ui.exercises->setItem(i, 0, cell(tr(exerciseNames[i])));
     ui.exercises->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui.exercises->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     exercisesLabel->setBuddy(ui.exercises);
@@ -100,28 +106,27 @@ void ProgressWindow::build(ProgressUi &ui, QWidget *c)
 
     auto *middle = new QHBoxLayout;
     auto *daysBox = new QVBoxLayout;
-    auto *daysLabel = new QLabel(QStringLiteral("&Answers of the last %1 days").arg(chartDays), c);
+    auto *daysLabel = new QLabel(tr("&Answers of the last %n days", nullptr, chartDays), c);
     ui.dayTabs = new QTabWidget(c);
     ui.dayTabs->setObjectName(QStringLiteral("dayTabs"));
-    ui.dayTabs->setAccessibleName(QStringLiteral("Answers of the last %1 days").arg(chartDays));
+    ui.dayTabs->setAccessibleName(tr("Answers of the last %n days", nullptr, chartDays));
     ui.chart = new DayChart(ui.dayTabs);
     ui.chart->setObjectName(QStringLiteral("chart"));
-    ui.days = makeTable(ui.dayTabs, QStringLiteral("days"), QStringLiteral("Answers per day, as figures"),
-                        {QStringLiteral("Day"), QStringLiteral("Right"), QStringLiteral("Wrong")});
-    ui.dayTabs->addTab(ui.chart, QStringLiteral("C&hart"));
-    ui.dayTabs->addTab(ui.days, QStringLiteral("&Figures"));
+    ui.days = makeTable(ui.dayTabs, QStringLiteral("days"), tr("Answers per day, as figures"),
+                        {tr("Day"), tr("Right"), tr("Wrong")});
+    ui.dayTabs->addTab(ui.chart, tr("C&hart"));
+    ui.dayTabs->addTab(ui.days, tr("&Figures"));
     daysLabel->setBuddy(ui.dayTabs);
     daysBox->addWidget(daysLabel);
     daysBox->addWidget(ui.dayTabs);
     middle->addLayout(daysBox, 1);
 
     auto *wordsBox = new QVBoxLayout;
-    auto *wordsLabel = new QLabel(QStringLiteral("&Words to practise"), c);
-    ui.words = makeTable(c, QStringLiteral("words"), QStringLiteral("Words to practise"),
-                         {QStringLiteral("Item"), QStringLiteral("Right answer"), QStringLiteral("Wrong"),
-                          QStringLiteral("Next due")});
-    ui.words->setAccessibleDescription(QStringLiteral("The items you answered wrong most often, with their right answers "
-                                                      "and when each is next due for review"));
+    auto *wordsLabel = new QLabel(tr("&Words to practise"), c);
+    ui.words = makeTable(c, QStringLiteral("words"), tr("Words to practise"),
+                         {tr("Item"), tr("Right answer"), tr("Wrong"), tr("Next due")});
+    ui.words->setAccessibleDescription(tr("The items you answered wrong most often, with their right answers "
+                                          "and when each is next due for review"));
     ui.words->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     ui.words->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     ui.words->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -137,15 +142,15 @@ void ProgressWindow::build(ProgressUi &ui, QWidget *c)
     ui.where->setObjectName(QStringLiteral("where"));
     ui.where->setWordWrap(true);
     ui.where->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    ui.where->setAccessibleName(QStringLiteral("Where your progress is kept"));
+    ui.where->setAccessibleName(tr("Where your progress is kept"));
     layout->addWidget(ui.where);
 
     auto *buttons = new QHBoxLayout;
-    ui.forget = new QPushButton(QStringLiteral("F&orget my progress..."), c);
+    ui.forget = new QPushButton(tr("F&orget my progress..."), c);
     ui.forget->setObjectName(QStringLiteral("forget"));
-    ui.exportCsv = new QPushButton(QStringLiteral("E&xport as CSV..."), c);
+    ui.exportCsv = new QPushButton(tr("E&xport as CSV..."), c);
     ui.exportCsv->setObjectName(QStringLiteral("exportCsv"));
-    ui.close = new QPushButton(QStringLiteral("&Close"), c);
+    ui.close = new QPushButton(tr("&Close"), c);
     ui.close->setObjectName(QStringLiteral("close"));
     buttons->addWidget(ui.forget);
     buttons->addWidget(ui.exportCsv);
@@ -184,7 +189,8 @@ void ProgressWindow::refresh()
         const int row = s.exercise - 1;
         u.exercises->setItem(row, 1, cell(locale.toString(s.runsCompleted), true));
         u.exercises->setItem(row, 2, cell(locale.toString(s.answers), true));
-        const QString share = s.firstTries > 0 ? QStringLiteral("%1 %").arg(qRound(100.0 * s.firstTriesRight / s.firstTries))
+        //: a percentage
+        const QString share = s.firstTries > 0 ? tr("%1 %").arg(qRound(100.0 * s.firstTriesRight / s.firstTries))
                                                : QStringLiteral("-");
         u.exercises->setItem(row, 3, cell(share, true));
         u.exercises->setItem(row, 4, cell(whenText(s.lastPractised)));
@@ -204,7 +210,7 @@ void ProgressWindow::refresh()
     for (int i = 0; i < days.size(); ++i) {
         // Newest first, where a reader starts.
         const DayCount &d = days[days.size() - 1 - i];
-        u.days->setItem(i, 0, cell(d.day.toString(Qt::ISODate)));
+        u.days->setItem(i, 0, cell(locale.toString(d.day, tr("yyyy-MM-dd"))));
         u.days->setItem(i, 1, cell(QString::number(d.right), true));
         u.days->setItem(i, 2, cell(QString::number(d.wrong), true));
     }
@@ -215,24 +221,25 @@ void ProgressWindow::refresh()
     for (int i = 0; i < words.size(); ++i) {
         // A word forgotten again and again is marked, in the text itself so that it is read out.
         const PracticeWord &w = words[i];
-        u.words->setItem(i, 0, cell(w.hard ? w.item + QStringLiteral(" (hard word)") : w.item));
+        //: %1 is the Hungarian item
+        u.words->setItem(i, 0, cell(w.hard ? tr("%1 (hard word)").arg(w.item) : w.item));
         u.words->setItem(i, 1, cell(w.expected));
         u.words->setItem(i, 2, cell(QString::number(w.wrong), true));
         u.words->setItem(i, 3, cell(dueText(w.due, today)));
         u.words->item(i, 0)->setToolTip(
-            w.hard ? QStringLiteral("Exercise %1; forgotten %2 times after it had been learnt").arg(w.exercise).arg(w.lapses)
-                   : QStringLiteral("Exercise %1").arg(w.exercise));
+            w.hard ? tr("Exercise %1; forgotten %n times after it had been learnt", nullptr, w.lapses).arg(w.exercise)
+                   : tr("Exercise %1").arg(w.exercise));
     }
 
     const QString path = store.filePath();
     if (path.isEmpty()) {
-        u.where->setText(QStringLiteral("Nothing of this run is being kept."));
+        u.where->setText(tr("Nothing of this run is being kept."));
     } else {
-        QString text = QStringLiteral("Your progress is kept on this computer only, nowhere else, in the file\n%1\n"
-                                      "To remove it, press Forget my progress, or delete that file while Tarvo is closed.")
+        QString text = tr("Your progress is kept on this computer only, nowhere else, in the file\n%1\n"
+                          "To remove it, press Forget my progress, or delete that file while Tarvo is closed.")
                            .arg(QDir::toNativeSeparators(path));
         if (!store.saving())
-            text += QStringLiteral("\nWhat you do now is not being saved.");
+            text += QLatin1Char('\n') + tr("What you do now is not being saved.");
         u.where->setText(text);
     }
     u.forget->setEnabled(store.saving());
@@ -244,13 +251,13 @@ void ProgressWindow::forgetProgress()
     bool yes = false;
     const bool loaded = runModal([&](QWidget *owner) {
         yes = desktop().question(owner, caption(),
-                                 QStringLiteral("Forget all your progress?\n\nEvery run and answer recorded so far will "
-                                                "be removed. This cannot be undone."));
+                                 tr("Forget all your progress?\n\nEvery run and answer recorded so far will "
+                                    "be removed. This cannot be undone."));
     });
     if (!loaded || !yes)
         return;
     if (!Program::get().progressStore().forget() &&
-        !messageBox(caption(), QStringLiteral("Your progress could not be removed."), MsgIcon::Exclamation))
+        !messageBox(caption(), tr("Your progress could not be removed."), MsgIcon::Exclamation))
         return;
     refresh();
 }
@@ -261,8 +268,7 @@ void ProgressWindow::exportCsv()
                                                      .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
     QString path;
     const bool loaded = runModal([&](QWidget *owner) {
-        path = desktop().saveFileName(owner, QStringLiteral("Export as CSV"), suggested,
-                                      QStringLiteral("CSV files (*.csv);;All files (*)"));
+        path = desktop().saveFileName(owner, tr("Export as CSV"), suggested, tr("CSV files (*.csv);;All files (*)"));
     });
     if (!loaded || path.isEmpty())
         return;
@@ -271,7 +277,7 @@ void ProgressWindow::exportCsv()
     const bool written = Program::get().progressStore().exportCsv(path, &error);
     window()->unsetCursor();
     if (written)
-        messageBox(caption(), QStringLiteral("Every answer has been written to\n%1").arg(QDir::toNativeSeparators(path)),
+        messageBox(caption(), tr("Every answer has been written to\n%1").arg(QDir::toNativeSeparators(path)),
                    MsgIcon::Information);
     else
         messageBox(caption(), error, MsgIcon::Exclamation);

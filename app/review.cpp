@@ -55,30 +55,31 @@ Review::Review() : FormWith({QStringLiteral("review"), caption(), 7800, 7200, QC
 
 QString Review::caption()
 {
-    return QStringLiteral("Tarvo - Review");
+    return tr("Tarvo - Review");
 }
 
 QString Review::menuCaption(int due)
 {
-    return QStringLiteral("&Review (%1 due)...").arg(due);
+    //: %1 is the number of items due now
+    return tr("&Review (%1 due)...").arg(due);
 }
 
 void Review::build(ReviewUi &ui, QWidget *c)
 {
     auto *layout = new QVBoxLayout(c);
 
-    ui.store = textLabel(c, QStringLiteral("store"), QStringLiteral("About your record"));
+    ui.store = textLabel(c, QStringLiteral("store"), tr("About your record"));
     layout->addWidget(ui.store);
 
     auto *top = new QHBoxLayout;
-    ui.source = textLabel(c, QStringLiteral("source"), QStringLiteral("The exercise the item comes from"));
-    ui.counter = textLabel(c, QStringLiteral("counter"), QStringLiteral("Item number"));
+    ui.source = textLabel(c, QStringLiteral("source"), tr("The exercise the item comes from"));
+    ui.counter = textLabel(c, QStringLiteral("counter"), tr("Item number"));
     ui.counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     top->addWidget(ui.source, 1);
     top->addWidget(ui.counter);
     layout->addLayout(top);
 
-    ui.instruction = textLabel(c, QStringLiteral("instruction"), QStringLiteral("Instruction"));
+    ui.instruction = textLabel(c, QStringLiteral("instruction"), tr("Instruction"));
     ui.instruction->setFont(vbFont(QStringLiteral("Times New Roman"), 12, true));
     layout->addWidget(ui.instruction);
 
@@ -87,18 +88,18 @@ void Review::build(ReviewUi &ui, QWidget *c)
     ui.picture->setFixedSize(twSize(2880, 2025));
     layout->addWidget(ui.picture, 0, Qt::AlignHCenter);
 
-    ui.prompt = textLabel(c, QStringLiteral("prompt"), QStringLiteral("Item"));
+    ui.prompt = textLabel(c, QStringLiteral("prompt"), tr("Item"));
     ui.prompt->setFont(vbFont(QStringLiteral("Times New Roman"), 14.25, true));
     ui.prompt->setAlignment(Qt::AlignHCenter);
     layout->addWidget(ui.prompt);
 
-    auto *answerLabel = new QLabel(QStringLiteral("&Your answer:"), c);
+    auto *answerLabel = new QLabel(tr("&Your answer:"), c);
     // Exercise 1 takes "a" or "az" as typed; the others type Hungarian letters on any keyboard,
     // as their own windows do. One box of each kind, the one the item needs shown.
     for (QLineEdit **box : {&ui.keyedAnswer, &ui.plainAnswer}) {
         *box = new QLineEdit(c);
         (*box)->setObjectName(QStringLiteral("answer"));
-        (*box)->setAccessibleName(QStringLiteral("Your answer"));
+        (*box)->setAccessibleName(tr("Your answer"));
         (*box)->setFont(vbFont(QStringLiteral("Arial"), 12));
     }
     attachHungarianKeys(ui.keyedAnswer);
@@ -110,22 +111,22 @@ void Review::build(ReviewUi &ui, QWidget *c)
     layout->addWidget(ui.plainAnswer);
     ui.answerLabel = answerLabel;
 
-    ui.verdict = textLabel(c, QStringLiteral("verdict"), QStringLiteral("Result"));
+    ui.verdict = textLabel(c, QStringLiteral("verdict"), tr("Result"));
     ui.verdict->setFont(vbFont(QStringLiteral("Arial"), 12, true));
     ui.verdict->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(ui.verdict);
 
-    ui.summary = textLabel(c, QStringLiteral("summary"), QStringLiteral("Summary"));
+    ui.summary = textLabel(c, QStringLiteral("summary"), tr("Summary"));
     ui.summary->setFont(vbFont(QStringLiteral("Arial"), 12, true));
     layout->addWidget(ui.summary);
     layout->addStretch(1);
 
     auto *buttons = new QHBoxLayout;
-    ui.check = new QPushButton(QStringLiteral("C&heck"), c);
+    ui.check = new QPushButton(tr("C&heck"), c);
     ui.check->setObjectName(QStringLiteral("check"));
-    ui.next = new QPushButton(QStringLiteral("&Next"), c);
+    ui.next = new QPushButton(tr("&Next"), c);
     ui.next->setObjectName(QStringLiteral("next"));
-    ui.close = new QPushButton(QStringLiteral("&Close"), c);
+    ui.close = new QPushButton(tr("&Close"), c);
     ui.close->setObjectName(QStringLiteral("close"));
     for (QPushButton *button : {ui.check, ui.next, ui.close})
         button->setAutoDefault(false);
@@ -186,11 +187,11 @@ void Review::showStore()
     QString text;
     const QString problem = store.problem();
     if (store.filePath().isEmpty())
-        text = QStringLiteral("Nothing of this run is being kept, so there is nothing to review.");
+        text = tr("Nothing of this run is being kept, so there is nothing to review.");
     else if (!store.canRead())
-        text = QStringLiteral("Your progress cannot be read, so there is nothing to review.");
+        text = tr("Your progress cannot be read, so there is nothing to review.");
     else if (!store.saving())
-        text = QStringLiteral("This review will not be kept: your progress cannot be saved now.");
+        text = tr("This review will not be kept: your progress cannot be saved now.");
     if (!problem.isEmpty())
         text = text.isEmpty() ? problem : text + QLatin1Char('\n') + problem;
     label->setText(text);
@@ -204,18 +205,18 @@ void Review::showItem()
     answered_ = false;
     u.advance->stop();
     u.summary->hide();
-    u.counter->setText(QStringLiteral("%1 of %2").arg(position_ + 1).arg(items_.size()));
-    u.source->setText(QStringLiteral("From exercise %1").arg(item.exercise) +
-                      (item.plus ? QStringLiteral(", Plus") : QString()));
+    //: the item's number and how many items the review has
+    u.counter->setText(tr("%1 of %2").arg(position_ + 1).arg(items_.size()));
+    u.source->setText(item.plus ? tr("From exercise %1, Plus").arg(item.exercise)
+                                : tr("From exercise %1").arg(item.exercise));
     u.instruction->setText(item.instruction);
     u.instruction->setVisible(!item.instruction.isEmpty());
     u.prompt->setText(item.prompt);
     u.prompt->setVisible(!item.prompt.isEmpty());
     u.picture->setPicture(item.picture);
     u.picture->setVisible(!item.picture.isNull());
-    u.picture->setAccessibleName(QStringLiteral("Picture"));
-    u.picture->setAccessibleDescription(item.prompt.isEmpty() ? QStringLiteral("Name what the picture shows")
-                                                              : item.prompt);
+    u.picture->setAccessibleName(tr("Picture"));
+    u.picture->setAccessibleDescription(item.prompt.isEmpty() ? tr("Name what the picture shows") : item.prompt);
     u.verdict->clear();
     u.next->setAccessibleDescription(QString());
     u.answer = item.hungarianKeys ? u.keyedAnswer : u.plainAnswer;
@@ -243,7 +244,7 @@ void Review::checkAnswer()
     if (result.capitalWarning) {
         // As exercise 2 does: the first letter is made a capital, and the learner is told.
         desktop().beep();
-        if (!messageBox(caption(), QStringLiteral("Attention to capital letters!"), MsgIcon::Exclamation))
+        if (!messageBox(caption(), tr("Attention to capital letters!"), MsgIcon::Exclamation))
             return;
         if (answered_ || position_ >= items_.size())
             return;
@@ -267,13 +268,14 @@ void Review::checkAnswer()
     setDefaultButton(u.next);
     if (result.right) {
         ++right_;
-        u.verdict->setText(QStringLiteral("Right! ") + item.expected);
+        //: %1 is the Hungarian answer
+        u.verdict->setText(tr("Right! %1").arg(item.expected));
         if (!item.answeredPicture.isNull())
             u.picture->setPicture(item.answeredPicture);
         emit hungarianShown(item.spoken.isEmpty() ? item.expected : item.spoken);
         u.advance->start();
     } else {
-        u.verdict->setText(QStringLiteral("Not quite. The right answer is: ") + item.expected);
+        u.verdict->setText(tr("Not quite. The right answer is: %1").arg(item.expected));
         emit hungarianShown(item.expected);
     }
     u.picture->setAccessibleDescription(item.expected);
@@ -302,15 +304,18 @@ QString Review::nextDueText(const NextDue &next) const
         return QString();
     const QDate today = reviewDay(Program::get().progressStore().now());
     const qint64 days = today.daysTo(next.day);
-    const QString items = next.items == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(next.items);
+    const QString items = next.items == 1 ? tr("1 item") : tr("%n items", nullptr, next.items);
     QString when;
     if (days <= 1)
-        when = QStringLiteral("tomorrow");
+        when = tr("tomorrow");
     else if (days < 7)
-        when = QLocale().toString(next.day, QStringLiteral("dddd"));
+        //: date format of a day in the coming week: its name
+        when = QLocale().toString(next.day, tr("dddd"));
     else
-        when = QLocale().toString(next.day, QStringLiteral("d MMMM yyyy"));
-    return QStringLiteral("Next: %1, %2.").arg(when, items);
+        //: date format of a day further ahead
+        when = QLocale().toString(next.day, tr("d MMMM yyyy"));
+    //: %1 is the day the next items are due, %2 how many they are
+    return tr("Next: %1, %2.").arg(when, items);
 }
 
 void Review::showSummary()
@@ -323,14 +328,14 @@ void Review::showSummary()
         w->hide();
     QString text;
     if (reviewed_ == 0)
-        text = QStringLiteral("Nothing is due now.");
+        text = tr("Nothing is due now.");
     else
-        text = QStringLiteral("Review done: %1 reviewed, %2 right.").arg(reviewed_).arg(right_);
+        text = tr("Review done: %1 reviewed, %2 right.").arg(reviewed_).arg(right_);
     const QString next = store.canRead() ? nextDueText(store.nextDue()) : QString();
     if (!next.isEmpty())
         text += QLatin1Char(' ') + next;
     else if (store.canRead() && reviewed_ == 0)
-        text += QStringLiteral(" Items you answer in the exercises come back here when they are due.");
+        text += QLatin1Char(' ') + tr("Items you answer in the exercises come back here when they are due.");
     u.summary->setText(text);
     u.summary->show();
     setDefaultButton(u.close);

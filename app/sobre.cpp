@@ -14,7 +14,7 @@
 #include <QTimer>
 
 Sobre::Sobre()
-    : FormWith({QStringLiteral("sobre"), QStringLiteral("  About Tarvo!"), 5445, 3405, QColor(192, 192, 192),
+    : FormWith({QStringLiteral("sobre"), tr("  About Tarvo!"), 5445, 3405, QColor(192, 192, 192),
                 vbFont(QStringLiteral("MS Sans Serif"), 12, true)})
 {
 }
@@ -27,27 +27,29 @@ void Sobre::build(SobreUi &ui, QWidget *c)
     ui.SSPanel2 = makePanel3D(p, QStringLiteral("SSPanel2"), QStringLiteral("T A R V O !"), 1200, 480, 2655, 495);
     ui.SSPanel2->setFont(vbFont(times, 18, true));
     ui.Image1 = makePicture(p, QStringLiteral("Image1"), 4560, 120, 495, 495);
-    ui.Image1->setAccessibleName(QStringLiteral("Logo"));
+    ui.Image1->setAccessibleName(tr("Logo"));
     ui.Label5 = makeLabel(p, QStringLiteral("Label5"),
-                          QStringLiteral("(Magyar mint idegen nyelv     Hungarian as a foreign language)"), 1080, 960,
-                          3135, 615);
+                          //: %1 is the Hungarian for the same, which stays as it is
+                          tr("(%1     Hungarian as a foreign language)")
+                              .arg(QStringLiteral("Magyar mint idegen nyelv")),
+                          1080, 960, 3135, 615);
     // Liberation Serif sets the second line a few pixels wider than the laid-out box; widen
     // the box evenly on both sides so the subtitle keeps its two centred lines.
     ui.Label5->setGeometry(ui.Label5->geometry().adjusted(-12, 0, 12, 0));
     ui.Label5->setFont(vbFont(times, 12));
     ui.Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    ui.Label1 = makeLabel(p, QStringLiteral("Label1"), QStringLiteral("On the basis of the book: Kelvora!  "), 360, 1680,
-                          3975, 255);
+    ui.Label1 = makeLabel(p, QStringLiteral("Label1"), tr("On the basis of the book: Kelvora!  "), 360, 1680, 3975,
+                          255);
     ui.Label1->setFont(vbFont(times, 9, false, true));
-    ui.Label4 = makeLabel(p, QStringLiteral("Label4"), QStringLiteral("The Tarvo team\nBudapest, 2026"), 360, 2040, 1455,
+    ui.Label4 = makeLabel(p, QStringLiteral("Label4"), tr("The Tarvo team\nBudapest, 2026"), 360, 2040, 1455,
                           615);
     ui.Label4->setFont(vbFont(times, 9));
-    ui.Label6 = makeLabel(p, QStringLiteral("Label6"), QStringLiteral("For more information click here:"), 1920, 2760,
+    ui.Label6 = makeLabel(p, QStringLiteral("Label6"), tr("For more information click here:"), 1920, 2760,
                           2775, 255);
     ui.Label6->setFont(vbFont(times, 9.75, false, true));
     ui.Image2 = makePicture(p, QStringLiteral("Image2"), 4680, 2640, 360, 360);
     ui.Image2->setPicture({QStringLiteral(":/icons/notepad.svg")});
-    ui.Image2->setAccessibleName(QStringLiteral("More information"));
+    ui.Image2->setAccessibleName(tr("More information"));
     ui.Image2->setCursor(Qt::PointingHandCursor);
 
     // The frame store of the logo animation; never shown itself.
@@ -61,7 +63,7 @@ void Sobre::build(SobreUi &ui, QWidget *c)
     }
     ui.Image1->setPicture(ui.Image5->picture());
 
-    ui.Command1 = makeButton(c, QStringLiteral("Command1"), QStringLiteral("&OK"), 360, 2760, 855, 375);
+    ui.Command1 = makeButton(c, QStringLiteral("Command1"), tr("&OK"), 360, 2760, 855, 375);
     ui.Command1->setFont(vbFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     ui.Command1->hide();
     ui.Command1->raise();
@@ -130,14 +132,14 @@ void Sobre::Timer2_Timer()
 QString Sobre::informationText()
 {
     const QString &nl = module1().newLine;
-    const QString p1 = QStringLiteral(
+    const QString p1 = tr(
         "     This program is the first (trial) version of one component of a complex multimedia software package that "
         "the Tarvo team is developing on the basis of \"Kelvora!\", a textbook of Hungarian for foreigners.");
-    const QString p2 = QStringLiteral(
+    const QString p2 = tr(
         "     It covers part D of lesson 1 of the book: the definite article, questions and answers, the verb \"to be\", "
         "antonyms and the first words, with the Hungarian letters typed on an English keyboard.");
-    const QString p3 = QStringLiteral("     If you have any remark or suggestion, or you just want to let us know you are "
-                                      "using the program, please contact me:  ");
+    const QString p3 = tr("     If you have any remark or suggestion, or you just want to let us know you are "
+                          "using the program, please contact me:  ");
     const QString p4 = QString(49, QLatin1Char(' ')) + QStringLiteral("tarvo@example.org");
     return p1 + nl + nl + p2 + nl + nl + p3 + nl + p4;
 }
@@ -145,7 +147,7 @@ QString Sobre::informationText()
 void Sobre::Image2_Click()
 {
     informationOpen_ = true;
-    messageBox(QStringLiteral("About Tarvo!"), informationText(), MsgIcon::Information);
+    messageBox(tr("About Tarvo!"), informationText(), MsgIcon::Information);
     informationOpen_ = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/controls.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 
@@ -21,7 +22,7 @@ int axisStep(int top)
 
 DayChart::DayChart(QWidget *parent) : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Answers of the last 30 days, right and wrong per day"));
+    setAccessibleName(tr("Answers of the last 30 days, right and wrong per day"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -34,9 +35,10 @@ void DayChart::setDays(const QList<DayCount> &days)
         wrong += d.wrong;
         active += d.right + d.wrong > 0;
     }
-    setAccessibleDescription(QStringLiteral("%1 answers right and %2 wrong on %3 of the last %4 days. The table of "
-                                            "figures lists them day by day.")
-                                 .arg(right)
+    //: %n: answers right, %1: answers wrong, %2: days with answers, %3: days the chart shows
+    setAccessibleDescription(tr("%n answers right and %1 wrong on %2 of the last %3 days. The table of "
+                                "figures lists them day by day.",
+                                nullptr, right)
                                  .arg(wrong)
                                  .arg(active)
                                  .arg(days.size()));
@@ -103,7 +105,13 @@ void DayChart::paintEvent(QPaintEvent *)
     for (int i = 0; i < days_.size(); ++i) {
         if (i % 7 != days_.size() % 7 - 1 && i != days_.size() - 1)
             continue;
-        const QString label = i == days_.size() - 1 ? QStringLiteral("today") : days_[i].day.toString(QStringLiteral("d MMM"));
+        QString label;
+        if (i == days_.size() - 1)
+            //: under the chart's last bar
+            label = tr("today");
+        else
+            //: the date format under the chart's bars
+            label = QLocale().toString(days_[i].day, tr("d MMM"));
         const int centre = plot.left() + int(slot * (i + 0.5));
         const int w = fm.horizontalAdvance(label);
         const int x = std::clamp(centre - w / 2, plot.left(), width() - w - 2);
@@ -112,7 +120,11 @@ void DayChart::paintEvent(QPaintEvent *)
 
     // The legend.
     int x = plot.left();
-    for (const auto &[colour, text] : {std::pair{right, QStringLiteral("right")}, std::pair{wrong, QStringLiteral("wrong")}}) {
+    //: the chart's legend: the colour of the answers right
+    const QString rightText = tr("right");
+    //: the chart's legend: the colour of the answers wrong
+    const QString wrongText = tr("wrong");
+    for (const auto &[colour, text] : {std::pair{right, rightText}, std::pair{wrong, wrongText}}) {
         p.fillRect(x, 4 + (fm.height() - 10) / 2, 10, 10, colour);
         p.drawText(x + 14, 4 + fm.ascent(), text);
         x += 14 + fm.horizontalAdvance(text) + 16;
