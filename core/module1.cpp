@@ -1,8 +1,13 @@
 #include "core/module1.h"
 
+#include <QCoreApplication>
+
+// Called by the menu's load, after start-up has installed the translator: the message comes in
+// the interface language.
 void setWrongMessage()
 {
-    module1().wrongMessage = QStringLiteral("Sorry, it's wrong. Try again. Pay attention to the spelling too.");
+    module1().wrongMessage =
+        QCoreApplication::translate("Module1", "Sorry, it's wrong. Try again. Pay attention to the spelling too.");
 }
 
 void fillNounList()

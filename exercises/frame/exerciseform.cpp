@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,9 +37,10 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     frame_ = controls;
     FormWindow *w = window();
 
-    QMenu *options = w->menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu *options = w->menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QLatin1String(menus.options));
-    frame_.onTop = options->addAction(QLatin1String(menus.onTopCaption));
+    // Each window names its On Top caption, marked for the frame's context: translated here once.
+    frame_.onTop = options->addAction(tr(menus.onTopCaption));
     frame_.onTop->setObjectName(QLatin1String(menus.onTop));
     frame_.onTop->setCheckable(true);
     disableWhereUnavailable(frame_.onTop);
@@ -53,14 +55,14 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     // now, in the background, the first time a window asks.
     options->addSeparator();
     options->setToolTipsVisible(true);
-    frame_.speak = options->addAction(QStringLiteral("&Speak Hungarian"));
+    frame_.speak = options->addAction(tr("&Speak Hungarian"));
     frame_.speak->setObjectName(QStringLiteral("mnuSpeak"));
     frame_.speak->setCheckable(true);
     connect(frame_.speak, &QAction::triggered, this, [](bool on) { speech().setOn(on); });
-    frame_.sayAgain = options->addAction(QStringLiteral("Say it &again"));
+    frame_.sayAgain = options->addAction(tr("Say it &again"));
     frame_.sayAgain->setObjectName(QStringLiteral("mnuSayAgain"));
     connect(frame_.sayAgain, &QAction::triggered, this, [] { speech().sayAgain(); });
-    frame_.slowly = options->addAction(QStringLiteral("S&lowly"));
+    frame_.slowly = options->addAction(tr("S&lowly"));
     frame_.slowly->setObjectName(QStringLiteral("mnuSlowly"));
     frame_.slowly->setCheckable(true);
     connect(frame_.slowly, &QAction::triggered, this, [](bool on) { speech().setSlowly(on); });
@@ -73,23 +75,23 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     bool altPTaken = false;
     for (QAbstractButton *button : w->client()->findChildren<QAbstractButton *>())
         altPTaken = altPTaken || QKeySequence::mnemonic(button->text()) == QKeySequence(Qt::ALT | Qt::Key_P);
-    QMenu *progress = w->menuBar()->addMenu(altPTaken ? QStringLiteral("Pro&gress") : QStringLiteral("&Progress"));
+    QMenu *progress = w->menuBar()->addMenu(altPTaken ? tr("Pro&gress") : tr("&Progress"));
     progress->setObjectName(QStringLiteral("mnuProgress"));
-    QAction *showProgress = progress->addAction(QStringLiteral("&Show my progress..."));
+    QAction *showProgress = progress->addAction(tr("&Show my progress..."));
     showProgress->setObjectName(QStringLiteral("mnuShowProgress"));
     onControl(showProgress, &QAction::triggered, [] { host().openProgress(); });
-    QAction *review = progress->addAction(QStringLiteral("&Review..."));
+    QAction *review = progress->addAction(tr("&Review..."));
     review->setObjectName(QStringLiteral("mnuReview"));
     onControl(review, &QAction::triggered, [] { host().openReview(); });
     // The number due is read when the menu opens, never while the window loads.
     connect(progress, &QMenu::aboutToShow, review, [review] { review->setText(host().reviewMenuCaption()); });
 
-    QMenu *help = w->menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = w->menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QLatin1String(menus.help));
-    QAction *howTo = help->addAction(QStringLiteral("&How to..."));
+    QAction *howTo = help->addAction(tr("&How to..."));
     howTo->setObjectName(QLatin1String(menus.howTo));
     onControl(howTo, &QAction::triggered, [this] { mnuHow_Click(); });
-    QAction *about = help->addAction(QStringLiteral("&About"));
+    QAction *about = help->addAction(tr("&About"));
     about->setObjectName(QLatin1String(menus.about));
     onControl(about, &QAction::triggered, [this] { mnuAbout_Click(); });
 
@@ -98,7 +100,7 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     for (int target = 1; target <= 5; ++target) {
         if (QPushButton *button = frame_.goTo[target]) {
             button->setEnabled(target != exercise_);
-            button->setAccessibleName(QStringLiteral("Go to exercise %1").arg(target));
+            button->setAccessibleName(tr("Go to exercise %1").arg(target));
             onControl(button, &QPushButton::clicked, [this, target] { goTo(target); });
         }
     }
@@ -149,9 +151,9 @@ void ExerciseForm::showSpeech()
         item->setStatusTip(shown);
         item->setToolTip(shown);
     };
-    tip(frame_.speak, QStringLiteral("Speak each Hungarian phrase you complete, and the solutions."));
-    tip(frame_.sayAgain, QStringLiteral("Say the last Hungarian phrase again."));
-    tip(frame_.slowly, QStringLiteral("Speak Hungarian more slowly."));
+    tip(frame_.speak, tr("Speak each Hungarian phrase you complete, and the solutions."));
+    tip(frame_.sayAgain, tr("Say the last Hungarian phrase again."));
+    tip(frame_.slowly, tr("Speak Hungarian more slowly."));
 }
 
 void ExerciseForm::toggleHint()
@@ -177,7 +179,8 @@ GoToRow makeGoToRow(QWidget *client, const std::array<const char *, 5> &names, i
                     const QColor &labelBackground)
 {
     GoToRow row{};
-    row.label = makeLabel(client, QStringLiteral("Label4"), QStringLiteral("Go to exercise:"), labelLeft, 120, labelWidth,
+    row.label = makeLabel(client, QStringLiteral("Label4"),
+                          QCoreApplication::translate("ExerciseForm", "Go to exercise:"), labelLeft, 120, labelWidth,
                           375, labelBackground);
     row.label->setFont(vbFont(QStringLiteral("Arial"), 12, true));
     const QFont numberFont = vbFont(QStringLiteral("MS Sans Serif"), 13.5, true);

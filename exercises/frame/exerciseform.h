@@ -63,6 +63,8 @@ void showExercise(int exercise);
 struct FrameMenus {
     const char *options;
     const char *onTop;
+    // The On Top item's caption, marked QT_TRANSLATE_NOOP("ExerciseForm", ...): the frame
+    // translates it.
     const char *onTopCaption;
     const char *help;
     const char *howTo;

@@ -1,10 +1,12 @@
 #include "exercises/h01d1/articlebank.h"
 
+#include <QCoreApplication>
+
 namespace ArticleBank {
 
 QString instruction()
 {
-    return QStringLiteral("1.  Put in the right form of the definite article:");
+    return QCoreApplication::translate("ArticleBank", "1.  Put in the right form of the definite article:");
 }
 
 QStringList nouns()

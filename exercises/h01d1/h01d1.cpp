@@ -11,7 +11,11 @@
 #include <QPushButton>
 
 namespace {
-const QString restartCaption = QStringLiteral("Restart");
+// Start's caption once a run is complete; the click compares the caption with this same text.
+QString restartCaption()
+{
+    return H01d1::tr("Restart");
+}
 const QColor lightYellow(255, 255, 224);
 } // namespace
 
@@ -27,10 +31,10 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
     const QFont buttonFont = vbFont(QStringLiteral("MS Sans Serif"), 9.75, true);
     const QFont boxFont = vbFont(QStringLiteral("MS Serif"), 13.5, true);
 
-    ui.Command1 = makeButton(c, "Command1", QStringLiteral("&Start"), 0, 0, 1215, 495);
-    ui.Command3 = makeButton(c, "Command3", QStringLiteral("&Close"), 1200, 0, 1215, 495);
-    ui.Command8 = makeButton(c, "Command8", QStringLiteral("So&lution"), 2400, 0, 1215, 495);
-    ui.Command4 = makeButton(c, "Command4", QStringLiteral("&Help"), 3600, 0, 1215, 495);
+    ui.Command1 = makeButton(c, "Command1", tr("&Start"), 0, 0, 1215, 495);
+    ui.Command3 = makeButton(c, "Command3", tr("&Close"), 1200, 0, 1215, 495);
+    ui.Command8 = makeButton(c, "Command8", tr("So&lution"), 2400, 0, 1215, 495);
+    ui.Command4 = makeButton(c, "Command4", tr("&Help"), 3600, 0, 1215, 495);
     ui.Command4->hide();
     for (QPushButton *b : {ui.Command1, ui.Command3, ui.Command8, ui.Command4})
         b->setFont(buttonFont);
@@ -50,20 +54,20 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
     ui.Label3->setFont(vbFont(QStringLiteral("Times New Roman"), 12, true));
     // The sentences are what a screen reader must read: a label offers its text as its accessible
     // name, so the role goes into the description and the name stays the text.
-    ui.Label3->setAccessibleDescription(QStringLiteral("Transcript"));
+    ui.Label3->setAccessibleDescription(tr("Transcript"));
 
     ui.Text2 = makeTextBox(c, "Text2", 2880, 4440, 975, 495, Qt::AlignHCenter);
     ui.Text2->setFont(boxFont);
-    ui.Text2->setAccessibleName(QStringLiteral("Article"));
+    ui.Text2->setAccessibleName(tr("Article"));
     ui.Text1 = makeTextBox(c, "Text1", 3840, 4440, 2775, 495);
     ui.Text1->setFont(boxFont);
     ui.Text1->setReadOnly(true);
     ui.Text1->setFocusPolicy(Qt::NoFocus);
-    ui.Text1->setAccessibleName(QStringLiteral("Noun"));
+    ui.Text1->setAccessibleName(tr("Noun"));
     // Article and noun read as one phrase in white boxes on any desktop.
     setBoxColours(ui.Text2, Qt::white, Qt::black);
     setBoxColours(ui.Text1, Qt::white, Qt::black);
-    ui.Command2 = makeButton(c, "Command2", QStringLiteral("&Next"), 3960, 5040, 1215, 495);
+    ui.Command2 = makeButton(c, "Command2", tr("&Next"), 3960, 5040, 1215, 495);
     ui.Command2->setFont(buttonFont);
 
     // Tab order: the answer box and Next first, then the buttons along the top.
@@ -74,7 +78,8 @@ void H01d1::build(H01d1Ui &ui, QWidget *c)
                .solution = ui.Command8,
                .close = ui.Command3,
                .goTo = row.buttons},
-              {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "mnuHowto", "MnuAbout"});
+              {"mnuOptions", "mnuOntop", QT_TRANSLATE_NOOP("ExerciseForm", "On&Top"), "mnuHelp", "mnuHowto",
+               "MnuAbout"});
     setDefaultButton(ui.Command2);
 
     onControl(ui.Command1, &QPushButton::clicked, this, &H01d1::Command1_Click);
@@ -114,7 +119,7 @@ void H01d1::drawItem()
 void H01d1::Command1_Click()
 {
     H01d1Ui &u = ui();
-    if (u.Command1->text() == restartCaption) {
+    if (u.Command1->text() == restartCaption()) {
         u.Command2->setEnabled(true);
         u.Label3->clear();
     }
@@ -167,15 +172,15 @@ void H01d1::rightAnswer()
         return;
     }
     endRun(true);
-    if (!message(QStringLiteral("You have completed the exercise. If you want to restart it, click the \"Restart\" "
-                                "button."),
+    if (!message(tr("You have completed the exercise. If you want to restart it, click the \"Restart\" "
+                    "button."),
                  MsgIcon::Stop))
         return;
     u.Command2->setEnabled(false);
     fillWords();
     solved = 0;
     u.Command1->setEnabled(true);
-    u.Command1->setText(restartCaption);
+    u.Command1->setText(restartCaption());
     u.Command1->setFocus();
 }
 
@@ -183,13 +188,14 @@ void H01d1::Command8_Click()
 {
     const QString solution = ArticleBank::phrase(articles.value(current), words.value(current));
     sayHungarian(solution.trimmed());
-    if (message(QStringLiteral("The correct solution is: ") + solution, MsgIcon::Information))
+    //: %1 is the Hungarian article and noun.
+    if (message(tr("The correct solution is: %1").arg(solution), MsgIcon::Information))
         ui().Text2->setFocus();
 }
 
 void H01d1::mnuHow_Click()
 {
-    message(QStringLiteral("Click the \"Start\" button and type your solution in the blank textbox. Then press the "
-                           "\"Enter\" key. Go on."),
+    message(tr("Click the \"Start\" button and type your solution in the blank textbox. Then press the "
+               "\"Enter\" key. Go on."),
             MsgIcon::Information);
 }

@@ -17,7 +17,11 @@
 
 namespace {
 
-const QString restartCaption = QStringLiteral("&Restart");
+// Start's caption once a run is complete; the click compares the caption with this same text.
+QString restartCaption()
+{
+    return H01d2::tr("&Restart");
+}
 const QColor lightCyan(192, 255, 255);
 const QColor lightYellow(255, 255, 192);
 
@@ -64,14 +68,14 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
         frame->setGeometry(twRect(frameLefts[column], frameTops[row], 2055, 1455));
         frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setBackground(frame, lightCyan);
-        frame->setAccessibleName(QStringLiteral("Picture ") + number);
+        frame->setAccessibleName(tr("Picture %1").arg(number));
         ui.Picture1[i] = frame;
         ui.Image1[i] = makePicture(frame, indexed("Image1", i), 45, 30, 1920, 1350);
 
         // The tick box sits on the frame's upper left corner, above the picture.
         ui.Check1[i] = makeTickBox(c, indexed("Check1", i), frameLefts[column], frameTops[row]);
         setBackground(ui.Check1[i], lightCyan);
-        ui.Check1[i]->setAccessibleName(QStringLiteral("Choose picture ") + number);
+        ui.Check1[i]->setAccessibleName(tr("Choose picture %1").arg(number));
         onControl(ui.Check1[i], &QCheckBox::clicked, [this, i] { Check1_Click(i); });
 
         ui.Label1[i] = makeLabel(c, indexed("Label1", i), QString(), questionLefts[column], questionTops[row], 2295,
@@ -82,7 +86,7 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
         ui.Text1[i] = makeTextBox(c, indexed("Text1", i), answerPlaces[i].left, answerTops[row], answerPlaces[i].width,
                                   390, Qt::AlignHCenter);
         ui.Text1[i]->setFont(itemFont);
-        ui.Text1[i]->setAccessibleName(QStringLiteral("Answer to question ") + number);
+        ui.Text1[i]->setAccessibleName(tr("Answer to question %1").arg(number));
         attachHungarianKeys(ui.Text1[i]);
     }
 
@@ -94,13 +98,13 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
         ui.Image2[k]->hide();
     }
 
-    ui.Command1 = makeButton(c, "Command1", QStringLiteral("&Start"), 0, 0, 1095, 375);
-    ui.Command4 = makeButton(c, "Command4", QStringLiteral("So&lution"), 1080, 0, 1215, 375);
-    ui.Command3 = makeButton(c, "Command3", QStringLiteral("Cl&ose"), 2280, 0, 1095, 375);
-    ui.Command9 = makeButton(c, "Command9", QStringLiteral("&Help"), 3360, 0, 1095, 375);
+    ui.Command1 = makeButton(c, "Command1", tr("&Start"), 0, 0, 1095, 375);
+    ui.Command4 = makeButton(c, "Command4", tr("So&lution"), 1080, 0, 1215, 375);
+    ui.Command3 = makeButton(c, "Command3", tr("Cl&ose"), 2280, 0, 1095, 375);
+    ui.Command9 = makeButton(c, "Command9", tr("&Help"), 3360, 0, 1095, 375);
     ui.Command9->hide();
-    ui.Command2 = makeButton(c, "Command2", QStringLiteral("&Next"), 3975, 5400, 1215, 390);
-    ui.Command11 = makeButton(c, "Command11", QStringLiteral("&Char"), 0, 5640, 855, 495);
+    ui.Command2 = makeButton(c, "Command2", tr("&Next"), 3975, 5400, 1215, 390);
+    ui.Command11 = makeButton(c, "Command11", tr("&Char"), 0, 5640, 855, 495);
     ui.Command11->hide();
     for (QPushButton *b : {ui.Command1, ui.Command4, ui.Command3, ui.Command9, ui.Command2, ui.Command11})
         b->setFont(buttonFont);
@@ -127,7 +131,8 @@ void H01d2::build(H01d2Ui &ui, QWidget *c)
                .charButton = ui.Command11,
                .hint = ui.Label5,
                .goTo = row.buttons},
-              {"mnuOptions", "mnuOntop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
+              {"mnuOptions", "mnuOntop", QT_TRANSLATE_NOOP("ExerciseForm", "&OnTop"), "mnuHelp", "mnuHow",
+               "mnuAbout"});
     setDefaultButton(ui.Command2);
 
     onControl(ui.Command1, &QPushButton::clicked, this, &H01d2::Command1_Click);
@@ -167,7 +172,7 @@ void H01d2::Command1_Click()
 {
     H01d2Ui &u = ui();
     window()->setCursor(Qt::BusyCursor);
-    if (u.Command1->text() == restartCaption)
+    if (u.Command1->text() == restartCaption())
         u.Command2->setEnabled(true);
     solved = 0;
     kerdlista();
@@ -233,7 +238,7 @@ bool H01d2::upper()
     box->setText(capital.text);
     if (capital.warned) {
         desktop().beep();
-        return message(QStringLiteral("Attention to capital letters!"), MsgIcon::Exclamation);
+        return message(tr("Attention to capital letters!"), MsgIcon::Exclamation);
     }
     return true;
 }
@@ -272,11 +277,11 @@ void H01d2::Oke()
     solved = 0;
     current = 0;
     endRun(true);
-    if (!message(QStringLiteral("This exercise has been accomplished. If you want to restart it, click the "
-                                "\"Restart\" button."),
+    if (!message(tr("This exercise has been accomplished. If you want to restart it, click the "
+                    "\"Restart\" button."),
                  MsgIcon::Stop))
         return;
-    u.Command1->setText(restartCaption);
+    u.Command1->setText(restartCaption());
     setDefaultButton(nullptr);
     u.Command2->setEnabled(false);
     u.Command1->setEnabled(true);
@@ -286,16 +291,16 @@ void H01d2::Oke()
 void H01d2::Command4_Click()
 {
     sayHungarian(longAnswer);
-    if (message(QStringLiteral("The correct solution is: ") + longAnswer + QStringLiteral(" / ") + shortAnswer,
-                MsgIcon::Information))
+    //: %1 and %2 are the long and the short Hungarian answer.
+    if (message(tr("The correct solution is: %1 / %2").arg(longAnswer, shortAnswer), MsgIcon::Information))
         ui().Text1[current]->setFocus(Qt::OtherFocusReason);
 }
 
 void H01d2::mnuHow_Click()
 {
     const QString &nl = module1().newLine;
-    if (!message(QStringLiteral("Click the \"Start\" button. Then choose a picture and click the check box in its "
-                                "upper left hand corner. Answer the question and press \"Enter\". Go on.") +
+    if (!message(tr("Click the \"Start\" button. Then choose a picture and click the check box in its "
+                    "upper left hand corner. Answer the question and press \"Enter\". Go on.") +
                      nl + nl + charButtonHelp(),
                  MsgIcon::Information))
         return;

@@ -2,11 +2,13 @@
 
 #include "core/answer.h"
 
+#include <QCoreApplication>
+
 namespace QuestionBank {
 
 QString instruction()
 {
-    return QStringLiteral("2. Answer the questions in complete sentences:");
+    return QCoreApplication::translate("QuestionBank", "2. Answer the questions in complete sentences:");
 }
 
 QStringList questions()

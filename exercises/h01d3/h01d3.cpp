@@ -13,8 +13,16 @@
 
 namespace {
 
-const QString startCaption = QStringLiteral("&Start");
-const QString restartCaption = QStringLiteral("&Restart");
+// Start's captions before the first run and once a run is complete; the click compares the
+// caption with the second, so both come from here.
+QString startCaption()
+{
+    return H01d3::tr("&Start");
+}
+QString restartCaption()
+{
+    return H01d3::tr("&Restart");
+}
 const QColor lightYellow(255, 255, 224);
 const QColor lightGreen(192, 255, 192);
 } // namespace
@@ -32,10 +40,10 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
     const QFont sentenceFont = vbFont(QStringLiteral("MS Serif"), 12, true);
     const QFont headingFont = vbFont(QStringLiteral("Arial"), 12, true);
 
-    ui.Command1 = makeButton(c, "Command1", startCaption, 0, 0, 1215, 495);
-    ui.Command3 = makeButton(c, "Command3", QStringLiteral("Cl&ose"), 1200, 0, 1215, 495);
-    ui.Command8 = makeButton(c, "Command8", QStringLiteral("So&lution"), 2400, 0, 1215, 495);
-    ui.Command4 = makeButton(c, "Command4", QStringLiteral("&Help"), 3600, 0, 1215, 495);
+    ui.Command1 = makeButton(c, "Command1", startCaption(), 0, 0, 1215, 495);
+    ui.Command3 = makeButton(c, "Command3", tr("Cl&ose"), 1200, 0, 1215, 495);
+    ui.Command8 = makeButton(c, "Command8", tr("So&lution"), 2400, 0, 1215, 495);
+    ui.Command4 = makeButton(c, "Command4", tr("&Help"), 3600, 0, 1215, 495);
     ui.Command4->hide();
 
     const GoToRow row = makeGoToRow(c, {"Command10", "Command5", "Command6", "Command7", "Command11"}, 4800, 2055,
@@ -44,13 +52,13 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
     std::tie(ui.Command10, ui.Command5, ui.Command6, ui.Command7, ui.Command11) =
         std::tie(row.buttons[1], row.buttons[2], row.buttons[3], row.buttons[4], row.buttons[5]);
 
-    ui.Label2 = makeLabel(c, "Label2", QStringLiteral("3.  Put in the missing verbs."), 240, 600, 6255, 375, lightYellow);
+    ui.Label2 = makeLabel(c, "Label2", tr("3.  Put in the missing verbs."), 240, 600, 6255, 375, lightYellow);
     ui.Label2->setFont(headingFont);
     ui.Label3 = makeLabel(c, "Label3", QString(), 240, 960, 8775, 2655, Qt::white);
     ui.Label3->setFont(sentenceFont);
     // The sentences are what a screen reader must read: a label offers its text as its accessible
     // name, so the role goes into the description and the name stays the text.
-    ui.Label3->setAccessibleDescription(QStringLiteral("Transcript"));
+    ui.Label3->setAccessibleDescription(tr("Transcript"));
 
     // Stem, gap and ending abut on one line and read as one sentence.
     ui.Text2 = makeTextBox(c, "Text2", 240, 3720, 3495, 495, Qt::AlignRight);
@@ -67,19 +75,19 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
     setBoxColours(ui.Text2, Qt::white, Qt::black);
     setBoxColours(ui.Text1, Qt::white, Qt::red);
     setBoxColours(ui.Text3, Qt::white, Qt::black);
-    ui.Text2->setAccessibleName(QStringLiteral("Sentence beginning"));
-    ui.Text1->setAccessibleName(QStringLiteral("Missing word"));
-    ui.Text3->setAccessibleName(QStringLiteral("Sentence ending"));
+    ui.Text2->setAccessibleName(tr("Sentence beginning"));
+    ui.Text1->setAccessibleName(tr("Missing word"));
+    ui.Text3->setAccessibleName(tr("Sentence ending"));
     attachHungarianKeys(ui.Text1);
 
-    ui.Command2 = makeButton(c, "Command2", QStringLiteral("&Next"), 4320, 4320, 1215, 495);
+    ui.Command2 = makeButton(c, "Command2", tr("&Next"), 4320, 4320, 1215, 495);
     ui.Label1 = makeLabel(c, "Label1",
-                          QStringLiteral("If you want to practise with an extended variant of the selected exercise, "
-                                         "click the \"Plus\" button."),
+                          tr("If you want to practise with an extended variant of the selected exercise, "
+                             "click the \"Plus\" button."),
                           2880, 4920, 5055, 615, lightGreen);
     ui.Label1->setFont(buttonFont);
-    ui.Plus = makeButton(c, "Plus", QStringLiteral("&Plus"), 7920, 4920, 975, 495);
-    ui.Command9 = makeButton(c, "Command9", QStringLiteral("&Char"), 360, 5040, 855, 495);
+    ui.Plus = makeButton(c, "Plus", tr("&Plus"), 7920, 4920, 975, 495);
+    ui.Command9 = makeButton(c, "Command9", tr("&Char"), 360, 5040, 855, 495);
     ui.Label5 = makeLabel(c, "Label5", hungarianKeyHint(), 360, 5520, 8295, 375, Qt::white);
     ui.Label5->setFont(sentenceFont);
     ui.Label5->setWordWrap(false);
@@ -98,7 +106,8 @@ void H01d3::build(H01d3Ui &ui, QWidget *c)
                .charButton = ui.Command9,
                .hint = ui.Label5,
                .goTo = row.buttons},
-              {"mnuOptions", "mnuOntop", "On&Top", "mnuHelp", "menuHow", "mnuAbout"});
+              {"mnuOptions", "mnuOntop", QT_TRANSLATE_NOOP("ExerciseForm", "On&Top"), "mnuHelp", "menuHow",
+               "mnuAbout"});
     // Both exercises live here, so both of their buttons start enabled (no exercise number of
     // its own for the frame); whoever opens the window disables the one it asks for.
     setDefaultButton(ui.Command2);
@@ -169,7 +178,7 @@ void H01d3::Command1_Click()
     H01d3Ui &u = ui();
     u.Command2->setEnabled(true);
     setDefaultButton(u.Command2);
-    if (u.Command1->text() == restartCaption) {
+    if (u.Command1->text() == restartCaption()) {
         answered = 0;
         u.Label3->clear();
     }
@@ -218,12 +227,12 @@ void H01d3::nextItem(int lo, int hi)
     desktop().beep();
     setDefaultButton(nullptr);
     u.Command2->setEnabled(false);
-    if (!message(QStringLiteral("The exercise has been accomplished. If you want to restart it, click the\"Restart\" "
-                                "button."),
+    if (!message(tr("The exercise has been accomplished. If you want to restart it, click the\"Restart\" "
+                    "button."),
                  MsgIcon::Stop))
         return;
     u.Command1->setEnabled(true);
-    u.Command1->setText(restartCaption);
+    u.Command1->setText(restartCaption());
     u.Text2->clear();
     u.Text1->clear();
     u.Text3->clear();
@@ -301,7 +310,8 @@ int H01d3::currentExercise()
 void H01d3::Command8_Click()
 {
     sayHungarian(completedSentence());
-    if (message(QStringLiteral("The correct solution is: ") + keys.value(current), MsgIcon::Information))
+    //: %1 is the Hungarian word for the gap.
+    if (message(tr("The correct solution is: %1").arg(keys.value(current)), MsgIcon::Information))
         ui().Text1->setFocus();
 }
 
@@ -312,7 +322,7 @@ void H01d3::Change()
     u.Text1->clear();
     u.Text2->clear();
     u.Text3->clear();
-    u.Command1->setText(startCaption);
+    u.Command1->setText(startCaption());
     u.Command1->setEnabled(true);
     plusMode = 0;
 }
@@ -378,8 +388,8 @@ void H01d3::Plus_Click()
 void H01d3::mnuHow_Click()
 {
     const QString nl = module1().newLine;
-    if (message(QStringLiteral("Click the \"Start\" button and put your solution in the gap. Then press the \"Enter\" "
-                               "key. Go on.") +
+    if (message(tr("Click the \"Start\" button and put your solution in the gap. Then press the \"Enter\" "
+                   "key. Go on.") +
                     nl + nl + charButtonHelp(),
                 MsgIcon::Information))
         ui().Text1->setFocus();

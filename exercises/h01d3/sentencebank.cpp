@@ -1,5 +1,7 @@
 #include "exercises/h01d3/sentencebank.h"
 
+#include <QCoreApplication>
+
 namespace SentenceBank {
 
 QStringList stems()
@@ -121,14 +123,16 @@ bool runRange(int code, int &lo, int &hi)
 
 QString instruction(int exercise)
 {
-    return exercise == 3 ? QStringLiteral(" 3. Put in the right form of verb if needed.")
-                         : QStringLiteral(" 4. Put in the missing adjective.  (!!  Antonyms)");
+    if (exercise == 3)
+        return QCoreApplication::translate("SentenceBank", " 3. Put in the right form of verb if needed.");
+    return QCoreApplication::translate("SentenceBank", " 4. Put in the missing adjective.  (!!  Antonyms)");
 }
 
 QString instructionAfterSwitch(int exercise)
 {
-    return exercise == 3 ? QStringLiteral("3. Put in the right form of the verb if needed.")
-                         : QStringLiteral("4. Put in the missing word. (Antonyms)");
+    if (exercise == 3)
+        return QCoreApplication::translate("SentenceBank", "3. Put in the right form of the verb if needed.");
+    return QCoreApplication::translate("SentenceBank", "4. Put in the missing word. (Antonyms)");
 }
 
 namespace {

@@ -17,8 +17,16 @@
 #include <QPushButton>
 
 namespace {
-const QString completedTitle = QStringLiteral("Words --- Exercise");
-const QString solutionsTitle = QStringLiteral("Solutions (All)");
+// The titles of the completion box and of the box after Solutions (All).
+QString completedTitle()
+{
+    return Lex1::tr("Words --- Exercise");
+}
+QString solutionsTitle()
+{
+    //: The title of the box shown after the "Solutions (All)" button.
+    return Lex1::tr("Solutions (All)");
+}
 constexpr int columns = 6;
 constexpr int cellWidth = 1455, cellHeight = 1095;
 constexpr int columnStep = 1560, rowStep = 1440;
@@ -50,17 +58,17 @@ void Lex1::build(Lex1Ui &ui, QWidget *c)
         const QString number = QString::number(i + 1);
 
         ui.Image1[i] = makePicture(ui.Picture1, indexed("Image1", i), left, top, cellWidth, cellHeight);
-        ui.Image1[i]->setAccessibleName(QStringLiteral("Picture ") + number);
+        ui.Image1[i]->setAccessibleName(tr("Picture %1").arg(number));
 
         ui.Text2[i] = makeTextBox(ui.Picture1, indexed("Text2", i), left, top + answerTop, cellWidth, answerHeight);
         ui.Text2[i]->setReadOnly(true);
         ui.Text2[i]->setFocusPolicy(Qt::NoFocus);
         setBackground(ui.Text2[i], Qt::white);
-        ui.Text2[i]->setAccessibleName(QStringLiteral("Word for picture ") + number);
+        ui.Text2[i]->setAccessibleName(tr("Word for picture %1").arg(number));
 
         // A bare tick box on the cell's upper left corner, above the picture.
         ui.Check1[i] = makeTickBox(ui.Picture1, indexed("Check1", i), left, top);
-        ui.Check1[i]->setAccessibleName(QStringLiteral("Reveal the word for picture ") + number);
+        ui.Check1[i]->setAccessibleName(tr("Reveal the word for picture %1").arg(number));
         ui.Check1[i]->raise();
         onControl(ui.Check1[i], &QCheckBox::clicked, [this, i] { Check1_Click(i); });
     }
@@ -77,7 +85,7 @@ void Lex1::build(Lex1Ui &ui, QWidget *c)
 
     ui.Text1 = makeTextBox(c, "Text1", 120, 5880, 2295, 420, Qt::AlignHCenter);
     ui.Text1->setFont(serifFont);
-    ui.Text1->setAccessibleName(QStringLiteral("Your word"));
+    ui.Text1->setAccessibleName(tr("Your word"));
     ui.Text1->hide();
     attachHungarianKeys(ui.Text1);
     connect(ui.Text1, &QLineEdit::textChanged, this, &Lex1::Text1_Change);
@@ -87,11 +95,11 @@ void Lex1::build(Lex1Ui &ui, QWidget *c)
     ui.Label1->setFont(vbFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     ui.Label1->hide();
 
-    ui.Command1 = makeButton(c, "Command1", QStringLiteral("S&tart"), 2880, 5880, 1215, 495);
-    ui.Command2 = makeButton(c, "Command2", QStringLiteral("O&K"), 4080, 5880, 975, 495);
-    ui.Command3 = makeButton(c, "Command3", QStringLiteral("&Solutions (All)"), 5040, 5880, 1815, 495);
-    ui.Command4 = makeButton(c, "Command4", QStringLiteral("C&lose"), 7920, 5880, 1455, 495);
-    ui.Command11 = makeButton(c, "Command11", QStringLiteral("&Char"), 0, 6720, 1215, 375);
+    ui.Command1 = makeButton(c, "Command1", tr("S&tart"), 2880, 5880, 1215, 495);
+    ui.Command2 = makeButton(c, "Command2", tr("O&K"), 4080, 5880, 975, 495);
+    ui.Command3 = makeButton(c, "Command3", tr("&Solutions (All)"), 5040, 5880, 1815, 495);
+    ui.Command4 = makeButton(c, "Command4", tr("C&lose"), 7920, 5880, 1455, 495);
+    ui.Command11 = makeButton(c, "Command11", tr("&Char"), 0, 6720, 1215, 375);
     for (QPushButton *b : {ui.Command1, ui.Command2, ui.Command3, ui.Command4, ui.Command11})
         b->setFont(buttonFont);
     ui.Command2->hide();
@@ -110,7 +118,8 @@ void Lex1::build(Lex1Ui &ui, QWidget *c)
                .close = ui.Command4,
                .charButton = ui.Command11,
                .hint = ui.Label5},
-              {"mnuoptions", "mnuOnTop", "&OnTop", "mnuHelp", "mnuHow", "mnuAbout"});
+              {"mnuoptions", "mnuOnTop", QT_TRANSLATE_NOOP("ExerciseForm", "&OnTop"), "mnuHelp", "mnuHow",
+               "mnuAbout"});
 
     onControl(ui.Command1, &QPushButton::clicked, this, &Lex1::Command1_Click);
     onControl(ui.Command2, &QPushButton::clicked, this, &Lex1::Command2_Click);
@@ -181,12 +190,12 @@ void Lex1::Command2_Click()
     if (solved != nounCount)
         return;
     endRun(true);
-    if (!messageBox(completedTitle,
-                    QStringLiteral("Congratulations! You have accomplished the exercise. If you want to restart it, "
-                                   "click the \"Restart\" button."),
+    if (!messageBox(completedTitle(),
+                    tr("Congratulations! You have accomplished the exercise. If you want to restart it, "
+                       "click the \"Restart\" button."),
                     MsgIcon::None))
         return;
-    u.Command1->setText(QStringLiteral("Res&tart"));
+    u.Command1->setText(tr("Res&tart"));
     u.Command1->show();
     setDefaultButton(nullptr);
     u.Command2->hide();
@@ -202,12 +211,12 @@ void Lex1::Command3_Click()
     for (cell = 0; cell < nounCount; ++cell)
         u.Text2[cell]->setText(module1().nounList.value(cell));
     u.Text1->clear();
-    u.Command1->setText(QStringLiteral("&Restart"));
+    u.Command1->setText(tr("&Restart"));
     u.Command1->show();
     u.Command2->hide();
     u.Command3->hide();
     endRun(false);
-    if (messageBox(solutionsTitle, QStringLiteral("If you want to restart the exercise, click the \"Restart\" button."),
+    if (messageBox(solutionsTitle(), tr("If you want to restart the exercise, click the \"Restart\" button."),
                    MsgIcon::Exclamation))
         u.Command1->setFocus();
 }
@@ -233,11 +242,11 @@ void Lex1::Text1_Change()
 void Lex1::mnuHow_Click()
 {
     const QString paragraph = module1().newLine + module1().newLine;
-    if (message(QStringLiteral("Click the \"Start\" button. Then choose a picture and put the noun it refers to in the blank "
-                           "square at the bottom. Press \"Enter\". Go on.") +
+    if (message(tr("Click the \"Start\" button. Then choose a picture and put the noun it refers to in the blank "
+                   "square at the bottom. Press \"Enter\". Go on.") +
                 paragraph +
-                QStringLiteral("If you want to get the right word, click the box in the upper left hand corner of the "
-                               "picture in question.") +
+                tr("If you want to get the right word, click the box in the upper left hand corner of the "
+                   "picture in question.") +
                 paragraph +
                 charButtonHelp(),
             MsgIcon::Information))
