@@ -1,4 +1,1055 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>Alap</name>
+    <message>
+        <source>Choose an exercise and click on the icon</source>
+        <translation>Klicken Sie auf das Symbol einer Übung</translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Übung %1</translation>
+    </message>
+    <message>
+        <source>Put in the right definite articles.</source>
+        <translation>Setzen Sie die bestimmten Artikel ein.</translation>
+    </message>
+    <message>
+        <source>(The forms of the definite article: %1)</source>
+        <translation>(Die Formen des bestimmten Artikels: %1)</translation>
+    </message>
+    <message>
+        <source>Answer the questions. </source>
+        <translation>Beantworten Sie die Fragen. </translation>
+    </message>
+    <message>
+        <source>(Affirmative and negative sentences: short or long answers in complete sentences.)</source>
+        <translation>(Bejahende und verneinende Sätze: kurze oder lange Antworten in ganzen Sätzen.)</translation>
+    </message>
+    <message>
+        <source>Put in the missing verbs.</source>
+        <translation>Setzen Sie die fehlenden Verben ein.</translation>
+    </message>
+    <message>
+        <source>(singular 1-3 persons: %1)</source>
+        <translation>(Singular, 1.–3. Person: %1)</translation>
+    </message>
+    <message>
+        <source>Put in the right adjectives.</source>
+        <translation>Ergänzen Sie die richtigen Adjektive.</translation>
+    </message>
+    <message>
+        <source>(The most important adjectives: antonyms.)</source>
+        <translation>(Die wichtigsten Adjektive: Gegensatzpaare.)</translation>
+    </message>
+    <message>
+        <source>Bonus exercise (nouns and pictures).</source>
+        <translation>Zusatzübung (Substantive und Bilder).</translation>
+    </message>
+    <message>
+        <source>(Type in the nouns corresponding to the pictures.)</source>
+        <translation>(Geben Sie die Substantive zu den Bildern ein.)</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Show my progress...</source>
+        <translation>&amp;Meinen Fortschritt anzeigen...</translation>
+    </message>
+    <message>
+        <source>&amp;Review...</source>
+        <translation>&amp;Wiederholung...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber Tarvo...</translation>
+    </message>
+    <message>
+        <source>&amp;How to ...</source>
+        <translation>&amp;Anleitung...</translation>
+    </message>
+    <message>
+        <source>How to ...</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Select the exercise you want to work with by clicking on its number. (Exercises 1 to 4 correspond to those in the part D of  &quot;Kelvora!&quot;, meanwhile the last exercise is a bonus on vocabulary. </source>
+        <translation>Wählen Sie die Übung, mit der Sie arbeiten möchten, indem Sie auf ihre Nummer klicken. (Die Übungen 1 bis 4 entsprechen denen in Teil D von „Kelvora!“; die letzte Übung ist eine Zusatzübung zum Wortschatz.)</translation>
+    </message>
+</context>
+<context>
+    <name>ArticleBank</name>
+    <message>
+        <source>1.  Put in the right form of the definite article:</source>
+        <translation>1.  Setzen Sie den richtigen Artikel ein:</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Open the review of the items due now, without the title card and the menu. Tarvo ends when the review window is closed.</source>
+        <translation>Öffnet die Wiederholung der jetzt fälligen Aufgaben, ohne Startbildschirm und Menü. Tarvo endet, wenn das Wiederholungsfenster geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Drill exercises for learners of Hungarian.</source>
+        <translation>Drillübungen für Ungarischlernende.</translation>
+    </message>
+    <message>
+        <source>Write every recorded answer to &lt;file&gt; as CSV (UTF-8) and exit without opening a window.</source>
+        <translation>Schreibt jede aufgezeichnete Antwort als CSV (UTF-8) in &lt;Datei&gt; und beendet sich, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>The value of --export-csv, as the option&apos;s description names it: &lt;file&gt;.</extracomment>
+        <translation>Datei</translation>
+    </message>
+</context>
+<context>
+    <name>DayChart</name>
+    <message>
+        <source>Answers of the last 30 days, right and wrong per day</source>
+        <translation>Antworten der letzten 30 Tage, richtig und falsch pro Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers right and %1 wrong on %2 of the last %3 days. The table of figures lists them day by day.</source>
+        <extracomment>%n: answers right, %1: answers wrong, %2: days with answers, %3: days the chart shows</extracomment>
+        <translation>
+            <numerusform>%n Antwort richtig und %1 falsch an %2 der letzten %3 Tage. Die Zahlentabelle listet sie Tag für Tag auf.</numerusform>
+            <numerusform>%n Antworten richtig und %1 falsch an %2 der letzten %3 Tage. Die Zahlentabelle listet sie Tag für Tag auf.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>today</source>
+        <extracomment>under the chart&apos;s last bar</extracomment>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <extracomment>the date format under the chart&apos;s bars</extracomment>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <extracomment>the chart&apos;s legend: the colour of the answers right</extracomment>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <extracomment>the chart&apos;s legend: the colour of the answers wrong</extracomment>
+        <translation>falsch</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseForm</name>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Speak Hungarian</source>
+        <translation>&amp;Ungarisch vorsprechen</translation>
+    </message>
+    <message>
+        <source>Say it &amp;again</source>
+        <translation>&amp;Noch einmal vorsprechen</translation>
+    </message>
+    <message>
+        <source>S&amp;lowly</source>
+        <translation>&amp;Langsam</translation>
+    </message>
+    <message>
+        <source>Pro&amp;gress</source>
+        <translation>&amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Show my progress...</source>
+        <translation>&amp;Meinen Fortschritt anzeigen...</translation>
+    </message>
+    <message>
+        <source>&amp;Review...</source>
+        <translation>&amp;Wiederholung...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;How to...</source>
+        <translation>&amp;Anleitung...</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Tarvo</translation>
+    </message>
+    <message>
+        <source>Go to exercise %1</source>
+        <translation>Zu Übung %1</translation>
+    </message>
+    <message>
+        <source>Speak each Hungarian phrase you complete, and the solutions.</source>
+        <translation>Spricht jeden ungarischen Ausdruck vor, den Sie vervollständigen, und auch die Lösungen.</translation>
+    </message>
+    <message>
+        <source>Say the last Hungarian phrase again.</source>
+        <translation>Spricht den letzten ungarischen Ausdruck noch einmal vor.</translation>
+    </message>
+    <message>
+        <source>Speak Hungarian more slowly.</source>
+        <translation>Spricht Ungarisch langsamer.</translation>
+    </message>
+    <message>
+        <source>Go to exercise:</source>
+        <translation>Zur Übung:</translation>
+    </message>
+    <message>
+        <source>On&amp;Top</source>
+        <translation>Im &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>&amp;OnTop</source>
+        <translation>Im &amp;Vordergrund</translation>
+    </message>
+</context>
+<context>
+    <name>H01d1</name>
+    <message>
+        <source>Restart</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>So&amp;lution</source>
+        <translation>&amp;Lösung</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Transcript</source>
+        <translation>Mitschrift</translation>
+    </message>
+    <message>
+        <source>Article</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Noun</source>
+        <translation>Substantiv</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>You have completed the exercise. If you want to restart it, click the &quot;Restart&quot; button.</source>
+        <translation>Sie haben die Übung abgeschlossen. Wenn Sie sie neu beginnen möchten, klicken Sie auf „Neustart“.</translation>
+    </message>
+    <message>
+        <source>The correct solution is: %1</source>
+        <extracomment>%1 is the Hungarian article and noun.</extracomment>
+        <translation>Die richtige Lösung ist: %1</translation>
+    </message>
+    <message>
+        <source>Click the &quot;Start&quot; button and type your solution in the blank textbox. Then press the &quot;Enter&quot; key. Go on.</source>
+        <translation>Klicken Sie auf „Start“ und tippen Sie Ihre Lösung in das leere Textfeld. Drücken Sie dann die Eingabetaste. Machen Sie so weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>H01d2</name>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Neustart</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>Choose picture %1</source>
+        <translation>Bild %1 wählen</translation>
+    </message>
+    <message>
+        <source>Answer to question %1</source>
+        <translation>Antwort auf Frage %1</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>So&amp;lution</source>
+        <translation>&amp;Lösung</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Char</source>
+        <translation>&amp;Zeichen</translation>
+    </message>
+    <message>
+        <source>Attention to capital letters!</source>
+        <translation>Achten Sie auf die Großschreibung!</translation>
+    </message>
+    <message>
+        <source>This exercise has been accomplished. If you want to restart it, click the &quot;Restart&quot; button.</source>
+        <translation>Diese Übung ist geschafft. Wenn Sie sie neu beginnen möchten, klicken Sie auf „Neustart“.</translation>
+    </message>
+    <message>
+        <source>The correct solution is: %1 / %2</source>
+        <extracomment>%1 and %2 are the long and the short Hungarian answer.</extracomment>
+        <translation>Die richtige Lösung ist: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Click the &quot;Start&quot; button. Then choose a picture and click the check box in its upper left hand corner. Answer the question and press &quot;Enter&quot;. Go on.</source>
+        <translation>Klicken Sie auf „Start“. Wählen Sie dann ein Bild und klicken Sie auf das Kästchen in seiner linken oberen Ecke. Beantworten Sie die Frage und drücken Sie die Eingabetaste. Machen Sie so weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>H01d3</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Neustart</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>So&amp;lution</source>
+        <translation>&amp;Lösung</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>3.  Put in the missing verbs.</source>
+        <translation>3.  Setzen Sie die fehlenden Verben ein.</translation>
+    </message>
+    <message>
+        <source>Transcript</source>
+        <translation>Mitschrift</translation>
+    </message>
+    <message>
+        <source>Sentence beginning</source>
+        <translation>Satzanfang</translation>
+    </message>
+    <message>
+        <source>Missing word</source>
+        <translation>Fehlendes Wort</translation>
+    </message>
+    <message>
+        <source>Sentence ending</source>
+        <translation>Satzende</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>If you want to practise with an extended variant of the selected exercise, click the &quot;Plus&quot; button.</source>
+        <translation>Für eine erweiterte Fassung der gewählten Übung klicken Sie auf „Plus“.</translation>
+    </message>
+    <message>
+        <source>&amp;Plus</source>
+        <translation>&amp;Plus</translation>
+    </message>
+    <message>
+        <source>&amp;Char</source>
+        <translation>&amp;Zeichen</translation>
+    </message>
+    <message>
+        <source>The exercise has been accomplished. If you want to restart it, click the&quot;Restart&quot; button.</source>
+        <translation>Die Übung ist geschafft. Wenn Sie sie neu beginnen möchten, klicken Sie auf „Neustart“.</translation>
+    </message>
+    <message>
+        <source>The correct solution is: %1</source>
+        <extracomment>%1 is the Hungarian word for the gap.</extracomment>
+        <translation>Die richtige Lösung ist: %1</translation>
+    </message>
+    <message>
+        <source>Click the &quot;Start&quot; button and put your solution in the gap. Then press the &quot;Enter&quot; key. Go on.</source>
+        <translation>Klicken Sie auf „Start“ und setzen Sie Ihre Lösung in die Lücke ein. Drücken Sie dann die Eingabetaste. Machen Sie so weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>HungarianKey</name>
+    <message>
+        <source>If you want to see how to type the special Hungarian characters (á, é etc.) on an English keyboard, click the &quot;Char&quot; button. If you want that information to desappear, click again.</source>
+        <translation>Wenn Sie sehen möchten, wie Sie die besonderen ungarischen Buchstaben (á, é usw.) auf einer englischen Tastatur tippen, klicken Sie auf „Zeichen“. Wenn diese Information wieder verschwinden soll, klicken Sie noch einmal darauf.</translation>
+    </message>
+</context>
+<context>
+    <name>Lex1</name>
+    <message>
+        <source>Words --- Exercise</source>
+        <translation>Wörter --- Übung</translation>
+    </message>
+    <message>
+        <source>Solutions (All)</source>
+        <extracomment>The title of the box shown after the &quot;Solutions (All)&quot; button.</extracomment>
+        <translation>Alle Lösungen</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>Word for picture %1</source>
+        <translation>Wort zu Bild %1</translation>
+    </message>
+    <message>
+        <source>Reveal the word for picture %1</source>
+        <translation>Wort zu Bild %1 aufdecken</translation>
+    </message>
+    <message>
+        <source>Your word</source>
+        <translation>Ihr Wort</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>O&amp;K</source>
+        <translation>O&amp;K</translation>
+    </message>
+    <message>
+        <source>&amp;Solutions (All)</source>
+        <translation>&amp;Alle Lösungen</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Char</source>
+        <translation>&amp;Zeichen</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have accomplished the exercise. If you want to restart it, click the &quot;Restart&quot; button.</source>
+        <translation>Herzlichen Glückwunsch! Sie haben die Übung geschafft. Wenn Sie sie neu beginnen möchten, klicken Sie auf „Neustart“.</translation>
+    </message>
+    <message>
+        <source>Res&amp;tart</source>
+        <translation>&amp;Neustart</translation>
+    </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Neustart</translation>
+    </message>
+    <message>
+        <source>If you want to restart the exercise, click the &quot;Restart&quot; button.</source>
+        <translation>Wenn Sie die Übung neu beginnen möchten, klicken Sie auf „Neustart“.</translation>
+    </message>
+    <message>
+        <source>Click the &quot;Start&quot; button. Then choose a picture and put the noun it refers to in the blank square at the bottom. Press &quot;Enter&quot;. Go on.</source>
+        <translation>Klicken Sie auf „Start“. Wählen Sie dann ein Bild und schreiben Sie das passende Substantiv in das leere Feld unten. Drücken Sie die Eingabetaste. Machen Sie so weiter.</translation>
+    </message>
+    <message>
+        <source>If you want to get the right word, click the box in the upper left hand corner of the picture in question.</source>
+        <translation>Wenn Sie das richtige Wort sehen möchten, klicken Sie auf das Kästchen in der linken oberen Ecke des betreffenden Bildes.</translation>
+    </message>
+</context>
+<context>
+    <name>Module1</name>
+    <message>
+        <source>Sorry, it&apos;s wrong. Try again. Pay attention to the spelling too.</source>
+        <translation>Leider falsch. Versuchen Sie es noch einmal. Achten Sie auch auf die Schreibung.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStore</name>
+    <message>
+        <source>Nothing is recorded in this run.</source>
+        <translation>In dieser Sitzung wird nichts aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The progress file cannot be read.</source>
+        <translation>Die Fortschrittsdatei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <extracomment>%1 is the file the learner chose, %2 the system&apos;s reason</extracomment>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The progress file cannot be read: %1</source>
+        <translation>Die Fortschrittsdatei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Your progress cannot be saved: %1.
+
+The exercises work as always, but what you do now will not be kept.
+
+The file: %2</source>
+        <extracomment>%1 is why, e.g. &quot;the disk is full&quot;; %2 is the file</extracomment>
+        <translation>Ihr Fortschritt kann nicht gespeichert werden: %1.
+
+Die Übungen funktionieren wie immer, aber was Sie jetzt tun, wird nicht gespeichert.
+
+Die Datei: %2</translation>
+    </message>
+    <message>
+        <source>Your progress was saved by a newer version of Tarvo, which this version cannot read. The file has been left as it is, and what you do now will not be kept.
+
+The file: %1</source>
+        <translation>Ihr Fortschritt wurde von einer neueren Version von Tarvo gespeichert, die diese Version nicht lesen kann. Die Datei bleibt unverändert, und was Sie jetzt tun, wird nicht gespeichert.
+
+Die Datei: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>die Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>a folder stands where its file should be</source>
+        <translation>wo die Datei sein sollte, steht ein Ordner</translation>
+    </message>
+    <message>
+        <source>its folder cannot be created</source>
+        <translation>ihr Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the file is damaged and cannot be moved aside</source>
+        <translation>die Datei ist beschädigt und kann nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>The file that kept your progress was damaged and could not be read. It has been kept as
+%1
+and a new record has been started.</source>
+        <translation>Die Datei mit Ihrem Fortschritt war beschädigt und konnte nicht gelesen werden. Sie wurde aufbewahrt als
+%1
+und eine neue Aufzeichnung wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the file cannot be written (%1)</source>
+        <extracomment>%1 is SQLite&apos;s own message</extracomment>
+        <translation>die Datei kann nicht geschrieben werden (%1)</translation>
+    </message>
+    <message>
+        <source>the file has been damaged</source>
+        <translation>die Datei wurde beschädigt</translation>
+    </message>
+    <message>
+        <source>no SQLite connection</source>
+        <translation>keine SQLite-Verbindung</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>2. Questions</source>
+        <translation>2. Fragen</translation>
+    </message>
+    <message>
+        <source>3. To be</source>
+        <translation>3. Verb „sein“</translation>
+    </message>
+    <message>
+        <source>4. Antonyms</source>
+        <translation>4. Antonyme</translation>
+    </message>
+    <message>
+        <source>5. Pictures</source>
+        <translation>5. Bilder</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>today, %1</source>
+        <extracomment>%1 is the time of day</extracomment>
+        <translation>heute, %1</translation>
+    </message>
+    <message>
+        <source>yesterday, %1</source>
+        <translation>gestern, %1</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd HH:mm</source>
+        <translation>dd.MM.yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>jetzt</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>dd.MM.yyyy</translation>
+    </message>
+    <message>
+        <source>Tarvo - My progress</source>
+        <translation>Tarvo - Mein Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Exercises</source>
+        <translation>Ü&amp;bungen</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Runs completed</source>
+        <translation>Beendete Durchgänge</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Right at the first try</source>
+        <translation>Auf Anhieb richtig</translation>
+    </message>
+    <message>
+        <source>Last practised</source>
+        <translation>Zuletzt geübt</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Heute fällig</translation>
+    </message>
+    <message>
+        <source>Due in 7 days</source>
+        <translation>In 7 Tagen fällig</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Answers of the last %n days</source>
+        <translation>
+            <numerusform>&amp;Antworten des letzten Tages</numerusform>
+            <numerusform>&amp;Antworten der letzten %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers of the last %n days</source>
+        <translation>
+            <numerusform>Antworten des letzten Tages</numerusform>
+            <numerusform>Antworten der letzten %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Answers per day, as figures</source>
+        <translation>Antworten pro Tag, als Zahlen</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>&amp;Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Figures</source>
+        <translation>&amp;Zahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Words to practise</source>
+        <translation>&amp;Wörter zum Üben</translation>
+    </message>
+    <message>
+        <source>Words to practise</source>
+        <translation>Wörter zum Üben</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Richtige Antwort</translation>
+    </message>
+    <message>
+        <source>Next due</source>
+        <translation>Wieder fällig</translation>
+    </message>
+    <message>
+        <source>The items you answered wrong most often, with their right answers and when each is next due for review</source>
+        <translation>Die Aufgaben, die Sie am häufigsten falsch beantwortet haben, mit ihren richtigen Antworten und wann jede wieder zur Wiederholung fällig ist</translation>
+    </message>
+    <message>
+        <source>Where your progress is kept</source>
+        <translation>Wo Ihr Fortschritt gespeichert wird</translation>
+    </message>
+    <message>
+        <source>F&amp;orget my progress...</source>
+        <translation>Fortschritt &amp;löschen...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as CSV...</source>
+        <translation>Als CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>a percentage</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 (hard word)</source>
+        <extracomment>%1 is the Hungarian item</extracomment>
+        <translation>%1 (schweres Wort)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exercise %1; forgotten %n times after it had been learnt</source>
+        <translation>
+            <numerusform>Übung %1; nach dem Lernen %n-mal vergessen</numerusform>
+            <numerusform>Übung %1; nach dem Lernen %n-mal vergessen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Exercise %1</source>
+        <translation>Übung %1</translation>
+    </message>
+    <message>
+        <source>Nothing of this run is being kept.</source>
+        <translation>Von dieser Sitzung wird nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your progress is kept on this computer only, nowhere else, in the file
+%1
+To remove it, press Forget my progress, or delete that file while Tarvo is closed.</source>
+        <translation>Ihr Fortschritt wird nur auf diesem Computer gespeichert, nirgendwo sonst, in der Datei
+%1
+Um ihn zu entfernen, klicken Sie auf „Fortschritt löschen“ oder löschen Sie diese Datei, während Tarvo geschlossen ist.</translation>
+    </message>
+    <message>
+        <source>What you do now is not being saved.</source>
+        <translation>Was Sie jetzt tun, wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Forget all your progress?
+
+Every run and answer recorded so far will be removed. This cannot be undone.</source>
+        <translation>Ihren gesamten Fortschritt löschen?
+
+Alle bisher aufgezeichneten Durchgänge und Antworten werden entfernt. Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Your progress could not be removed.</source>
+        <translation>Ihr Fortschritt konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Every answer has been written to
+%1</source>
+        <translation>Alle Antworten wurden in folgende Datei geschrieben:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBank</name>
+    <message>
+        <source>2. Answer the questions in complete sentences:</source>
+        <translation>2. Antworten Sie in ganzen Sätzen:</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>Tarvo - Review</source>
+        <translation>Tarvo - Wiederholung</translation>
+    </message>
+    <message>
+        <source>&amp;Review (%1 due)...</source>
+        <extracomment>%1 is the number of items due now</extracomment>
+        <translation>&amp;Wiederholung (%1 fällig)...</translation>
+    </message>
+    <message>
+        <source>About your record</source>
+        <translation>Zu Ihren Aufzeichnungen</translation>
+    </message>
+    <message>
+        <source>The exercise the item comes from</source>
+        <translation>Die Übung, aus der die Aufgabe stammt</translation>
+    </message>
+    <message>
+        <source>Item number</source>
+        <translation>Nummer der Aufgabe</translation>
+    </message>
+    <message>
+        <source>Instruction</source>
+        <translation>Arbeitsanweisung</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Your answer:</source>
+        <translation>&amp;Ihre Antwort:</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Ihre Antwort</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Nothing of this run is being kept, so there is nothing to review.</source>
+        <translation>Von dieser Sitzung wird nichts gespeichert, daher gibt es nichts zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Your progress cannot be read, so there is nothing to review.</source>
+        <translation>Ihr Fortschritt kann nicht gelesen werden, daher gibt es nichts zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>This review will not be kept: your progress cannot be saved now.</source>
+        <translation>Diese Wiederholung wird nicht gespeichert: Ihr Fortschritt kann zurzeit nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>the item&apos;s number and how many items the review has</extracomment>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>From exercise %1, Plus</source>
+        <translation>Aus Übung %1, Plus</translation>
+    </message>
+    <message>
+        <source>From exercise %1</source>
+        <translation>Aus Übung %1</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Name what the picture shows</source>
+        <translation>Nennen Sie, was das Bild zeigt</translation>
+    </message>
+    <message>
+        <source>Attention to capital letters!</source>
+        <translation>Achten Sie auf die Großschreibung!</translation>
+    </message>
+    <message>
+        <source>Right! %1</source>
+        <extracomment>%1 is the Hungarian answer</extracomment>
+        <translation>Richtig! %1</translation>
+    </message>
+    <message>
+        <source>Not quite. The right answer is: %1</source>
+        <translation>Nicht ganz. Die richtige Antwort ist: %1</translation>
+    </message>
+    <message>
+        <source>1 item</source>
+        <translation>1 Aufgabe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n Aufgabe</numerusform>
+            <numerusform>%n Aufgaben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message>
+        <source>dddd</source>
+        <extracomment>date format of a day in the coming week: its name</extracomment>
+        <translation>dddd</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>date format of a day further ahead</extracomment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2.</source>
+        <extracomment>%1 is the day the next items are due, %2 how many they are</extracomment>
+        <translation>Als Nächstes: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Nothing is due now.</source>
+        <translation>Jetzt ist nichts fällig.</translation>
+    </message>
+    <message>
+        <source>Review done: %1 reviewed, %2 right.</source>
+        <translation>Wiederholung beendet: %1 wiederholt, %2 richtig.</translation>
+    </message>
+    <message>
+        <source>Items you answer in the exercises come back here when they are due.</source>
+        <translation>Aufgaben, die Sie in den Übungen beantworten, erscheinen hier wieder, wenn sie fällig sind.</translation>
+    </message>
+</context>
+<context>
+    <name>SentenceBank</name>
+    <message>
+        <source> 3. Put in the right form of verb if needed.</source>
+        <translation> 3. Setzen Sie, wo nötig, die richtige Verbform ein.</translation>
+    </message>
+    <message>
+        <source> 4. Put in the missing adjective.  (!!  Antonyms)</source>
+        <translation> 4. Ergänzen Sie das Adjektiv.  (!!  Antonyme)</translation>
+    </message>
+    <message>
+        <source>3. Put in the right form of the verb if needed.</source>
+        <translation>3. Setzen Sie, wo nötig, die richtige Verbform ein.</translation>
+    </message>
+    <message>
+        <source>4. Put in the missing word. (Antonyms)</source>
+        <translation>4. Ergänzen Sie das fehlende Wort. (Antonyme)</translation>
+    </message>
+</context>
+<context>
+    <name>Sobre</name>
+    <message>
+        <source>  About Tarvo!</source>
+        <translation>  Über Tarvo!</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>(%1     Hungarian as a foreign language)</source>
+        <extracomment>%1 is the Hungarian for the same, which stays as it is</extracomment>
+        <translation>(%1     Ungarisch als Fremdsprache)</translation>
+    </message>
+    <message>
+        <source>On the basis of the book: Kelvora!  </source>
+        <translation>Auf der Grundlage des Buches: Kelvora!  </translation>
+    </message>
+    <message>
+        <source>The Tarvo team
+Budapest, 2026</source>
+        <translation>Das Tarvo-Team
+Budapest, 2026</translation>
+    </message>
+    <message>
+        <source>For more information click here:</source>
+        <translation>Mehr Informationen: hier klicken</translation>
+    </message>
+    <message>
+        <source>More information</source>
+        <translation>Weitere Informationen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>     This program is the first (trial) version of one component of a complex multimedia software package that the Tarvo team is developing on the basis of &quot;Kelvora!&quot;, a textbook of Hungarian for foreigners.</source>
+        <translation>     Dieses Programm ist die erste (Test-)Version eines Bausteins aus einem umfassenden Multimedia-Softwarepaket, das das Tarvo-Team auf der Grundlage von „Kelvora!“, einem Ungarischlehrbuch für Ausländer, entwickelt.</translation>
+    </message>
+    <message>
+        <source>     It covers part D of lesson 1 of the book: the definite article, questions and answers, the verb &quot;to be&quot;, antonyms and the first words, with the Hungarian letters typed on an English keyboard.</source>
+        <translation>     Es behandelt Teil D von Lektion 1 des Buches: den bestimmten Artikel, Fragen und Antworten, das Verb „sein“, Antonyme und die ersten Wörter, wobei die ungarischen Buchstaben auf einer englischen Tastatur getippt werden.</translation>
+    </message>
+    <message>
+        <source>     If you have any remark or suggestion, or you just want to let us know you are using the program, please contact me:  </source>
+        <translation>     Wenn Sie Anmerkungen oder Vorschläge haben oder uns einfach wissen lassen möchten, dass Sie das Programm benutzen, schreiben Sie mir bitte:  </translation>
+    </message>
+    <message>
+        <source>About Tarvo!</source>
+        <translation>Über Tarvo!</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>No Hungarian voice: install speech-dispatcher, speech-dispatcher-espeak-ng and qt6-speech-speechd-plugin to hear Hungarian.</source>
+        <translation>Keine ungarische Stimme: Installieren Sie speech-dispatcher, speech-dispatcher-espeak-ng und qt6-speech-speechd-plugin, um Ungarisch zu hören.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowServices</name>
+    <message>
+        <source>This desktop does not let a program keep its window above the others.</source>
+        <translation>Dieser Desktop erlaubt es keinem Programm, sein Fenster im Vordergrund zu halten.</translation>
+    </message>
+</context>
 </TS>
