@@ -11,6 +11,7 @@
 #include "exercises/h01d2/h01d2.h"
 #include "exercises/h01d3/h01d3.h"
 #include "exercises/lex1/lex1.h"
+#include "core/translations.h"
 #include "support/testing.h"
 #include "ui/daychart.h"
 #include "ui/picturebutton.h"
@@ -685,6 +686,18 @@ private slots:
         // The review alone, and what closing it does.
         QVERIFY(help.second.contains("--review"));
         QVERIFY(help.second.simplified().contains("Tarvo ends when the review window is closed."));
+
+        // On a German desktop, Tarvo's lines and Qt's own are German, and so is the error.
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+        const QByteArray german = run({QStringLiteral("--help")}).second.simplified();
+        QByteArray germanErr;
+        QCOMPARE(run({QStringLiteral("--export-csv"), home.filePath(QStringLiteral("no/such/folder/x.csv"))}, &germanErr).first, 1);
+        QVERIFY(!Translations::install({QStringLiteral("de")}).isEmpty());
+        for (const auto &[context, text] : {std::pair{"CommandLine", "Drill exercises for learners of Hungarian."},
+                                            std::pair{"QCommandLineParser", "Displays help on commandline options."}})
+            QVERIFY2(german.contains(QCoreApplication::translate(context, text).toUtf8()), german.constData());
+        Translations::uninstall();
+        QVERIFY(germanErr != err);
     }
 
     // The Progress window, from the menu and from an exercise window: its figures after a run,
