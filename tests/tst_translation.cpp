@@ -2,6 +2,9 @@
 // text a window shows, in every main state and in every message box, going through the
 // translation system (under a pseudo-translation that wraps each text in [[ ]]) while the
 // Hungarian content never does; and access keys that do not clash, in English and in German.
+#include "app/alap.h"
+#include "app/progresswindow.h"
+#include "app/review.h"
 #include "core/module1.h"
 #include "core/translations.h"
 #include "exercises/h01d1/articlebank.h"
@@ -17,6 +20,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QHeaderView>
 #include <QLabel>
@@ -184,6 +188,37 @@ QString accessKeyClash(QWidget *top)
     return clash(top->windowTitle(), window);
 }
 
+// Boxes and states beyond the windows' main ones: the menu's How to, the question before the
+// record is forgotten, a damaged record set aside, and the end of a review.
+QList<Scene> moreScenes()
+{
+    return {
+        {"menu, How to", [](FakeDesktop &) { return (toMenu(), triggerMenu(alap().window(), QStringLiteral("mnuHow")), alap().window()); }},
+        {"progress, forget asked",
+         [](FakeDesktop &) {
+             QWidget *w = progressWithRecord();
+             progress().ui().forget->click();
+             return w;
+         }},
+        {"damaged record",
+         [](FakeDesktop &) {
+             QFile file(Program::get().progressStore().filePath());
+             if (file.open(QIODevice::WriteOnly))
+                 file.write(QByteArray("not a database\n").repeated(50));
+             file.close();
+             toMenu();
+             QTest::qWait(450); // the store opens once the menu is up
+             return alap().window();
+         }},
+        {"review done",
+         [](FakeDesktop &) {
+             QWidget *w = reviewIn(ReviewState::Right);
+             review().ui().next->click();
+             return w;
+         }},
+    };
+}
+
 } // namespace
 
 class TranslationTest : public QObject {
@@ -221,7 +256,7 @@ private slots:
     void everyTextTranslated_data()
     {
         QTest::addColumn<int>("scene");
-        const QList<Scene> all = scenes();
+        const QList<Scene> all = scenes() + moreScenes();
         for (int i = 0; i < all.size(); ++i)
             QTest::newRow(all[i].name) << i;
     }
@@ -233,7 +268,7 @@ private slots:
         QFETCH(int, scene);
         QVERIFY(Translations::installFile(QStringLiteral(":/i18n/pseudo.qm")));
         TestRun run;
-        QWidget *window = scenes().at(scene).build(run.desktop());
+        QWidget *window = (scenes() + moreScenes()).at(scene).build(run.desktop());
         auto *exercise = qobject_cast<ExerciseForm *>(qobject_cast<FormWindow *>(window)->form());
         if (exercise && QByteArray(QTest::currentDataTag()).endsWith("right answer"))
             drawBoxes(*exercise);
