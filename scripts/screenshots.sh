@@ -46,5 +46,18 @@ keys alt+5; keys alt+t; for w in "aut=" "di'k" "fi]" "h'z" 'h`d' "kulcs"; do typ
 # The Progress window after the runs above.
 keys alt+p Return; sleep 0.5; snap progress
 stop
+# In German (LANGUAGE=de): the menu, exercise 1 with its wrong-answer box over it, and the
+# Progress window after the runs above.
+start() { LANGUAGE=de "$build/tarvo" >/dev/null 2>&1 & app=$!; sleep "${1:-2}"; }
+# The whole screen cut to a window and whatever box stands over it.
+snapWithBox() {
+  sleep 0.6
+  eval "$(xdotool search --name "$2" getwindowgeometry --shell | head -5)"
+  import -window root -crop "$((WIDTH + 40))x$((HEIGHT + 60))+$((X - 20))+$((Y - 40))" +repage "$out/$1.png"; echo "$out/$1.png"
+}
+start 2; snap de-menu
+keys alt+1; keys alt+s; typeText zzz; keys Return; snapWithBox de-h01d1 'Tarvo! --- 1. Lecke: 1.'
+keys Return; keys alt+f Return; sleep 0.5; snap de-progress
+stop
 kill $wm $xvfb 2>/dev/null; wait 2>/dev/null
 rm -rf "$learner"
