@@ -203,6 +203,7 @@ void ProgressWindow::refresh()
     }
     u.exercises->setFixedHeight(u.exercises->horizontalHeader()->height() + 5 * u.exercises->rowHeight(0) +
                                 2 * u.exercises->frameWidth());
+    fitExercisesTable();
 
     const QList<DayCount> days = store.dailyCounts(QDate::currentDate(), chartDays);
     u.chart->setDays(days);
@@ -244,6 +245,23 @@ void ProgressWindow::refresh()
     }
     u.forget->setEnabled(store.saving());
     u.exportCsv->setEnabled(store.canRead());
+}
+
+// Every column of the exercises table shows whole: under a larger font or in a longer language
+// the window grows to the table rather than hiding its last columns behind a scroll bar.
+void ProgressWindow::fitExercisesTable()
+{
+    QTableWidget *table = ui().exercises;
+    table->resizeColumnsToContents();
+    const int vertical = table->verticalHeader()->isHidden() ? 0 : table->verticalHeader()->sizeHint().width();
+    table->setMinimumWidth(table->horizontalHeader()->length() + vertical + 2 * table->frameWidth());
+    QWidget *client = window()->client();
+    const QSize needed = client->size().expandedTo(client->layout()->minimumSize());
+    if (needed == client->size())
+        return;
+    client->setFixedSize(needed);
+    window()->adjustSize();
+    centerForm(window());
 }
 
 void ProgressWindow::forgetProgress()

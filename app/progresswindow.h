@@ -37,4 +37,7 @@ public:
 protected:
     void build(ProgressUi &ui, QWidget *client) override;
     void Form_Load() override;
+
+private:
+    void fitExercisesTable();
 };

@@ -28,6 +28,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTabBar>
 
 namespace {
@@ -287,6 +289,36 @@ private slots:
         }
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 texts\n").arg(faults.size()) + faults.join(u'\n')));
         QVERIFY(wrapped > 5);
+    }
+
+    void progressWindowFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<double>("fontScale");
+        QTest::newRow("English, larger font") << "en" << 1.5;
+        QTest::newRow("German") << "de" << 1.0;
+        QTest::newRow("German, larger font") << "de" << 1.5;
+    }
+
+    // The Progress window shows every column of its exercises table whole, growing for a longer
+    // language or a larger desktop font.
+    void progressWindowFits()
+    {
+        QFETCH(QString, language);
+        QFETCH(double, fontScale);
+        Translations::install({language});
+        const QFont font = QApplication::font();
+        QFont larger = font;
+        larger.setPointSizeF(font.pointSizeF() * fontScale);
+        QApplication::setFont(larger);
+        TestRun run;
+        QWidget *window = progressWithRecord();
+        QApplication::setFont(font);
+        auto *table = window->findChild<QTableWidget *>(QStringLiteral("exercises"));
+        QVERIFY(table->isVisible());
+        QVERIFY(!table->horizontalScrollBar()->isVisible());
+        const int last = table->columnCount() - 1;
+        QVERIFY(table->columnViewportPosition(last) + table->columnWidth(last) <= table->viewport()->width());
     }
 
     void accessKeysDistinct_data()
