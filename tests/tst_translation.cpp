@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -142,27 +143,16 @@ void drawBoxes(ExerciseForm &w)
             a->trigger();
 }
 
-// The access key of a caption, lower case; none for a caption without one.
-QChar accessKey(const QString &caption)
-{
-    for (int i = caption.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < caption.size();
-         i = caption.indexOf(QLatin1Char('&'), i + 2))
-        if (caption.at(i + 1) != QLatin1Char('&'))
-            return caption.at(i + 1).toLower();
-    return {};
-}
-
 // Where two captions that take Alt with the same letter share a window or a menu, one of them.
 QString clash(const QString &where, const QStringList &captions)
 {
-    QHash<QChar, QString> seen;
+    QHash<QString, QString> seen; // captions by their access key
     for (const QString &caption : captions) {
-        const QChar key = accessKey(caption);
-        if (key.isNull())
-            continue;
-        if (seen.contains(key))
+        const QString key = QKeySequence::mnemonic(caption).toString();
+        if (!key.isEmpty() && seen.contains(key))
             return QStringLiteral("%1: \"%2\" and \"%3\"").arg(where, seen.value(key), caption);
-        seen.insert(key, caption);
+        if (!key.isEmpty())
+            seen.insert(key, caption);
     }
     return QString();
 }
