@@ -12,17 +12,12 @@
 
 namespace {
 
-void nameApplication()
+// The application's name and version, and its interface language from the desktop's.
+void setUpApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tarvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
     Translations::install(QLocale::system().uiLanguages());
-}
-
-// The command line's texts, in the learner's language.
-QString text(const char *source)
-{
-    return QCoreApplication::translate("CommandLine", source);
 }
 
 // Opens the review window alone; closing it ends the program, as a launcher's quick review
@@ -30,9 +25,10 @@ QString text(const char *source)
 QCommandLineOption reviewOption()
 {
     return QCommandLineOption(QStringLiteral("review"),
-                              text(QT_TRANSLATE_NOOP("CommandLine",
-                                                   "Open the review of the items due now, without the title card "
-                                                   "and the menu. Tarvo ends when the review window is closed.")));
+                              QCoreApplication::translate("CommandLine",
+                                                          "Open the review of the items due now, without the title "
+                                                          "card and the menu. Tarvo ends when the review window is "
+                                                          "closed."));
 }
 
 // Whether the command line asks for the review window.
@@ -58,17 +54,18 @@ bool windowless(int argc, char *argv[])
 int runCommandLine(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    nameApplication();
+    setUpApplication();
     QCommandLineParser parser;
-    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("CommandLine", "Drill exercises for learners of Hungarian.")));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Drill exercises for learners of Hungarian."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption exportOption(
         QStringLiteral("export-csv"),
-        text(QT_TRANSLATE_NOOP("CommandLine",
-                               "Write every recorded answer to <file> as CSV (UTF-8) and exit without opening a window.")),
+        QCoreApplication::translate("CommandLine", "Write every recorded answer to <file> as CSV (UTF-8) and exit "
+                                                   "without opening a window."),
         //: The value of --export-csv, as the option's description names it: <file>.
-        text(QT_TRANSLATE_NOOP("CommandLine", "file")));
+        QCoreApplication::translate("CommandLine", "file"));
     parser.addOption(exportOption);
     parser.addOption(reviewOption());
     parser.process(app);
@@ -93,7 +90,7 @@ int main(int argc, char *argv[])
     if (windowless(argc, argv))
         return runCommandLine(argc, argv);
     QApplication app(argc, argv);
-    nameApplication();
+    setUpApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tarvo"));
     // The program ends when its last window closes or End is pressed; it decides that itself.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -4,6 +4,7 @@
 #include "core/desktop.h"
 #include "core/progressstore.h"
 #include "core/speech.h"
+#include "exercises/h01d2/questionbank.h"
 #include "ui/controls.h"
 #include "ui/keyinput.h"
 #include "ui/picture.h"
@@ -244,7 +245,7 @@ void Review::checkAnswer()
     if (result.capitalWarning) {
         // As exercise 2 does: the first letter is made a capital, and the learner is told.
         desktop().beep();
-        if (!messageBox(caption(), tr("Attention to capital letters!"), MsgIcon::Exclamation))
+        if (!messageBox(caption(), QuestionBank::capitalWarning(), MsgIcon::Exclamation))
             return;
         if (answered_ || position_ >= items_.size())
             return;

@@ -30,6 +30,7 @@
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"
 #include "exercises/h01d3/h01d3.h"
+#include "exercises/h01d3/sentencebank.h"
 #include "exercises/lex1/lex1.h"
 #include "support/testing.h"
 #include "ui/picture.h"
@@ -1177,17 +1178,6 @@ private:
         return {};
     }
 
-    static bool runRange(int code, int &lo, int &hi)
-    {
-        switch (code) {
-        case 3: lo = 0; hi = 11; return true;
-        case 1: lo = 0; hi = 23; return true;
-        case 4: lo = 24; hi = 31; return true;
-        case 2: lo = 24; hi = 39; return true;
-        default: return false;
-        }
-    }
-
     QString checkH01d3()
     {
         H01d3 *w = loadedForm<H01d3>();
@@ -1196,7 +1186,7 @@ private:
         H01d3Ui &u = w->ui();
         const int code = module1().exerciseCode;
         int lo = 0, hi = -1;
-        PROMISE(runRange(code, lo, hi), QStringLiteral("h01d3: exerciseCode %1 while loaded").arg(code));
+        PROMISE(SentenceBank::runRange(code, lo, hi), QStringLiteral("h01d3: exerciseCode %1 while loaded").arg(code));
         PROMISE(w->stems.size() == H01d3::bankSize && w->ends.size() == H01d3::bankSize && w->keys.size() == H01d3::bankSize,
                 QStringLiteral("h01d3: item bank resized"));
         const bool three = !u.Command6->isEnabled();

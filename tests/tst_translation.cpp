@@ -82,17 +82,24 @@ QString fault(QString text)
     return allHungarian(text) ? QString() : QStringLiteral("outside the translation system");
 }
 
+// The items a menu shows when it opens, with the captions it sets as it opens.
+QList<QAction *> shownItems(QMenu *menu)
+{
+    emit menu->aboutToShow();
+    QList<QAction *> items = menu->actions();
+    items.removeIf([](QAction *a) { return !a->isVisible(); });
+    return items;
+}
+
 // Every text a window shows or tells a screen reader, its menus' texts included.
 QStringList textsOf(QWidget *top)
 {
     QStringList texts{top->windowTitle()};
     for (QWidget *w : top->findChildren<QWidget *>()) {
         if (auto *menu = qobject_cast<QMenu *>(w)) {
-            emit menu->aboutToShow(); // items whose captions are set as the menu opens
             texts << menu->title();
-            for (QAction *a : menu->actions())
-                if (a->isVisible())
-                    texts << a->text() << a->toolTip() << a->statusTip();
+            for (QAction *a : shownItems(menu))
+                texts << a->text() << a->toolTip() << a->statusTip();
             continue;
         }
         if (!w->isVisibleTo(top))
@@ -168,11 +175,9 @@ QString accessKeyClash(QWidget *top)
         for (QAction *a : bar->actions()) {
             window << a->text();
             if (QMenu *menu = a->menu()) {
-                emit menu->aboutToShow();
                 QStringList items;
-                for (QAction *item : menu->actions())
-                    if (item->isVisible())
-                        items << item->text();
+                for (QAction *item : shownItems(menu))
+                    items << item->text();
                 if (const QString c = clash(menu->title(), items); !c.isEmpty())
                     return c;
             }

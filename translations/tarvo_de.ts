@@ -320,10 +320,6 @@
         <translation>&amp;Zeichen</translation>
     </message>
     <message>
-        <source>Attention to capital letters!</source>
-        <translation>Achten Sie auf die Großschreibung!</translation>
-    </message>
-    <message>
         <source>This exercise has been accomplished. If you want to restart it, click the &quot;Restart&quot; button.</source>
         <translation>Diese Übung ist geschafft. Wenn Sie sie neu beginnen möchten, klicken Sie auf „Neustart“.</translation>
     </message>
@@ -816,6 +812,10 @@ Alle bisher aufgezeichneten Durchgänge und Antworten werden entfernt. Dies kann
         <source>2. Answer the questions in complete sentences:</source>
         <translation>2. Antworten Sie in ganzen Sätzen:</translation>
     </message>
+    <message>
+        <source>Attention to capital letters!</source>
+        <translation>Achten Sie auf die Großschreibung!</translation>
+    </message>
 </context>
 <context>
     <name>Review</name>
@@ -908,10 +908,6 @@ Alle bisher aufgezeichneten Durchgänge und Antworten werden entfernt. Dies kann
     <message>
         <source>Name what the picture shows</source>
         <translation>Nennen Sie, was das Bild zeigt</translation>
-    </message>
-    <message>
-        <source>Attention to capital letters!</source>
-        <translation>Achten Sie auf die Großschreibung!</translation>
     </message>
     <message>
         <source>Right! %1</source>

@@ -238,7 +238,7 @@ bool H01d2::upper()
     box->setText(capital.text);
     if (capital.warned) {
         desktop().beep();
-        return message(tr("Attention to capital letters!"), MsgIcon::Exclamation);
+        return message(QuestionBank::capitalWarning(), MsgIcon::Exclamation);
     }
     return true;
 }

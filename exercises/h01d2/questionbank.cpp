@@ -88,6 +88,11 @@ Capitalised capitalised(const QString &text)
     return result;
 }
 
+QString capitalWarning()
+{
+    return QCoreApplication::translate("QuestionBank", "Attention to capital letters!");
+}
+
 Check check(const Answers &accepted, const QString &typed)
 {
     const Capitalised capital = capitalised(collapseSpaces(typed));

@@ -40,6 +40,8 @@ struct Capitalised {
     bool warned = false;
 };
 Capitalised capitalised(const QString &text);
+// What the learner is told when the first letter was made a capital.
+QString capitalWarning();
 
 // An answer as the exercise checks it: runs of spaces shrunk to one, trimmed, its first letter
 // a capital, then compared with the accepted answers.
