@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "core/desktop.h"
+#include "core/fsrs.h"
 #include "core/progressstore.h"
 #include "ui/daychart.h"
 #include "ui/windowservices.h"
@@ -216,7 +217,7 @@ void ProgressWindow::refresh()
         u.days->setItem(i, 2, cell(QString::number(d.wrong), true));
     }
 
-    const QDate today = store.now().toLocalTime().addSecs(-4 * 3600).date();
+    const QDate today = fsrs::reviewDay(store.now());
     const QList<PracticeWord> words = store.wordsToPractise(wordCount);
     u.words->setRowCount(int(words.size()));
     for (int i = 0; i < words.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "core/desktop.h"
+#include "core/fsrs.h"
 #include "core/progressstore.h"
 #include "core/speech.h"
 #include "exercises/h01d2/questionbank.h"
@@ -31,13 +32,6 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QString &role)
     label->setWordWrap(true);
     label->setAccessibleDescription(role);
     return label;
-}
-
-// The review day of a moment: a review day starts at 04:00 local time, so that an evening's
-// late practice still counts for that evening.
-QDate reviewDay(const QDateTime &utc)
-{
-    return utc.toLocalTime().addSecs(-4 * 3600).date();
 }
 
 } // namespace
@@ -86,6 +80,7 @@ void Review::build(ReviewUi &ui, QWidget *c)
 
     ui.picture = new PictureBox(c);
     ui.picture->setObjectName(QStringLiteral("picture"));
+    ui.picture->setAccessibleName(tr("Picture"));
     ui.picture->setFixedSize(twSize(2880, 2025));
     layout->addWidget(ui.picture, 0, Qt::AlignHCenter);
 
@@ -216,20 +211,18 @@ void Review::showItem()
     u.prompt->setVisible(!item.prompt.isEmpty());
     u.picture->setPicture(item.picture);
     u.picture->setVisible(!item.picture.isNull());
-    u.picture->setAccessibleName(tr("Picture"));
     u.picture->setAccessibleDescription(item.prompt.isEmpty() ? tr("Name what the picture shows") : item.prompt);
     u.verdict->clear();
     u.next->setAccessibleDescription(QString());
     u.answer = item.hungarianKeys ? u.keyedAnswer : u.plainAnswer;
     (item.hungarianKeys ? u.plainAnswer : u.keyedAnswer)->hide();
     u.answerLabel->setBuddy(u.answer);
-    for (QWidget *w : std::initializer_list<QWidget *>{u.counter, u.source, u.answerLabel, u.answer, u.check})
+    for (QWidget *w : std::initializer_list<QWidget *>{u.counter, u.source, u.answerLabel, u.answer, u.check, u.next})
         w->setVisible(true);
     u.answer->clear();
     u.answer->setReadOnly(false);
     u.check->setEnabled(true);
     u.next->setEnabled(false);
-    u.next->setVisible(true);
     setDefaultButton(u.check);
     u.answer->setFocus(Qt::OtherFocusReason);
 }
@@ -273,7 +266,7 @@ void Review::checkAnswer()
         u.verdict->setText(tr("Right! %1").arg(item.expected));
         if (!item.answeredPicture.isNull())
             u.picture->setPicture(item.answeredPicture);
-        emit hungarianShown(item.spoken.isEmpty() ? item.expected : item.spoken);
+        emit hungarianShown(item.spoken);
         u.advance->start();
     } else {
         u.verdict->setText(tr("Not quite. The right answer is: %1").arg(item.expected));
@@ -303,7 +296,7 @@ QString Review::nextDueText(const NextDue &next) const
 {
     if (!next.day.isValid() || next.items <= 0)
         return QString();
-    const QDate today = reviewDay(Program::get().progressStore().now());
+    const QDate today = fsrs::reviewDay(Program::get().progressStore().now());
     const qint64 days = today.daysTo(next.day);
     const QString items = next.items == 1 ? tr("1 item") : tr("%n items", nullptr, next.items);
     QString when;

@@ -93,7 +93,7 @@ MemoryState nextState(const MemoryState &state, int elapsedDays, Rating rating, 
 
 QDate reviewDay(const QDateTime &moment)
 {
-    return moment.toLocalTime().addSecs(-4 * 3600).date();
+    return moment.toLocalTime().addSecs(-dayStartSeconds).date();
 }
 
 int elapsedDays(const QDate &from, const QDate &to)

@@ -48,6 +48,9 @@ double nextDifficulty(double difficulty, Rating rating, const Weights &w = defau
 // The state after a later review, `elapsedDays` review days after the one before (0: the same day).
 MemoryState nextState(const MemoryState &state, int elapsedDays, Rating rating, const Weights &w = defaultWeights);
 
+// A review day starts this long after local midnight: at 04:00.
+inline constexpr int dayStartSeconds = 4 * 3600;
+
 // The review day a moment belongs to: the local date, a day starting at 04:00 local time, so that
 // practice after midnight still counts to the evening before.
 QDate reviewDay(const QDateTime &moment);

@@ -58,7 +58,7 @@ bool timeMs(std::string_view text, qint64 *ms)
     const QDate date(y, mo, d);
     if (!date.isValid() || h > 23 || mi > 59 || s > 59)
         return false;
-    *ms = (date.toJulianDay() - 2440588) * 86400000 + ((h * 60 + mi) * 60 + s) * qint64(1000) + z;
+    *ms = (date.toJulianDay() - unixEpochDay) * 86400000 + ((h * 60 + mi) * 60 + s) * qint64(1000) + z;
     return true;
 }
 

@@ -321,10 +321,9 @@ bool SqliteProgressStore::Impl::prepareWrites(QSqlError *error)
         {endRun.get(), "UPDATE runs SET ended = ?, completed = ? WHERE id = ?"},
         {readItem.get(), "SELECT stability, difficulty, reviews, lapses, last_day, due, last_time, expected "
                          "FROM schedule WHERE exercise = ? AND plus = ? AND item = ?"},
-        {writeItem.get(), "INSERT OR REPLACE INTO schedule(exercise, plus, item, expected, stability, difficulty, "
-                          "reviews, lapses, last_time, last_day, due) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"},
+        {writeItem.get(), writeScheduleSql},
         {writeExpected.get(), "UPDATE schedule SET expected = ? WHERE exercise = ? AND plus = ? AND item = ?"},
-        {markReplayed.get(), "INSERT OR REPLACE INTO schedule_replayed(id, last_answer) VALUES(1, ?)"},
+        {markReplayed.get(), markReplayedSql},
     };
     for (const auto &[q, sql] : statements) {
         if (!q->prepare(QLatin1String(sql))) {
@@ -446,7 +445,6 @@ void SqliteProgressStore::Impl::writeFailed(const QSqlError &error)
 
 SqliteProgressStore::SqliteProgressStore(QString path) : d(std::make_unique<Impl>())
 {
-    d->owner = this;
     d->path = std::move(path);
 }
 

@@ -45,8 +45,21 @@ QList<ExerciseSummary> noSummaries();
 QList<DayCount> noDays(const QDate &last, int days);
 QList<DueOutlook> noOutlook();
 
+// Writes one item's schedule, with scheduleRow's bindings; and notes the last answer replayed.
+inline constexpr const char *writeScheduleSql =
+    "INSERT OR REPLACE INTO schedule(exercise, plus, item, expected, stability, difficulty, reviews, lapses, "
+    "last_time, last_day, due) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+inline constexpr const char *markReplayedSql = "INSERT OR REPLACE INTO schedule_replayed(id, last_answer) VALUES(1, ?)";
+
 // Times as the log keeps them: ISO 8601 in UTC with milliseconds ("2026-12-07T15:20:00.000Z").
 QString timeText(const QDateTime &utc);
+// Review days as the schedule keeps them: ISO 8601 dates.
+inline QString dayText(const QDate &day)
+{
+    return day.toString(Qt::ISODate);
+}
+// 1 January 1970 as a Julian day.
+inline constexpr qint64 unixEpochDay = 2440588;
 // Reads them back; invalid for anything else.
 QDateTime parseTime(const QString &text);
 // The same from the log's UTF-8 bytes, as milliseconds since the epoch, fast (the schedule's
@@ -58,7 +71,6 @@ bool timeMs(std::string_view text, qint64 *ms);
 struct SqliteProgressStore::Impl {
     enum class State { Closed, Ready, NotSaving, Newer };
 
-    SqliteProgressStore *owner = nullptr;
     QString path;
     QString connection;
     State state = State::Closed;

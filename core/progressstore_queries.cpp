@@ -8,15 +8,6 @@
 
 using namespace progressstore;
 
-namespace {
-
-QString dayText(const QDate &day)
-{
-    return day.toString(Qt::ISODate);
-}
-
-} // namespace
-
 QList<ExerciseSummary> SqliteProgressStore::exerciseSummaries()
 {
     QList<ExerciseSummary> out = noSummaries();

@@ -16,9 +16,21 @@ using namespace progressstore;
 
 namespace {
 
-QString dayText(const QDate &day)
+// Binds one item's schedule to the statement of writeScheduleSql.
+void bindSchedule(QSqlQuery &q, int exercise, bool plus, const QString &item, const QString &expected,
+                  const QString &lastTime, const fsrs::ItemMemory &m)
 {
-    return day.toString(Qt::ISODate);
+    q.bindValue(0, exercise);
+    q.bindValue(1, int(plus));
+    q.bindValue(2, notNull(item));
+    q.bindValue(3, notNull(expected));
+    q.bindValue(4, m.state.stability);
+    q.bindValue(5, m.state.difficulty);
+    q.bindValue(6, m.reviews);
+    q.bindValue(7, m.lapses);
+    q.bindValue(8, notNull(lastTime));
+    q.bindValue(9, notNull(dayText(m.lastDay)));
+    q.bindValue(10, notNull(dayText(m.due)));
 }
 
 // One scheduled item while the log is replayed; texts as the log's UTF-8 bytes until the end.
@@ -42,11 +54,10 @@ public:
         auto it = offsets_.constFind(quarter);
         if (it == offsets_.constEnd())
             it = offsets_.insert(quarter, QDateTime::fromMSecsSinceEpoch(quarter * 900000, Qt::UTC).toLocalTime().offsetFromUtc());
-        return QDate::fromJulianDay(unixEpochDay + floorDiv(ms + (qint64(*it) - 4 * 3600) * 1000, 86400000));
+        return QDate::fromJulianDay(unixEpochDay + floorDiv(ms + (qint64(*it) - fsrs::dayStartSeconds) * 1000, 86400000));
     }
 
 private:
-    static constexpr qint64 unixEpochDay = 2440588; // 1 January 1970 as a Julian day
     static qint64 floorDiv(qint64 a, qint64 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
     QHash<qint64, int> offsets_;
 };
@@ -165,28 +176,15 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
     if (!q.exec(QStringLiteral("DELETE FROM schedule")))
         return fail(q.lastError());
     QSqlQuery insert = query();
-    if (!insert.prepare(QStringLiteral("INSERT OR REPLACE INTO schedule(exercise, plus, item, expected, stability, "
-                                       "difficulty, reviews, lapses, last_time, last_day, due) "
-                                       "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")))
+    if (!insert.prepare(QLatin1String(writeScheduleSql)))
         return fail(insert.lastError());
     for (const Replayed &r : items) {
-        const fsrs::ItemMemory &m = r.memory;
-        insert.bindValue(0, r.exercise);
-        insert.bindValue(1, int(r.plus));
-        insert.bindValue(2, notNull(fromUtf8(r.item)));
-        insert.bindValue(3, notNull(fromUtf8(r.expected)));
-        insert.bindValue(4, m.state.stability);
-        insert.bindValue(5, m.state.difficulty);
-        insert.bindValue(6, m.reviews);
-        insert.bindValue(7, m.lapses);
-        insert.bindValue(8, notNull(fromUtf8(r.lastTime)));
-        insert.bindValue(9, notNull(dayText(m.lastDay)));
-        insert.bindValue(10, notNull(dayText(m.due)));
+        bindSchedule(insert, r.exercise, r.plus, fromUtf8(r.item), fromUtf8(r.expected), fromUtf8(r.lastTime), r.memory);
         if (!insert.exec())
             return fail(insert.lastError());
     }
     insert.finish();
-    if (!q.prepare(QStringLiteral("INSERT OR REPLACE INTO schedule_replayed(id, last_answer) VALUES(1, ?)")))
+    if (!q.prepare(QLatin1String(markReplayedSql)))
         return fail(q.lastError());
     q.addBindValue(lastAnswer);
     if (!q.exec() || !q.exec(QStringLiteral("COMMIT")))
@@ -223,17 +221,8 @@ bool SqliteProgressStore::Impl::schedule(qint64 answerId, const AnswerEvent &eve
             const QString time = timeText(at);
             fsrs::review(m, fsrs::reviewDay(at), event.right);
             QSqlQuery &w = *writeItem;
-            w.bindValue(0, event.exercise);
-            w.bindValue(1, int(event.plus));
-            w.bindValue(2, event.item);
-            w.bindValue(3, notNull(event.expected.isEmpty() ? expected : event.expected));
-            w.bindValue(4, m.state.stability);
-            w.bindValue(5, m.state.difficulty);
-            w.bindValue(6, m.reviews);
-            w.bindValue(7, m.lapses);
-            w.bindValue(8, time > lastTime ? time : lastTime);
-            w.bindValue(9, dayText(m.lastDay));
-            w.bindValue(10, dayText(m.due));
+            bindSchedule(w, event.exercise, event.plus, event.item, event.expected.isEmpty() ? expected : event.expected,
+                         time > lastTime ? time : lastTime, m);
             if (!w.exec()) {
                 *error = w.lastError();
                 return false;
