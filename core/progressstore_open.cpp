@@ -114,13 +114,13 @@ void SqliteProgressStore::Impl::waitForCheckpoint()
 
 // Runs a statement, trying again for a while when another program holds the file (changing
 // the journal mode, for one, does not wait by itself).
-bool SqliteProgressStore::Impl::exec(QSqlQuery &q, const QString &sql, QSqlError *error)
+bool SqliteProgressStore::Impl::exec(QSqlQuery &q, const QString &sql, QSqlError *error, int attempts)
 {
     for (int attempt = 0;; ++attempt) {
         if (q.exec(sql))
             return true;
         const int code = codeOf(q.lastError());
-        if ((code != Busy && code != Locked) || attempt == 100) {
+        if ((code != Busy && code != Locked) || attempt == attempts) {
             if (error)
                 *error = q.lastError();
             return false;
@@ -149,16 +149,7 @@ bool SqliteProgressStore::Impl::write(QSqlQuery &q, QSqlError *error)
 bool SqliteProgressStore::Impl::begin(QSqlError *error)
 {
     QSqlQuery q = query();
-    for (int attempt = 0;; ++attempt) {
-        if (q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            return true;
-        const int code = codeOf(q.lastError());
-        if ((code != Busy && code != Locked) || attempt == 20) {
-            *error = q.lastError();
-            return false;
-        }
-        QThread::msleep(20);
-    }
+    return exec(q, QStringLiteral("BEGIN IMMEDIATE"), error, 20);
 }
 
 void SqliteProgressStore::Impl::rollback()
@@ -350,18 +341,17 @@ bool SqliteProgressStore::Impl::migrate(QSqlError *error)
         return fail(q.lastError());
     const int version = q.value(0).toInt();
     q.finish();
-    if (version < 1)
-        for (const char *sql : schemaV1)
+    // Each version's statements, for a file older than that version.
+    const auto upgrade = [&](int to, const auto &statements) {
+        if (version >= to)
+            return true;
+        for (const char *sql : statements)
             if (!q.exec(QLatin1String(sql)))
-                return fail(q.lastError());
-    if (version < 2)
-        for (const char *sql : schemaV2)
-            if (!q.exec(QLatin1String(sql)))
-                return fail(q.lastError());
-    if (version < 3)
-        for (const char *sql : scheduleSchema)
-            if (!q.exec(QLatin1String(sql)))
-                return fail(q.lastError());
+                return false;
+        return true;
+    };
+    if (!upgrade(1, schemaV1) || !upgrade(2, schemaV2) || !upgrade(3, scheduleSchema))
+        return fail(q.lastError());
     if (version < schemaVersion && !q.exec(QStringLiteral("PRAGMA user_version=%1").arg(schemaVersion)))
         return fail(q.lastError());
     if (!q.exec(QStringLiteral("COMMIT")))

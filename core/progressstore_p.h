@@ -88,7 +88,7 @@ struct SqliteProgressStore::Impl {
     // progressstore_open.cpp
     void wrote(bool pause = false);
     void waitForCheckpoint();
-    bool exec(QSqlQuery &q, const QString &sql, QSqlError *error = nullptr);
+    bool exec(QSqlQuery &q, const QString &sql, QSqlError *error = nullptr, int attempts = 100);
     bool write(QSqlQuery &q, QSqlError *error);
     bool begin(QSqlError *error);
     void rollback();
