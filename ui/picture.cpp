@@ -1,8 +1,8 @@
 #include "ui/picture.h"
 
+#include "ui/accessible.h"
 #include "ui/twips.h"
 
-#include <QAccessibleWidget>
 #include <QFile>
 #include <QHash>
 #include <QMouseEvent>
@@ -70,22 +70,15 @@ int pictureRenderCount()
 namespace {
 // A picture is a graphic to a screen reader, which reads its name and description; as a plain
 // widget it would be a filler, which screen readers pass over.
-QAccessibleInterface *pictureAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(PictureBox::staticMetaObject.className()) && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    return nullptr;
-}
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Graphic) {}
+};
 } // namespace
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
-    // Once, before the first picture can be asked for its interface: Qt keeps one once made.
-    static const bool installed = [] {
-        QAccessible::installFactory(pictureAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessible<PictureBox, PictureAccessible>();
 }
 
 void PictureBox::setPicture(const Picture &picture)

@@ -1,8 +1,8 @@
 #include "ui/tickbox.h"
 
+#include "ui/accessible.h"
 #include "ui/form.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QTimer>
 
@@ -68,21 +68,9 @@ private:
     QCheckBox *box() const { return static_cast<QCheckBox *>(widget()); }
 };
 
-QAccessibleInterface *tickBoxAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(TickBox::staticMetaObject.className()) && object && object->isWidgetType())
-        return new TickBoxAccessible(static_cast<QWidget *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 TickBox::TickBox(QWidget *parent) : QCheckBox(parent)
 {
-    // Once, before the first box can be asked for its interface: Qt keeps an interface once made.
-    static const bool installed = [] {
-        QAccessible::installFactory(tickBoxAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessible<TickBox, TickBoxAccessible>();
 }
