@@ -28,13 +28,14 @@ T &Program::lazy(std::unique_ptr<T> &slot)
     if (!slot) {
         slot = std::make_unique<T>();
         QObject::connect(slot.get(), &Form::unloaded, [this] { windowUnloaded(); });
-        if constexpr (std::is_base_of_v<ExerciseForm, T>)
-            wireExercise(*slot);
-        if constexpr (std::is_same_v<Review, T>) {
-            // The review speaks as the exercise windows do, and takes its speech with it.
-            QObject::connect(slot.get(), &Review::hungarianShown, speech_.get(), &Speech::say);
+        // A window that shows Hungarian phrases has them spoken, and takes its speech with it
+        // when it unloads: the exercise windows and the review alike.
+        if constexpr (requires { &T::hungarianShown; }) {
+            QObject::connect(slot.get(), &T::hungarianShown, speech_.get(), &Speech::say);
             QObject::connect(slot.get(), &Form::unloaded, speech_.get(), &Speech::forget);
         }
+        if constexpr (std::is_base_of_v<ExerciseForm, T>)
+            wireExercise(*slot);
     }
     return *slot;
 }
@@ -123,12 +124,8 @@ void Program::windowUnloaded()
 
 void Program::wireExercise(ExerciseForm &window)
 {
-    // What an exercise window's runs do reaches the services that listen to them; the windows
-    // themselves know none of them. The Hungarian phrases are spoken, and a window that
-    // unloads takes its speech with it.
-    Speech *voice = speech_.get();
-    QObject::connect(&window, &ExerciseForm::hungarianShown, voice, &Speech::say);
-    QObject::connect(&window, &Form::unloaded, voice, &Speech::forget);
+    // What an exercise window's runs do reaches the record; the windows themselves know
+    // nothing of it.
     QObject::connect(&window, &ExerciseForm::runStarted, &window,
                      [this](int exercise, bool plus, int items) { store_->recordRunStart(exercise, plus, items); });
     QObject::connect(&window, &ExerciseForm::answerChecked, &window,
