@@ -8,7 +8,6 @@
 #include "core/module1.h"
 #include "core/translations.h"
 #include "exercises/h01d1/articlebank.h"
-#include "exercises/h01d2/h01d2.h"
 #include "exercises/h01d2/questionbank.h"
 #include "exercises/h01d3/sentencebank.h"
 #include "exercises/frame/exerciseform.h"
@@ -18,7 +17,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -133,17 +131,10 @@ QStringList textsOf(QWidget *top)
 // warns), the Solution, and How to, each drawing its box.
 void drawBoxes(ExerciseForm &w)
 {
-    const int exercise = w.currentExercise();
-    if (exercise == 2) {
-        H01d2 &h = h01d2();
-        int item = 0;
-        while (item < H01d2::itemCount - 1 && !h.ui().Text1[item]->text().isEmpty())
-            ++item;
-        QTest::mouseClick(h.ui().Check1[item], Qt::LeftButton);
-        enter(h.ui().Text1[item], QStringLiteral("nem, zzz."));
-    } else if (auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget())) {
+    if (w.currentExercise() == 2)
+        enter(chooseNextQuestion(), QStringLiteral("nem, zzz."));
+    else if (auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
         enter(box, QStringLiteral("zzz"));
-    }
     w.frame().solution->click();
     for (QAction *a : w.window()->menuBar()->findChildren<QAction *>())
         if (a->objectName().startsWith(QLatin1String("mnuHow"), Qt::CaseInsensitive))

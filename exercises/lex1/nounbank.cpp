@@ -31,4 +31,9 @@ bool names(const QString &entry, const QString &noun)
     return entry == noun;
 }
 
+TrimmedCheck check(const QString &typed, const QString &noun)
+{
+    return checkTrimmed(typed, noun);
+}
+
 } // namespace NounBank

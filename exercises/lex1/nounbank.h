@@ -1,4 +1,5 @@
 #pragma once
+#include "core/answer.h"
 #include "ui/picture.h"
 
 #include <QString>
@@ -14,5 +15,7 @@ Picture colourPicture(int index);
 // An answer as the exercise checks it: trimmed of spaces, then compared with a noun.
 QString entry(const QString &typed);
 bool names(const QString &entry, const QString &noun);
+// The same for one noun, as the review asks.
+TrimmedCheck check(const QString &typed, const QString &noun);
 
 } // namespace NounBank

@@ -147,10 +147,7 @@ ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
     }
     case 3:
     case 4: take(SentenceBank::check(answer, found->item.answer)); break;
-    case 5:
-        result.normalised = NounBank::entry(answer);
-        result.right = NounBank::names(result.normalised, found->item.answer);
-        break;
+    case 5: take(NounBank::check(answer, found->item.answer)); break;
     }
     return result;
 }

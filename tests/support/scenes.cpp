@@ -38,20 +38,22 @@ void enter(QLineEdit *box, const QString &text)
     QTest::keyClick(box, Qt::Key_Return);
 }
 
+QLineEdit *chooseNextQuestion()
+{
+    H01d2 &w = h01d2();
+    int item = 0;
+    while (item < H01d2::itemCount - 1 && !w.ui().Text1[item]->text().isEmpty())
+        ++item;
+    QTest::mouseClick(w.ui().Check1[item], Qt::LeftButton);
+    return w.ui().Text1[item];
+}
+
 // Answers the item on screen rightly.
 void answerRightly(int exercise)
 {
     switch (exercise) {
     case 1: enter(h01d1().ui().Text2, h01d1().articles.value(h01d1().current)); break;
-    case 2: {
-        H01d2 &w = h01d2();
-        int item = 0;
-        while (item < H01d2::itemCount && !w.ui().Text1[item]->text().isEmpty())
-            ++item;
-        QTest::mouseClick(w.ui().Check1[item], Qt::LeftButton);
-        enter(w.ui().Text1[item], w.longAnswer);
-        break;
-    }
+    case 2: enter(chooseNextQuestion(), h01d2().longAnswer); break;
     case 3:
     case 4: enter(h01d3().ui().Text1, h01d3().keys.value(h01d3().current)); break;
     case 5: {

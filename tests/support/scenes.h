@@ -17,6 +17,8 @@ void toMenu();
 ExerciseForm &openExercise(int exercise);
 // Types text into a box key by key and presses Enter.
 void enter(QLineEdit *box, const QString &text);
+// Exercise 2: ticks the first picture not yet answered and gives its answer box.
+QLineEdit *chooseNextQuestion();
 // Answers the item on screen rightly.
 void answerRightly(int exercise);
 
