@@ -10,7 +10,7 @@
 #include "core/answer.h"
 #include "core/draw.h"
 #include "core/hungariankey.h"
-#include "exercises/h01d3/h01d3.h"
+#include "exercises/h01d3/sentencebank.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -81,7 +81,7 @@ QString text16(const char16_t *s)
 void checkRealSentences()
 {
     for (const Item &item : items) {
-        const QString got = H01d3::sentence(text16(item.stem), text16(item.key), text16(item.ending));
+        const QString got = SentenceBank::sentence(text16(item.stem), text16(item.key), text16(item.ending));
         FUZZ_CHECK(got == text16(item.sentence) + QLatin1Char(' '), got, text16(item.sentence));
     }
 }
@@ -176,13 +176,13 @@ void fuzzSentence(ByteReader &in, const QString &text)
     const QString ending = text.mid(b);
     const QString expected = stem + (answer.isEmpty() ? QString() : QLatin1Char(' ') + answer) +
                              (attaches(ending) ? ending : QLatin1Char(' ') + ending) + QLatin1Char(' ');
-    const QString got = H01d3::sentence(stem, answer, ending);
+    const QString got = SentenceBank::sentence(stem, answer, ending);
     FUZZ_CHECK(got == expected, text, describe(got));
 
     // The learner's trimmed answer in every real item.
     const QString typed = trimSpaces(text);
     for (const Item &item : items) {
-        const QString s = H01d3::sentence(text16(item.stem), typed, text16(item.ending));
+        const QString s = SentenceBank::sentence(text16(item.stem), typed, text16(item.ending));
         const QString e = text16(item.stem) + (typed.isEmpty() ? QString() : QLatin1Char(' ') + typed) +
                           (attaches(text16(item.ending)) ? QString() : QStringLiteral(" ")) + text16(item.ending) +
                           QLatin1Char(' ');

@@ -265,7 +265,7 @@ void H01d3::wrongAnswer()
 void H01d3::rightAnswer(const QString &answer)
 {
     H01d3Ui &u = ui();
-    u.Label3->setText(u.Label3->text() + sentence(stems.value(current), answer, ends.value(current)));
+    u.Label3->setText(u.Label3->text() + SentenceBank::sentence(stems.value(current), answer, ends.value(current)));
 
     if (current >= 0 && current < stems.size())
         stems[current].clear();
@@ -275,11 +275,6 @@ void H01d3::rightAnswer(const QString &answer)
     int lo, hi;
     if (SentenceBank::runRange(module1().exerciseCode, lo, hi))
         nextItem(lo, hi);
-}
-
-QString H01d3::sentence(const QString &stem, const QString &answer, const QString &ending)
-{
-    return SentenceBank::sentence(stem, answer, ending);
 }
 
 QString H01d3::completedSentence() const

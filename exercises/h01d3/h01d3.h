@@ -49,11 +49,6 @@ public:
     void showFor(int exercise) override;
     int currentExercise() override;
 
-    // The completed sentence that a right answer adds to the transcript: the stem, the answer
-    // after a space unless it is empty, then the ending, after a space when it begins with a
-    // word and attached when it begins with punctuation; one space follows the sentence.
-    static QString sentence(const QString &stem, const QString &answer, const QString &ending);
-
 protected:
     void build(H01d3Ui &ui, QWidget *client) override;
     void Form_Load() override;
