@@ -11,6 +11,7 @@
 #include "core/draw.h"
 #include "core/hungariankey.h"
 #include "exercises/h01d3/sentencebank.h"
+#include "ui/keyinput.h"
 
 #include <QApplication>
 #include <QKeyEvent>

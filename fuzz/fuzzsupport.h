@@ -3,6 +3,7 @@
 // records instead of showing, the offscreen application, and the way a broken property ends
 // the run.
 #include "core/desktop.h"
+#include "core/speech.h"
 
 #include <QList>
 #include <QString>
@@ -56,6 +57,16 @@ double unitInterval(uint64_t bits);
 // A desktop that records boxes and beeps, acknowledges every box at once, and draws from a
 // queue that the fuzz input fills; then from a fixed sequence that clear() restarts, or, when
 // stuck is set, the last value again and again (a generator that has got stuck).
+// A speaker without an engine: no voice, and nothing said.
+class SilentSpeaker : public Speaker {
+public:
+    void open() override {}
+    Voice voice() const override { return Voice::Missing; }
+    void say(const QString &) override {}
+    void stop() override {}
+    void setSlow(bool) override {}
+};
+
 class RecordingDesktop : public Desktop {
 public:
     struct Box {
@@ -69,6 +80,7 @@ public:
     void setTopmost(QWidget *, bool) override {}
     double random() override;
     void endProgram() override {}
+    Speaker &speaker() override { return speaker_; }
 
     void clear();
 
@@ -79,6 +91,7 @@ public:
     int randomCalls = 0;
 
 private:
+    SilentSpeaker speaker_;
     double last_ = 0.0;
     uint64_t sequence_ = 0;
 };

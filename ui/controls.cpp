@@ -37,19 +37,21 @@ QColor mix(const QColor &a, const QColor &b, double t)
     return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
-} // namespace
 
+// The contrast ratio of two colours (WCAG 2.1): from 1 (the same) to 21 (black and white).
 double contrastRatio(const QColor &a, const QColor &b)
 {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// Black or white, whichever reads better on a background.
 QColor readableOn(const QColor &background)
 {
     return contrastRatio(Qt::black, background) >= contrastRatio(Qt::white, background) ? QColor(Qt::black)
                                                                                          : QColor(Qt::white);
 }
+} // namespace
 
 QColor withContrast(const QColor &colour, const QColor &background, double ratio)
 {

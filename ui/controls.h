@@ -16,10 +16,6 @@ class QTimer;
 // object name of every control is its name in the layout ("Command1", "Check1(3)").
 QString indexed(const char *name, int index);
 QFont vbFont(const QString &family, qreal points, bool bold = false, bool italic = false);
-// The contrast ratio of two colours (WCAG 2.1): from 1 (the same) to 21 (black and white).
-double contrastRatio(const QColor &a, const QColor &b);
-// Black or white, whichever reads better on a background.
-QColor readableOn(const QColor &background);
 // The colour moved in lightness away from a background until it reaches the contrast ratio
 // asked for (as far as black or white allows); a colour that reaches it already stays.
 QColor withContrast(const QColor &colour, const QColor &background, double ratio);
