@@ -700,6 +700,46 @@ private slots:
         QVERIFY(germanErr != err);
     }
 
+    // An option Tarvo does not know, or an argument it takes none of, is told on standard error
+    // with the way to the help, and nothing opens; Qt's own options stay Qt's.
+    void commandLineRefusesWhatItDoesNotKnow_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << "Unknown option 'bogus'.";
+        QTest::newRow("misspelt review") << QStringList{"--reveiw"} << "Unknown option 'reveiw'.";
+        QTest::newRow("stray argument") << QStringList{"--review", "later"} << "Unexpected argument 'later'.";
+        QTest::newRow("after Qt's own option") << QStringList{"-platform", "offscreen", "--bogus"}
+                                               << "Unknown option 'bogus'.";
+        QTest::newRow("with the export") << QStringList{"--export-csv", "x.csv", "--bogus"}
+                                         << "Unknown option 'bogus'.";
+    }
+    void commandLineRefusesWhatItDoesNotKnow()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, told);
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess tarvo;
+        tarvo.setProcessEnvironment(env);
+        tarvo.setWorkingDirectory(home.path());
+        tarvo.start(QStringLiteral(TARVO_EXECUTABLE), args);
+        const bool ended = tarvo.waitForFinished(15000);
+        if (!ended) {
+            tarvo.kill();
+            tarvo.waitForFinished();
+        }
+        QVERIFY2(ended, "Tarvo started as if nothing were wrong");
+        QCOMPARE(tarvo.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tarvo.exitCode(), 1);
+        const QString err = QString::fromUtf8(tarvo.readAllStandardError());
+        QVERIFY2(err.contains(told) && err.contains(QLatin1String("tarvo --help")), qPrintable(err));
+        QVERIFY(tarvo.readAllStandardOutput().isEmpty());
+        QVERIFY(QDir(home.path()).isEmpty()); // no record opened, no file written
+    }
+
     // The Progress window, from the menu and from an exercise window: its figures after a run,
     // the words to practise, the chart and its table, and where the file is.
     void progressWindowShowsTheRecord()

@@ -114,6 +114,15 @@
         <extracomment>The value of --export-csv, as the option&apos;s description names it: &lt;file&gt;.</extracomment>
         <translation>Datei</translation>
     </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <extracomment>%1 is an argument given on the command line that Tarvo takes no part of</extracomment>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarvo --help&apos; for more information.</source>
+        <translation>Mehr dazu zeigt „tarvo --help“.</translation>
+    </message>
 </context>
 <context>
     <name>DayChart</name>
