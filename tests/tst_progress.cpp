@@ -804,6 +804,12 @@ private slots:
         triggerMenu(alap().window(), QStringLiteral("mnuShowProgress"));
         QVERIFY(w.isVisible());
         QCOMPARE(w.ui().exercises->item(2, 2)->text(), QStringLiteral("5"));
+
+        // Esc closes it as Close does, from wherever the focus is.
+        w.ui().words->setFocus();
+        QTest::keyClick(w.ui().words, Qt::Key_Escape);
+        QVERIFY(!w.isLoaded());
+        QVERIFY(alap().isVisible());
     }
 
     // The Progress menu takes no access key that a button of its window has, so that the
