@@ -33,7 +33,8 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QString &role)
 }
 
 // The right answer after a miss, with the part the learner types marked, and that part in words
-// for a screen reader (and on screen where there is nothing to mark).
+// for a screen reader (with the verdict on Next, where the focus lands) and on screen where there
+// is nothing to mark.
 struct MarkedAnswer {
     QString html;
     QString words; // empty where the learner types the whole answer
@@ -232,7 +233,6 @@ void Review::showItem()
     u.picture->setVisible(!item.picture.isNull());
     u.picture->setAccessibleDescription(item.prompt.isEmpty() ? tr("Name what the picture shows") : item.prompt);
     u.verdict->clear();
-    u.verdict->setAccessibleDescription(tr("Result"));
     u.next->setAccessibleDescription(QString());
     u.answer = item.hungarianKeys ? u.keyedAnswer : u.plainAnswer;
     (item.hungarianKeys ? u.plainAnswer : u.keyedAnswer)->hide();
@@ -299,7 +299,6 @@ void Review::checkAnswer()
             // Nothing to underline where the gap stays empty: the words say it on screen too.
             if (item.answer.isEmpty())
                 html += QLatin1Char(' ') + marked.words.toHtmlEscaped();
-            u.verdict->setAccessibleDescription(marked.words);
         }
         u.verdict->setText(html);
         emit hungarianShown(item.expected);
