@@ -31,15 +31,6 @@ QCommandLineOption reviewOption()
                                                           "closed."));
 }
 
-// Whether the command line asks for the review window.
-bool reviewOnly(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--review") == 0)
-            return true;
-    return false;
-}
-
 // Whether the command line asks for something done without a window.
 bool windowless(int argc, char *argv[])
 {
@@ -50,25 +41,50 @@ bool windowless(int argc, char *argv[])
     return false;
 }
 
+QCommandLineOption exportOption()
+{
+    return QCommandLineOption(
+        QStringLiteral("export-csv"),
+        QCoreApplication::translate("CommandLine", "Write every recorded answer to <file> as CSV (UTF-8) and exit "
+                                                   "without opening a window."),
+        //: The value of --export-csv, as the option's description names it: <file>.
+        QCoreApplication::translate("CommandLine", "file"));
+}
+
+// Tarvo's options. False, with the reason on standard error, for an option it does not know or
+// an argument it takes none of: a misspelt option in a launcher or a script is told, not ignored.
+bool parseCommandLine(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Drill exercises for learners of Hungarian."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(exportOption());
+    parser.addOption(reviewOption());
+    QString error;
+    if (!parser.parse(QCoreApplication::arguments()))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        //: %1 is an argument given on the command line that Tarvo takes no part of
+        error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                    .arg(parser.positionalArguments().first());
+    if (error.isEmpty())
+        return true;
+    std::fprintf(stderr, "tarvo: %s\n%s\n", qPrintable(error),
+                 qPrintable(QCoreApplication::translate("CommandLine", "Try 'tarvo --help' for more information.")));
+    return false;
+}
+
 // The command line without a display: help, version, or the export of every answer.
 int runCommandLine(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     setUpApplication();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine", "Drill exercises for learners of Hungarian."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption exportOption(
-        QStringLiteral("export-csv"),
-        QCoreApplication::translate("CommandLine", "Write every recorded answer to <file> as CSV (UTF-8) and exit "
-                                                   "without opening a window."),
-        //: The value of --export-csv, as the option's description names it: <file>.
-        QCoreApplication::translate("CommandLine", "file"));
-    parser.addOption(exportOption);
-    parser.addOption(reviewOption());
-    parser.process(app);
+    if (!parseCommandLine(parser))
+        return 1;
+    parser.process(app); // help and version, as Qt shows them
+    const QCommandLineOption exportOption = ::exportOption();
     if (!parser.isSet(exportOption))
         parser.showHelp(0);
     SqliteProgressStore store(SqliteProgressStore::defaultPath());
@@ -89,14 +105,19 @@ int main(int argc, char *argv[])
 {
     if (windowless(argc, argv))
         return runCommandLine(argc, argv);
+    // QApplication takes Qt's own options (-platform, -style, ...) off the command line; what is
+    // left is Tarvo's, checked before any window opens.
     QApplication app(argc, argv);
     setUpApplication();
+    QCommandLineParser parser;
+    if (!parseCommandLine(parser))
+        return 1;
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tarvo"));
     // The program ends when its last window closes or End is pressed; it decides that itself.
     QApplication::setQuitOnLastWindowClosed(false);
     Program program(std::make_unique<QtDesktop>(),
                     std::make_unique<SqliteProgressStore>(SqliteProgressStore::defaultPath()));
-    if (reviewOnly(argc, argv))
+    if (parser.isSet(QStringLiteral("review")))
         program.startReview();
     else
         program.start();

@@ -81,7 +81,10 @@ QString dueText(const QDate &due, const QDate &today)
 
 } // namespace
 
-ProgressWindow::ProgressWindow() : FormWith({QStringLiteral("progress"), caption(), 12600, 9300, QColor(), QFont()}) {}
+ProgressWindow::ProgressWindow() : FormWith({QStringLiteral("progress"), caption(), 12600, 9300, QColor(), QFont()})
+{
+    setClosesOnEscape(true);
+}
 
 QString ProgressWindow::caption()
 {

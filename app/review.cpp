@@ -12,13 +12,11 @@
 #include "ui/twips.h"
 #include "ui/windowservices.h"
 
-#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,19 +32,36 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QString &role)
     return label;
 }
 
-} // namespace
+// The right answer after a miss, with the part the learner types marked, and that part in words
+// for a screen reader (with the verdict on Next, where the focus lands) and on screen where there
+// is nothing to mark.
+struct MarkedAnswer {
+    QString html;
+    QString words; // empty where the learner types the whole answer
+};
 
-bool EscapeFilter::eventFilter(QObject *watched, QEvent *event)
+MarkedAnswer markedAnswer(const ReviewItem &item)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape &&
-        static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
-        emit pressed();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
+    const QString &whole = item.expected;
+    if (item.answer == whole || item.answerAt < 0 || item.answerAt > whole.size() ||
+        whole.mid(item.answerAt, item.answer.size()) != item.answer)
+        return {whole.toHtmlEscaped(), QString()};
+    if (item.answer.isEmpty())
+        return {whole.toHtmlEscaped(), Review::tr("Nothing goes in the gap.")};
+    // Underlined: the verdict is bold already.
+    const QString html = whole.left(item.answerAt).toHtmlEscaped() + QStringLiteral("<u>") +
+                         item.answer.toHtmlEscaped() + QStringLiteral("</u>") +
+                         whole.mid(item.answerAt + item.answer.size()).toHtmlEscaped();
+    //: %1 is the Hungarian word or article the learner types, underlined in the right answer
+    return {html, Review::tr("The part to type: %1.").arg(item.answer)};
 }
 
-Review::Review() : FormWith({QStringLiteral("review"), caption(), 7800, 7200, QColor(), QFont()}) {}
+} // namespace
+
+Review::Review() : FormWith({QStringLiteral("review"), caption(), 7800, 7200, QColor(), QFont()})
+{
+    setClosesOnEscape(true);
+}
 
 QString Review::caption()
 {
@@ -57,6 +72,19 @@ QString Review::menuCaption(int due)
 {
     //: %1 is the number of items due now
     return tr("&Review (%1 due)...").arg(due);
+}
+
+QString Review::whatToType(const ReviewItem &item)
+{
+    switch (item.exercise) {
+    case 1: return tr("Type the article, or the article with the noun.");
+    case 3:
+        return tr("Type the verb for the gap, or the whole sentence. Where no verb is needed, leave the box "
+                  "empty.");
+    case 4: return tr("Type the word for the gap, or the whole sentence.");
+    case 5: return tr("Type the Hungarian word for the picture.");
+    default: return QString(); // exercise 2 asks for complete sentences itself
+    }
 }
 
 void Review::build(ReviewUi &ui, QWidget *c)
@@ -77,6 +105,9 @@ void Review::build(ReviewUi &ui, QWidget *c)
     ui.instruction = textLabel(c, QStringLiteral("instruction"), tr("Instruction"));
     ui.instruction->setFont(vbFont(QStringLiteral("Times New Roman"), 12, true));
     layout->addWidget(ui.instruction);
+
+    ui.task = textLabel(c, QStringLiteral("task"), tr("What to type"));
+    layout->addWidget(ui.task);
 
     ui.picture = new PictureBox(c);
     ui.picture->setObjectName(QStringLiteral("picture"));
@@ -108,6 +139,7 @@ void Review::build(ReviewUi &ui, QWidget *c)
     ui.answerLabel = answerLabel;
 
     ui.verdict = textLabel(c, QStringLiteral("verdict"), tr("Result"));
+    ui.verdict->setTextFormat(Qt::RichText); // a miss underlines the part to type
     ui.verdict->setFont(vbFont(QStringLiteral("Arial"), 12, true));
     ui.verdict->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(ui.verdict);
@@ -135,19 +167,6 @@ void Review::build(ReviewUi &ui, QWidget *c)
     onControl(ui.check, &QPushButton::clicked, this, &Review::checkAnswer);
     onControl(ui.next, &QPushButton::clicked, this, &Review::nextItem);
     onControl(ui.close, &QPushButton::clicked, [this] { unload(); });
-
-    // Esc closes, as Close does, from wherever the focus is (no control of the window takes it).
-    auto *escape = new EscapeFilter(window());
-    window()->installEventFilter(escape);
-    onControl(escape, &EscapeFilter::pressed, [this] { unload(); });
-
-    ui.advance = new QTimer(c);
-    ui.advance->setSingleShot(true);
-    ui.advance->setInterval(rightPauseMs);
-    connect(ui.advance, &QTimer::timeout, this, [this] {
-        if (isLoaded() && !blockedByBox())
-            nextItem();
-    });
 }
 
 void Review::Form_Load()
@@ -199,7 +218,6 @@ void Review::showItem()
     ReviewUi &u = ui();
     const ReviewItem &item = items_.at(position_);
     answered_ = false;
-    u.advance->stop();
     u.summary->hide();
     //: the item's number and how many items the review has
     u.counter->setText(tr("%1 of %2").arg(position_ + 1).arg(items_.size()));
@@ -207,6 +225,8 @@ void Review::showItem()
                                 : tr("From exercise %1").arg(item.exercise));
     u.instruction->setText(item.instruction);
     u.instruction->setVisible(!item.instruction.isEmpty());
+    u.task->setText(whatToType(item));
+    u.task->setVisible(!u.task->text().isEmpty());
     u.prompt->setText(item.prompt);
     u.prompt->setVisible(!item.prompt.isEmpty());
     u.picture->setPicture(item.picture);
@@ -260,29 +280,39 @@ void Review::checkAnswer()
     u.check->setEnabled(false);
     u.next->setEnabled(true);
     setDefaultButton(u.next);
+    QString verdict; // as a screen reader says it
     if (result.right) {
         ++right_;
         //: %1 is the Hungarian answer
-        u.verdict->setText(tr("Right! %1").arg(item.expected));
+        verdict = tr("Right! %1").arg(item.expected);
+        u.verdict->setText(verdict.toHtmlEscaped());
         if (!item.answeredPicture.isNull())
             u.picture->setPicture(item.answeredPicture);
         emit hungarianShown(item.spoken);
-        u.advance->start();
     } else {
-        u.verdict->setText(tr("Not quite. The right answer is: %1").arg(item.expected));
+        const MarkedAnswer marked = markedAnswer(item);
+        const QString text = tr("Not quite. The right answer is: %1");
+        verdict = text.arg(item.expected);
+        QString html = text.toHtmlEscaped().arg(marked.html);
+        if (!marked.words.isEmpty()) {
+            verdict += QLatin1Char(' ') + marked.words;
+            // Nothing to underline where the gap stays empty: the words say it on screen too.
+            if (item.answer.isEmpty())
+                html += QLatin1Char(' ') + marked.words.toHtmlEscaped();
+        }
+        u.verdict->setText(html);
         emit hungarianShown(item.expected);
     }
     u.picture->setAccessibleDescription(item.expected);
     // The focus moves on to Next, and a screen reader reads the button it lands on: the verdict
-    // goes with it, so that the learner hears it without looking for the label.
-    u.next->setAccessibleDescription(u.verdict->text());
+    // goes with it, so that the learner hears it without looking for the label. The window then
+    // waits for Next, however long the learner takes.
+    u.next->setAccessibleDescription(verdict);
     u.next->setFocus(Qt::OtherFocusReason);
 }
 
 void Review::nextItem()
 {
-    ReviewUi &u = ui();
-    u.advance->stop();
     if (!answered_ || position_ >= items_.size())
         return;
     ++position_;
@@ -316,9 +346,8 @@ void Review::showSummary()
 {
     ReviewUi &u = ui();
     ProgressStore &store = Program::get().progressStore();
-    u.advance->stop();
-    for (QWidget *w : std::initializer_list<QWidget *>{u.counter, u.source, u.instruction, u.picture, u.prompt, u.answerLabel,
-                                                       u.answer, u.check, u.next, u.verdict})
+    for (QWidget *w : std::initializer_list<QWidget *>{u.counter, u.source, u.instruction, u.task, u.picture, u.prompt,
+                                                       u.answerLabel, u.answer, u.check, u.next, u.verdict})
         w->hide();
     QString text;
     if (reviewed_ == 0)

@@ -8,26 +8,14 @@ class PictureBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 struct NextDue;
-
-// Hears Esc pressed anywhere in a window.
-class EscapeFilter : public QObject {
-    Q_OBJECT
-public:
-    using QObject::QObject;
-signals:
-    void pressed();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-};
 
 struct ReviewUi {
     QLabel *store;       // why nothing can be reviewed, or why this review is not kept
     QLabel *counter;     // "3 of 12"
     QLabel *source;      // "From exercise 2"
     QLabel *instruction; // the exercise's own instruction
+    QLabel *task;        // what to type, where the instruction leaves it open
     PictureBox *picture;
     QLabel *prompt;
     QLineEdit *answer;   // the answer box of the item on screen: one of the two below
@@ -36,12 +24,12 @@ struct ReviewUi {
     QLabel *verdict;     // "Right!", or the right answer
     QLabel *summary;     // at the end, or when nothing is due
     QPushButton *check, *next, *close;
-    QTimer *advance;     // after a right answer, the next item comes by itself
 };
 
 // The review of the items due: each one as its own exercise presents it, checked with that
 // exercise's check, most overdue first. Every item counts once, as Good or Again, in the
-// learner's record, which then schedules it anew.
+// learner's record, which then schedules it anew. After each answer the window waits for Next
+// (or Enter), so that no key meant for the verdict lands on an item not yet seen.
 class Review : public FormWith<ReviewUi> {
     Q_OBJECT
 public:
@@ -49,8 +37,9 @@ public:
     static QString caption();
     // The Progress menu item's caption with the number of items due now.
     static QString menuCaption(int due);
-    // How long a right answer stays on screen before the next item comes.
-    static constexpr int rightPauseMs = 1200;
+    // What the learner types for an item, where its exercise's instruction does not say it
+    // plainly; empty where it does.
+    static QString whatToType(const ReviewItem &item);
 
     // Shows the window with the items due now, from the first.
     void open();

@@ -443,8 +443,8 @@ def review(args):
             else:
                 log(f"== item {key!r} of exercise {exercise}, answered right")
                 answer_review(window, right)
-                # A right answer moves on by itself after a moment: the verdict is read at once.
-                read_label(window, VERDICT, f"Right! {expected}", every=0.05)
+                read_label(window, VERDICT, f"Right! {expected}")
+                press(need('the button "Next"', find(window, "Next", (pyatspi.ROLE_PUSH_BUTTON,))))
         read_label(window, SUMMARY, lambda text: text.startswith(f"Review done: {count} reviewed, {count - 1} right."), 10)
         log('== pressing "Close" through its accessible action')
         press(need('the button "Close"', find(window, "Close", (pyatspi.ROLE_PUSH_BUTTON,))))

@@ -123,6 +123,8 @@ private slots:
     void onlyTheCurrentItemIsTested();
     void completionAndRestart();
     void acceptedAgainCountsNothing();
+    void eachAnswerRecordedOnce_data();
+    void eachAnswerRecordedOnce();
     void answersBeforeFirstStartDoNotCount();
     void closingKeepsTheLists();
     void solution_data();
@@ -468,6 +470,53 @@ void TestH01d2::acceptedAgainCountsNothing()
     answerItem(7, shortAnswers[7]);
     QCOMPARE(countBoxes(run.desktop(), completion), 1);
     QCOMPARE(run.desktop().boxes.size(), 1);
+}
+
+// What the record keeps of the learner's steps: each answer once, by item, right or not, and
+// whether it was the first try ("item right first"). Steps: "answer N text" (tick N, type, Enter),
+// "choose N", "enter", "solution", "type text".
+void TestH01d2::eachAnswerRecordedOnce_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("recorded");
+    QTest::newRow("Next on an accepted answer") << QStringList{"answer 0 Igen, az.", "enter"} << QStringList{"0 1 1"};
+    QTest::newRow("Next on it after another item")
+        << QStringList{"answer 0 Igen, az.", "answer 1 Nem, nem az.", "choose 0", "enter"}
+        << QStringList{"0 1 1", "1 1 1"};
+    QTest::newRow("a refused answer checked again") << QStringList{"answer 3 Nem.", "enter"} << QStringList{"3 0 1"};
+    QTest::newRow("the answer after Solution") << QStringList{"choose 2", "solution", "type Nem, nem az.", "enter"}
+                                               << QStringList{"2 1 0"};
+}
+
+void TestH01d2::eachAnswerRecordedOnce()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, recorded);
+    QStringList got;
+    TestRun run;
+    openWindow();
+    clickStart();
+    connect(&h01d2(), &ExerciseForm::answerChecked, this, [&](const AnswerEvent &e) {
+        got << QStringLiteral("%1 %2 %3")
+                   .arg(QuestionBank::questions().indexOf(e.item))
+                   .arg(int(e.right))
+                   .arg(int(e.firstTry));
+    });
+    for (const QString &step : steps) {
+        const QString verb = step.section(QLatin1Char(' '), 0, 0);
+        const QString rest = step.section(QLatin1Char(' '), 1);
+        if (verb == QLatin1String("answer"))
+            answerItem(rest.section(QLatin1Char(' '), 0, 0).toInt(), rest.section(QLatin1Char(' '), 1));
+        else if (verb == QLatin1String("choose"))
+            choose(rest.toInt());
+        else if (verb == QLatin1String("enter"))
+            pressEnter(h01d2().window());
+        else if (verb == QLatin1String("solution"))
+            QTest::mouseClick(ui().Command4, Qt::LeftButton);
+        else
+            type(h01d2().window()->focusWidget(), rest);
+    }
+    QCOMPARE(got, recorded);
 }
 
 void TestH01d2::answersBeforeFirstStartDoNotCount()

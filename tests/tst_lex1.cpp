@@ -2,6 +2,7 @@
 #include "support/testing.h"
 
 #include "app/alap.h"
+#include "core/progressstore.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/lex1/lex1.h"
 #include "ui/picture.h"
@@ -121,6 +122,8 @@ private slots:
     void closing();
     void opening_data();
     void opening();
+    void countedInTheRecord_data();
+    void countedInTheRecord();
 };
 
 void TestLex1::layoutAtLoad_data()
@@ -669,6 +672,52 @@ void TestLex1::opening()
     lex1().ui().Command1->click();
     enterWord(lex1().ui(), QStringLiteral("kulcs"));
     QCOMPARE(lex1().solved, 1);
+}
+
+// The record counts the run as it went: a word that names no picture is a wrong first try (in
+// no item: nothing to practise, nothing to schedule), the same word entered again once, and a
+// picture named after its tick box showed the word is right but no first try. Steps: a word,
+// "#N" for noun N, "tick N".
+void TestLex1::countedInTheRecord_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("answers");
+    QTest::addColumn<int>("firstTries");
+    QTest::addColumn<int>("firstTriesRight");
+    QTest::addColumn<int>("scheduled");
+    QTest::newRow("a word that names no picture") << QStringList{"kutya", "#0"} << 2 << 2 << 1 << 1;
+    QTest::newRow("the same wrong word twice") << QStringList{"kutya", "kutya"} << 1 << 1 << 0 << 0;
+    QTest::newRow("named after its reveal") << QStringList{"tick 3", "#3"} << 1 << 0 << 0 << 0;
+}
+
+void TestLex1::countedInTheRecord()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(int, answers);
+    QFETCH(int, firstTries);
+    QFETCH(int, firstTriesRight);
+    QFETCH(int, scheduled);
+    TestRun run;
+    Lex1Ui &u = started();
+    for (const QString &step : steps) {
+        if (step.startsWith(QLatin1String("tick ")))
+            u.Check1[step.mid(5).toInt()]->click();
+        else
+            enterWord(u, step.startsWith(QLatin1Char('#')) ? nouns[step.mid(1).toInt()] : step);
+    }
+    ProgressStore &store = run.store();
+    const ExerciseSummary s = store.exerciseSummaries().at(4);
+    QCOMPARE(s.answers, answers);
+    QCOMPARE(s.firstTries, firstTries);
+    QCOMPARE(s.firstTriesRight, firstTriesRight);
+    for (const PracticeWord &w : store.wordsToPractise(20))
+        QVERIFY(!w.item.isEmpty());
+    const QDateTime later = QDateTime::currentDateTimeUtc().addDays(400);
+    store.setClock([later] { return later; });
+    const QList<ScheduledItem> due = store.dueItems();
+    QCOMPARE(due.size(), scheduled);
+    for (const ScheduledItem &item : due)
+        QVERIFY(nouns.contains(item.item));
 }
 
 QTEST_MAIN(TestLex1)

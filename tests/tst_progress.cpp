@@ -110,9 +110,8 @@ void enter(QLineEdit *box, const QString &text)
 }
 
 // Answers the item on screen in an exercise window that has been started, rightly or not.
-void answer(int exercise, bool right)
+void answer(int exercise, bool right, const QString &wrong = QStringLiteral("zzz"))
 {
-    const QString wrong = QStringLiteral("zzz");
     switch (exercise) {
     case 1: {
         H01d1 &w = h01d1();
@@ -205,10 +204,10 @@ private slots:
         QVERIFY(!right[2].toString().isEmpty());
         QVERIFY(!right[6].toString().isEmpty());
         if (exercise == 5) {
-            // A name that fits no picture belongs to no item, so it is no try at one; the right
-            // one is its item's first try.
+            // A name that fits no picture belongs to no item, but it is a wrong try all the same;
+            // the right one is its item's first try.
             QVERIFY(wrong[2].toString().isEmpty());
-            QCOMPARE(wrong[5].toInt(), 0);
+            QCOMPARE(wrong[5].toInt(), 1);
             QCOMPARE(right[5].toInt(), 1);
         } else {
             QCOMPARE(wrong[2], right[2]);
@@ -228,7 +227,7 @@ private slots:
         const ExerciseSummary s = run.store().exerciseSummaries().at(exercise - 1);
         QCOMPARE(s.answers, 2);
         QCOMPARE(s.runsCompleted, 0);
-        QCOMPARE(s.firstTries, 1);
+        QCOMPARE(s.firstTries, exercise == 5 ? 2 : 1);
         QCOMPARE(s.firstTriesRight, exercise == 5 ? 1 : 0);
         QVERIFY(s.lastPractised.isValid());
     }
@@ -700,6 +699,46 @@ private slots:
         QVERIFY(germanErr != err);
     }
 
+    // An option Tarvo does not know, or an argument it takes none of, is told on standard error
+    // with the way to the help, and nothing opens; Qt's own options stay Qt's.
+    void commandLineRefusesWhatItDoesNotKnow_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << "Unknown option 'bogus'.";
+        QTest::newRow("misspelt review") << QStringList{"--reveiw"} << "Unknown option 'reveiw'.";
+        QTest::newRow("stray argument") << QStringList{"--review", "later"} << "Unexpected argument 'later'.";
+        QTest::newRow("after Qt's own option") << QStringList{"-platform", "offscreen", "--bogus"}
+                                               << "Unknown option 'bogus'.";
+        QTest::newRow("with the export") << QStringList{"--export-csv", "x.csv", "--bogus"}
+                                         << "Unknown option 'bogus'.";
+    }
+    void commandLineRefusesWhatItDoesNotKnow()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, told);
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess tarvo;
+        tarvo.setProcessEnvironment(env);
+        tarvo.setWorkingDirectory(home.path());
+        tarvo.start(QStringLiteral(TARVO_EXECUTABLE), args);
+        const bool ended = tarvo.waitForFinished(15000);
+        if (!ended) {
+            tarvo.kill();
+            tarvo.waitForFinished();
+        }
+        QVERIFY2(ended, "Tarvo started as if nothing were wrong");
+        QCOMPARE(tarvo.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tarvo.exitCode(), 1);
+        const QString err = QString::fromUtf8(tarvo.readAllStandardError());
+        QVERIFY2(err.contains(told) && err.contains(QLatin1String("tarvo --help")), qPrintable(err));
+        QVERIFY(tarvo.readAllStandardOutput().isEmpty());
+        QVERIFY(QDir(home.path()).isEmpty()); // no record opened, no file written
+    }
+
     // The Progress window, from the menu and from an exercise window: its figures after a run,
     // the words to practise, the chart and its table, and where the file is.
     void progressWindowShowsTheRecord()
@@ -716,7 +755,7 @@ private slots:
             }
         });
         answer(3, false);
-        answer(3, false);
+        answer(3, false, QStringLiteral("yyy"));
         answer(3, true);
         answer(3, true);
 
@@ -765,6 +804,12 @@ private slots:
         triggerMenu(alap().window(), QStringLiteral("mnuShowProgress"));
         QVERIFY(w.isVisible());
         QCOMPARE(w.ui().exercises->item(2, 2)->text(), QStringLiteral("5"));
+
+        // Esc closes it as Close does, from wherever the focus is.
+        w.ui().words->setFocus();
+        QTest::keyClick(w.ui().words, Qt::Key_Escape);
+        QVERIFY(!w.isLoaded());
+        QVERIFY(alap().isVisible());
     }
 
     // The Progress menu takes no access key that a button of its window has, so that the

@@ -202,6 +202,13 @@ void ReviewItemsTest::windowAgrees()
     QCOMPARE(rightCheck.normalised, rightEvent.answer);
     QCOMPARE(rightCheck.capitalWarning, capitalWarned);
     QVERIFY(checkReviewAnswer(*item, item->answer).right);
+    // The right answer as the review shows it is taken whole too, the part to type marked where it
+    // stands; with a wrong word in that place it is not.
+    QCOMPARE(item->expected.mid(item->answerAt, item->answer.size()), item->answer);
+    QVERIFY(checkReviewAnswer(*item, padded(item->expected)).right);
+    const QString wrongWhole = item->expected.left(item->answerAt) + wrong.trimmed() +
+                               item->expected.mid(item->answerAt + item->answer.size());
+    QVERIFY(!checkReviewAnswer(*item, wrongWhole).right);
 
     const ReviewCheck wrongCheck = checkReviewAnswer(*item, wrong);
     QVERIFY(!wrongCheck.right);

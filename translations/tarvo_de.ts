@@ -114,6 +114,15 @@
         <extracomment>The value of --export-csv, as the option&apos;s description names it: &lt;file&gt;.</extracomment>
         <translation>Datei</translation>
     </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <extracomment>%1 is an argument given on the command line that Tarvo takes no part of</extracomment>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Try &apos;tarvo --help&apos; for more information.</source>
+        <translation>Mehr dazu zeigt „tarvo --help“.</translation>
+    </message>
 </context>
 <context>
     <name>DayChart</name>
@@ -959,6 +968,35 @@ Alle bisher aufgezeichneten Durchgänge und Antworten werden entfernt. Dies kann
     <message>
         <source>Items you answer in the exercises come back here when they are due.</source>
         <translation>Aufgaben, die Sie in den Übungen beantworten, erscheinen hier wieder, wenn sie fällig sind.</translation>
+    </message>
+    <message>
+        <source>Nothing goes in the gap.</source>
+        <translation>In die Lücke kommt nichts.</translation>
+    </message>
+    <message>
+        <source>The part to type: %1.</source>
+        <extracomment>%1 is the Hungarian word or article the learner types, underlined in the right answer</extracomment>
+        <translation>Einzugeben ist: %1.</translation>
+    </message>
+    <message>
+        <source>Type the article, or the article with the noun.</source>
+        <translation>Geben Sie den Artikel ein, oder den Artikel mit dem Substantiv.</translation>
+    </message>
+    <message>
+        <source>Type the verb for the gap, or the whole sentence. Where no verb is needed, leave the box empty.</source>
+        <translation>Geben Sie das Verb für die Lücke ein, oder den ganzen Satz. Wo kein Verb nötig ist, lassen Sie das Feld leer.</translation>
+    </message>
+    <message>
+        <source>Type the word for the gap, or the whole sentence.</source>
+        <translation>Geben Sie das Wort für die Lücke ein, oder den ganzen Satz.</translation>
+    </message>
+    <message>
+        <source>Type the Hungarian word for the picture.</source>
+        <translation>Geben Sie das ungarische Wort für das Bild ein.</translation>
+    </message>
+    <message>
+        <source>What to type</source>
+        <translation>Was einzugeben ist</translation>
     </message>
 </context>
 <context>

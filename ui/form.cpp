@@ -46,6 +46,12 @@ void FormWindow::closeEvent(QCloseEvent *event)
 
 void FormWindow::keyPressEvent(QKeyEvent *event)
 {
+    // Esc reaches the window when no control took it (none of ours does).
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && form_ && form_->closesOnEscape()) {
+        if (!form_->blockedByBox())
+            form_->unload();
+        return;
+    }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && form_) {
         if (auto *focused = qobject_cast<QPushButton *>(focusWidget())) {
             if (focused->isEnabled() && focused->isVisible()) {

@@ -13,7 +13,8 @@ class Form;
 
 // The top-level widget of a loaded form. The title-bar close box unloads the form, and Enter
 // presses the form's default button wherever the focus is, except on another push button,
-// which Enter then presses itself (Qt offers this only inside dialogs).
+// which Enter then presses itself (Qt offers this only inside dialogs). In a form that closes on
+// Esc, Esc unloads it as the close box does, wherever the focus is.
 class FormWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -76,6 +77,9 @@ public:
     bool blockedByBox() const;
     // Whether a control (a widget or a menu item) belongs to this form as it is loaded now.
     bool ownsControl(const QObject *control) const;
+    // Whether Esc closes the window, as it closes a dialog (the program's own windows beside the
+    // exercises: Progress, Review, ...).
+    bool closesOnEscape() const { return closesOnEscape_; }
 
     // Shows a modal message box for this window through the desktop. True if, when the box has
     // been answered, this window is still loaded, and from the same load: whatever ran inside
@@ -108,6 +112,9 @@ protected:
         onControl(sender, signal, [owner, slot] { (owner->*slot)(); });
     }
 
+    // Makes Esc close the window (see closesOnEscape); a form sets it once, in its constructor.
+    void setClosesOnEscape(bool on) { closesOnEscape_ = on; }
+
     virtual void createControls(QWidget *client) = 0;
     virtual void destroyControls() = 0;
     virtual void Form_Load() {}
@@ -120,6 +127,7 @@ private:
     FormWindow *window_ = nullptr;
     QPointer<QPushButton> defaultButton_;
     bool unloading_ = false;
+    bool closesOnEscape_ = false;
     quint64 loads_ = 0; // how often the form has loaded: tells one load from the next
 };
 

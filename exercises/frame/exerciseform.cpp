@@ -226,6 +226,7 @@ void ExerciseForm::beginRun(int exercise, bool plus, int items)
     runExercise_ = exercise;
     runPlus_ = plus;
     tried_.clear();
+    lastNoted_.reset();
     emit runStarted(exercise, plus, items);
 }
 
@@ -242,9 +243,34 @@ void ExerciseForm::noteAnswer(const QString &item, const QString &expected, cons
     event.firstTry = !item.isEmpty() && !tried_.contains(item);
     if (!item.isEmpty())
         tried_.insert(item);
-    emit answerChecked(event);
+    emitAnswer(event);
     if (right && !spoken.isEmpty())
         emit hungarianShown(spoken);
+}
+
+void ExerciseForm::noteAnswerWithoutItem(const QString &answer)
+{
+    AnswerEvent event;
+    event.exercise = runOpen_ ? runExercise_ : currentExercise();
+    event.plus = runOpen_ && runPlus_;
+    event.answer = answer;
+    event.firstTry = true;
+    emitAnswer(event);
+}
+
+void ExerciseForm::emitAnswer(const AnswerEvent &event)
+{
+    const std::pair<QString, QString> noted{event.item, event.answer};
+    if (lastNoted_ == noted)
+        return;
+    lastNoted_ = noted;
+    emit answerChecked(event);
+}
+
+void ExerciseForm::noteShown(const QString &item)
+{
+    if (!item.isEmpty())
+        tried_.insert(item);
 }
 
 void ExerciseForm::endRun(bool completed)
@@ -253,6 +279,7 @@ void ExerciseForm::endRun(bool completed)
         return;
     runOpen_ = false;
     tried_.clear();
+    lastNoted_.reset();
     emit runEnded(completed);
 }
 

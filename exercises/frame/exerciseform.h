@@ -5,6 +5,8 @@
 
 #include <QSet>
 #include <array>
+#include <optional>
+#include <utility>
 
 class QAction;
 class QLabel;
@@ -116,9 +118,16 @@ protected:
     // The record of a run, called by each window at the points its own logic reaches them.
     void beginRun(int exercise, bool plus, int items);
     // item: the item's own text; expected: its right answer; spoken: the Hungarian phrase a
-    // right answer completes.
+    // right answer completes. The same answer to the same item checked again right after itself
+    // (Enter or OK pressed once more on it) is nothing new: it is recorded once.
     void noteAnswer(const QString &item, const QString &expected, const QString &answer, bool right,
                     const QString &spoken = QString());
+    // An answer that belongs to no item (exercise 5: a word that names no picture): a wrong first
+    // try, counted with the exercise's answers, in no item's record.
+    void noteAnswerWithoutItem(const QString &answer);
+    // The window has shown an item's answer (Solution, a revealed picture): an answer to it after
+    // that is no first try.
+    void noteShown(const QString &item);
     void endRun(bool completed);
     void sayHungarian(const QString &text);
 
@@ -149,5 +158,8 @@ private:
     bool runOpen_ = false;
     int runExercise_ = 0;
     bool runPlus_ = false;
-    QSet<QString> tried_; // items answered at least once in this run
+    QSet<QString> tried_; // items answered at least once in this run, or whose answer was shown
+    // The last answer recorded, by item and answer, while nothing else was checked after it.
+    std::optional<std::pair<QString, QString>> lastNoted_;
+    void emitAnswer(const AnswerEvent &event);
 };

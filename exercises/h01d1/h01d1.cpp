@@ -187,6 +187,7 @@ void H01d1::rightAnswer()
 void H01d1::Command8_Click()
 {
     const QString solution = ArticleBank::phrase(articles.value(current), words.value(current));
+    noteShown(words.value(current));
     sayHungarian(solution.trimmed());
     //: %1 is the Hungarian article and noun.
     if (message(tr("The correct solution is: %1").arg(solution), MsgIcon::Information))

@@ -251,7 +251,11 @@ void H01d2::Command2_Click()
     const QuestionBank::Answers accepted = kontrol();
     const QString answer = trimSpaces(ui().Text1[current]->text());
     const bool right = accepted.accepts(answer);
-    noteAnswer(questions.value(current), longAnswer, answer, right, answer);
+    // An answer accepted before (its box is closed) is not a new one: Next on it records nothing.
+    if (!ui().Text1[current]->isReadOnly())
+        noteAnswer(questions.value(current), longAnswer, answer, right, answer);
+    else if (right)
+        sayHungarian(answer);
     if (right)
         Oke();
     else
@@ -290,6 +294,7 @@ void H01d2::Oke()
 
 void H01d2::Command4_Click()
 {
+    noteShown(questions.value(current));
     sayHungarian(longAnswer);
     //: %1 and %2 are the long and the short Hungarian answer.
     if (message(tr("The correct solution is: %1 / %2").arg(longAnswer, shortAnswer), MsgIcon::Information))

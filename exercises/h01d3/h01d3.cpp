@@ -304,6 +304,7 @@ int H01d3::currentExercise()
 
 void H01d3::Command8_Click()
 {
+    noteShown(gappedSentence());
     sayHungarian(completedSentence());
     //: %1 is the Hungarian word for the gap.
     if (message(tr("The correct solution is: %1").arg(keys.value(current)), MsgIcon::Information))

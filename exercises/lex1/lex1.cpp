@@ -167,9 +167,11 @@ void Lex1::Command2_Click()
     const QStringList &nouns = module1().nounList;
     const QString entry = NounBank::entry(u.Text1->text());
     bool accepted = false;
+    bool namesPicture = false;
     for (cell = 0; cell < nounCount; ++cell) {
         if (!NounBank::names(entry, nouns.value(cell)))
             continue;
+        namesPicture = true;
         // A noun counts only once: a picture already named refuses it.
         if (u.Text2[cell]->text().isEmpty()) {
             u.Text2[cell]->setText(nouns.value(cell));
@@ -179,8 +181,15 @@ void Lex1::Command2_Click()
         }
         break;
     }
-    // Any picture may be named, so only an accepted noun tells which item was answered.
-    noteAnswer(accepted ? entry : QString(), accepted ? entry : QString(), entry, accepted, entry);
+    // Any picture may be named, so only an accepted noun tells which item was answered. A word
+    // that names no picture is a wrong try all the same; a picture named again, or Enter on an
+    // empty box, is no try at a new picture.
+    if (accepted)
+        noteAnswer(entry, entry, entry, true, entry);
+    else if (namesPicture || entry.isEmpty())
+        noteAnswer(QString(), QString(), entry, false);
+    else
+        noteAnswerWithoutItem(entry);
     if (accepted)
         u.Text1->clear();
     else if (!wrongMessageBox())
@@ -229,6 +238,8 @@ void Lex1::Check1_Click(int index)
     if (index < 0 || index >= nounCount)
         return;
     u.Label1->setText(module1().nounList.value(index));
+    // The word is on screen now: typed after this, it is no first try.
+    noteShown(module1().nounList.value(index));
     if (u.Check1[index]->isChecked())
         sayHungarian(module1().nounList.value(index));
     focusIfOpen(u.Text1);

@@ -1,10 +1,13 @@
 #include "exercises/review/reviewitems.h"
 
+#include "core/answer.h"
 #include "core/module1.h"
 #include "exercises/h01d1/articlebank.h"
 #include "exercises/h01d2/questionbank.h"
 #include "exercises/h01d3/sentencebank.h"
 #include "exercises/lex1/nounbank.h"
+
+#include <functional>
 
 namespace {
 
@@ -12,6 +15,21 @@ QuestionBank::Answers questionAnswers(int index)
 {
     return QuestionBank::answers(QuestionBank::isYes(index), QuestionBank::subjects().value(index),
                                  QuestionBank::pronouns().value(index), QuestionBank::predicates().value(index));
+}
+
+// A whole phrase or sentence typed for an item with a gap: the word in its gap, if the text is
+// the item's phrase, before and after the gap as the exercise shows them, with that word filled in
+// (spaces around the words forgiven); nothing if the text is not that phrase.
+std::optional<QString> filledGap(const QString &typed, const QString &before, const QString &after,
+                                 const std::function<QString(const QString &gap)> &complete)
+{
+    const QString text = collapseSpaces(trimSpaces(typed));
+    if (text.size() < before.size() + after.size() || !text.startsWith(before) || !text.endsWith(after))
+        return std::nullopt;
+    const QString gap = trimSpaces(text.mid(before.size(), text.size() - before.size() - after.size()));
+    if (complete(gap) != text)
+        return std::nullopt;
+    return gap;
 }
 
 // An item found in its exercise's bank, with its place there for the check.
@@ -42,6 +60,7 @@ std::optional<Located> articleItem(const QString &key)
     item.prompt = key;
     item.answer = ArticleBank::articles().value(slot);
     item.expected = ArticleBank::phrase(item.answer, key);
+    item.answerAt = 0;
     item.spoken = item.expected;
     item.hungarianKeys = false;
     return found;
@@ -82,6 +101,8 @@ std::optional<Located> sentenceItem(int exercise, bool plus, const QString &key)
         item.prompt = key;
         item.answer = SentenceBank::keys().value(index);
         item.expected = SentenceBank::completedSentence(stems.value(index), item.answer, ends.value(index));
+        // The stem, then the word after a space; with no word the gap is where the stem ends.
+        item.answerAt = item.answer.isEmpty() ? stems.value(index).size() : stems.value(index).size() + 1;
         item.spoken = item.expected;
         return found;
     }
@@ -136,8 +157,22 @@ ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
         result.normalised = check.answer;
         result.right = check.right;
     };
+    // The part typed alone is checked as it is; the whole phrase by the word in its gap, and
+    // kept whole.
+    const auto takeGapOrPart = [&](const std::optional<QString> &gap, auto check) {
+        take(check(gap.value_or(answer)));
+        if (gap)
+            result.normalised = collapseSpaces(trimSpaces(answer));
+    };
     switch (item.exercise) {
-    case 1: take(ArticleBank::check(answer, found->item.answer)); break;
+    case 1: {
+        const QString &noun = found->item.prompt;
+        const QString &article = found->item.answer;
+        takeGapOrPart(
+            filledGap(answer, QString(), noun, [&](const QString &gap) { return ArticleBank::phrase(gap, noun); }),
+            [&](const QString &typed) { return ArticleBank::check(typed, article); });
+        break;
+    }
     case 2: {
         const QuestionBank::Check check = QuestionBank::check(questionAnswers(found->index), answer);
         result.normalised = check.answer;
@@ -146,7 +181,15 @@ ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
         break;
     }
     case 3:
-    case 4: take(SentenceBank::check(answer, found->item.answer)); break;
+    case 4: {
+        const QString stem = SentenceBank::stems().value(found->index);
+        const QString ending = SentenceBank::ends().value(found->index);
+        const QString &key = found->item.answer;
+        takeGapOrPart(filledGap(answer, stem, ending,
+                                [&](const QString &gap) { return SentenceBank::completedSentence(stem, gap, ending); }),
+                      [&](const QString &typed) { return SentenceBank::check(typed, key); });
+        break;
+    }
     case 5: take(NounBank::check(answer, found->item.answer)); break;
     }
     return result;

@@ -17,11 +17,14 @@ struct ReviewItem {
     QString expected;        // the right answer as the exercise completes it ("az autó", a full sentence, ...)
     QString answer;          // what the learner types for it: the article (1), a full sentence (2), the
                              // word in the gap (3, 4; empty where no verb is needed), the noun (5)
+    qsizetype answerAt = 0;  // where that answer stands in `expected` (the gap's place when it is empty)
     QString spoken;          // the Hungarian phrase a right answer speaks
     bool hungarianKeys = true; // the answer box substitutes Hungarian letters (exercises 2 to 5)
 };
 
-// One answer checked with the item's own exercise's check and normalisation.
+// One answer checked with the item's own exercise's check and normalisation. Where the learner
+// types a part of a phrase (the article, the word in a gap), the whole phrase or sentence is
+// taken as well: it is right when it is the item's own with the right word in its place.
 struct ReviewCheck {
     bool right = false;
     QString normalised;          // the answer as the exercise checked it
