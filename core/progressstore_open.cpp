@@ -95,10 +95,12 @@ void localUtcOffset(sqlite3_context *context, int, sqlite3_value **values)
 // The functions the migrations' statements call, on this connection.
 bool addFunctions(const QSqlDatabase &db)
 {
+    using Offsets = QHash<qint64, int>;
     sqlite3 *handle = handleOf(db);
-    return handle &&
-           sqlite3_create_function_v2(handle, "local_utc_offset", 1, SQLITE_UTF8, new QHash<qint64, int>, localUtcOffset,
-                                      nullptr, nullptr, [](void *p) { delete static_cast<QHash<qint64, int> *>(p); }) == SQLITE_OK;
+    // SQLite owns the cache from here, and deletes it with the connection (or at once on failure).
+    return handle && sqlite3_create_function_v2(handle, "local_utc_offset", 1, SQLITE_UTF8, new Offsets, localUtcOffset,
+                                                nullptr, nullptr,
+                                                [](void *p) { delete static_cast<Offsets *>(p); }) == SQLITE_OK;
 }
 
 // Each schema version's statements, run in turn on a file older than that version. The next

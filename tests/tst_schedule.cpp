@@ -176,19 +176,26 @@ private slots:
                            "4 10:00 3 0 x W F", "5 10:00 3 0 x W F", "6 10:00 3 0 x W F", "7 10:00 3 0 x W F",
                            "8 10:00 3 0 x W F"}
             << 9 << 8 << 9 << 1 << "" << "12:00";
-        QTest::newRow("twice the same day") << QStringList{"0 10:00 3 0 x R F", "0 20:00 3 0 x R F"} << 2 << 0 << 2 << 1 << "" << "12:00";
-        QTest::newRow("03:59 is the evening before") << QStringList{"0 22:00 3 0 x R F", "1 03:59 3 0 x R F"} << 2 << 0 << 2 << 1 << "" << "12:00";
-        QTest::newRow("04:00 is a new day") << QStringList{"0 22:00 3 0 x R F", "1 04:00 3 0 x R F"} << 2 << 0 << 8 << 1 << "" << "12:00";
+        QTest::newRow("twice the same day")
+            << QStringList{"0 10:00 3 0 x R F", "0 20:00 3 0 x R F"} << 2 << 0 << 2 << 1 << "" << "12:00";
+        QTest::newRow("03:59 is the evening before")
+            << QStringList{"0 22:00 3 0 x R F", "1 03:59 3 0 x R F"} << 2 << 0 << 2 << 1 << "" << "12:00";
+        QTest::newRow("04:00 is a new day")
+            << QStringList{"0 22:00 3 0 x R F", "1 04:00 3 0 x R F"} << 2 << 0 << 8 << 1 << "" << "12:00";
         QTest::newRow("Plus and ordinary runs apart")
-            << QStringList{"0 10:00 3 1 x W F", "0 10:00 3 0 x R F", "0 10:00 4 0 x W F"} << 1 << 0 << 2 << 1 << "" << "12:00";
+            << QStringList{"0 10:00 3 1 x W F", "0 10:00 3 0 x R F", "0 10:00 4 0 x W F"} << 1 << 0 << 2 << 1 << ""
+            << "12:00";
         QTest::newRow("a name that fits no picture: no item")
-            << QStringList{"0 10:00 5 0 - W F", "0 10:00 5 0 - W -", "0 10:00 3 0 x R F"} << 1 << 0 << 2 << 1 << "" << "12:00";
+            << QStringList{"0 10:00 5 0 - W F", "0 10:00 5 0 - W -", "0 10:00 3 0 x R F"} << 1 << 0 << 2 << 1 << ""
+            << "12:00";
         QTest::newRow("a clock that went back a day")
             << QStringList{"1 10:00 3 0 x R F", "0 10:00 3 0 x R F"} << 2 << 0 << 2 << 1 << "" << "12:00";
         QTest::newRow("later tries whose first try is lost: no item")
-            << QStringList{"0 10:00 3 0 y W -", "0 10:01 3 0 y R -", "0 10:02 3 0 x R F"} << 1 << 0 << 2 << 1 << "" << "12:00";
+            << QStringList{"0 10:00 3 0 y W -", "0 10:01 3 0 y R -", "0 10:02 3 0 x R F"} << 1 << 0 << 2 << 1 << ""
+            << "12:00";
         QTest::newRow("due items: lowest recall first")
-            << QStringList{"0 10:00 3 0 a W F", "1 10:00 3 0 b W F", "0 10:00 3 0 x R F"} << 1 << 0 << 2 << 2 << "" << "12:00";
+            << QStringList{"0 10:00 3 0 a W F", "1 10:00 3 0 b W F", "0 10:00 3 0 x R F"} << 1 << 0 << 2 << 2 << ""
+            << "12:00";
         // The nights the clocks change: the day still starts at 04:00 on the clock, an hour of
         // elapsed time later (spring) or earlier (autumn) than four hours after midnight.
         QTest::newRow("Budapest, clocks forward: 04:30 is a new day")
@@ -270,7 +277,8 @@ private slots:
             probeOn(x->due);
             QCOMPARE(store.dueCount() - before, dueThen);
             const auto dueBy = [&](const QDate &day) {
-                return int(std::count_if(kept.begin(), kept.end(), [&](const ScheduledItem &s) { return s.exercise == 3 && s.due <= day; }));
+                return int(std::count_if(kept.begin(), kept.end(),
+                                         [&](const ScheduledItem &s) { return s.exercise == 3 && s.due <= day; }));
             };
             QCOMPARE(store.dueOutlook().at(2).dueToday, dueBy(x->due));
             // Lowest predicted recall first, recall after the review days since the last review.
@@ -325,12 +333,14 @@ private slots:
         QRandomGenerator random(20260329);
         QList<Step> steps;
         for (int i = 0; i < 4000; ++i) {
-            const QDateTime at = !changes.isEmpty() && i % 4 == 0
-                                     ? changes[random.bounded(int(changes.size()))].addSecs(random.bounded(-6 * 3600, 6 * 3600))
-                                     : yearStart.addSecs(random.bounded(365 * 86400));
+            const QDateTime at =
+                !changes.isEmpty() && i % 4 == 0
+                    ? changes[random.bounded(int(changes.size()))].addSecs(random.bounded(-6 * 3600, 6 * 3600))
+                    : yearStart.addSecs(random.bounded(365 * 86400));
             const int key = random.bounded(400); // exercise, Plus run and item
             const QString item = QString::number(key / 10);
-            steps.append({at, AnswerEvent{1 + key % 5, key / 5 % 2 == 1, item, item, item, random.bounded(4) != 0, true}});
+            steps.append(
+                {at, AnswerEvent{1 + key % 5, key / 5 % 2 == 1, item, item, item, random.bounded(4) != 0, true}});
         }
         std::sort(steps.begin(), steps.end(), [](const Step &a, const Step &b) { return a.at < b.at; });
         QTemporaryDir dir;
@@ -401,7 +411,8 @@ private slots:
             QVERIFY(q.exec(QStringLiteral("SELECT time, utc_offset FROM answers ORDER BY id")));
             while (q.next()) {
                 offsets.append(q.value(1).toInt());
-                expectedOffsets.append(QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs).toLocalTime().offsetFromUtc());
+                const QDateTime time = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
+                expectedOffsets.append(time.toLocalTime().offsetFromUtc());
             }
         }
         QSqlDatabase::removeDatabase(QStringLiteral("migrated"));
