@@ -91,9 +91,28 @@ MemoryState nextState(const MemoryState &state, int elapsedDays, Rating rating, 
     return {clampStability(next), nextDifficulty(d, rating, w)};
 }
 
+int utcOffset(const QDateTime &moment)
+{
+    return moment.toLocalTime().offsetFromUtc();
+}
+
+QDate reviewDay(qint64 utcMs, int utcOffset)
+{
+    constexpr qint64 dayMs = 86400000;
+    const qint64 localMs = utcMs + qint64(utcOffset) * 1000;
+    qint64 day = localMs / dayMs; // days since 1 January 1970, rounded down
+    if (localMs % dayMs < 0)
+        --day;
+    if (localMs - day * dayMs < qint64(dayStartSeconds) * 1000)
+        --day;
+    return QDate(1970, 1, 1).addDays(day);
+}
+
 QDate reviewDay(const QDateTime &moment)
 {
-    return moment.toLocalTime().addSecs(-dayStartSeconds).date();
+    if (!moment.isValid())
+        return {};
+    return reviewDay(moment.toMSecsSinceEpoch(), utcOffset(moment));
 }
 
 int elapsedDays(const QDate &from, const QDate &to)

@@ -48,11 +48,20 @@ double nextDifficulty(double difficulty, Rating rating, const Weights &w = defau
 // The state after a later review, `elapsedDays` review days after the one before (0: the same day).
 MemoryState nextState(const MemoryState &state, int elapsedDays, Rating rating, const Weights &w = defaultWeights);
 
-// A review day starts this long after local midnight: at 04:00.
+// A review day starts when the local clock reads 04:00.
 inline constexpr int dayStartSeconds = 4 * 3600;
 
-// The review day a moment belongs to: the local date, a day starting at 04:00 local time, so that
-// practice after midnight still counts to the evening before.
+// The offset from UTC, in seconds east, that this machine's time zone has at a moment.
+int utcOffset(const QDateTime &moment);
+
+// The review day of a moment (milliseconds since 1970 UTC) where the clock was `utcOffset` seconds
+// ahead of UTC: the local date, or the day before while the local clock reads earlier than 04:00,
+// so that practice after midnight still counts to the evening before. It goes by the clock, not by
+// the time elapsed since midnight: on the nights the clocks change the day still starts at 04:00.
+// Every review day is this one's: the schedule's, the due figures', the review's summary.
+QDate reviewDay(qint64 utcMs, int utcOffset);
+// The review day of a moment at the offset this machine's time zone has then; invalid for an
+// invalid moment.
 QDate reviewDay(const QDateTime &moment);
 
 // Whole review days from one review day to a later one; never negative (a clock that went back).

@@ -144,7 +144,7 @@ public:
 class SqliteProgressStore : public ProgressStore {
 public:
     // The schema version this program writes.
-    static constexpr int schemaVersion = 3;
+    static constexpr int schemaVersion = 4;
 
     explicit SqliteProgressStore(QString path);
     ~SqliteProgressStore() override;

@@ -7,11 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
 #include <QThreadPool>
 #include <QVariant>
+#include <span>
+#include <sqlite3.h>
 
 using namespace progressstore;
 
@@ -58,6 +61,61 @@ const char *const schemaV2[] = {
     "INSERT INTO item_stats SELECT exercise, item, '', sum(is_right), sum(NOT is_right) FROM answers "
     "GROUP BY exercise, item",
 };
+
+// The fourth: each answer's offset from UTC, in seconds east, as the local clock had it when the
+// answer was given: its review day is derived from its time and this. Answers of older files get
+// the offset this machine's zone has at their times (local_utc_offset, below), the best that is
+// known; their schedule is then derived anew (an older Tarvo started the review day four hours of
+// elapsed time after midnight, which is not 04:00 on the nights the clocks change).
+const char *const schemaV4[] = {
+    "ALTER TABLE answers ADD COLUMN utc_offset INTEGER NOT NULL DEFAULT 0",
+    "UPDATE answers SET utc_offset = local_utc_offset(time)",
+    "DELETE FROM schedule_replayed",
+};
+
+// local_utc_offset(time): the offset from UTC, in seconds east, that this machine's time zone has
+// at a time of the log (0 for a text that is none). Looked up once per quarter of an hour (a
+// million answers fall in few of them; offsets change on whole quarters).
+void localUtcOffset(sqlite3_context *context, int, sqlite3_value **values)
+{
+    auto *offsets = static_cast<QHash<qint64, int> *>(sqlite3_user_data(context));
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(values[0]));
+    qint64 ms;
+    if (!text || !timeMs(std::string_view(text, size_t(sqlite3_value_bytes(values[0]))), &ms)) {
+        sqlite3_result_int(context, 0);
+        return;
+    }
+    const qint64 quarter = ms / 900000 - (ms % 900000 < 0 ? 1 : 0);
+    auto it = offsets->constFind(quarter);
+    if (it == offsets->constEnd())
+        it = offsets->insert(quarter, fsrs::utcOffset(QDateTime::fromMSecsSinceEpoch(quarter * 900000, Qt::UTC)));
+    sqlite3_result_int(context, *it);
+}
+
+// The functions the migrations' statements call, on this connection.
+bool addFunctions(const QSqlDatabase &db)
+{
+    using Offsets = QHash<qint64, int>;
+    sqlite3 *handle = handleOf(db);
+    // SQLite owns the cache from here, and deletes it with the connection (or at once on failure).
+    return handle && sqlite3_create_function_v2(handle, "local_utc_offset", 1, SQLITE_UTF8, new Offsets, localUtcOffset,
+                                                nullptr, nullptr,
+                                                [](void *p) { delete static_cast<Offsets *>(p); }) == SQLITE_OK;
+}
+
+// Each schema version's statements, run in turn on a file older than that version. The next
+// version adds its statements here.
+struct Migration {
+    int version;
+    std::span<const char *const> statements;
+};
+const Migration migrations[] = {
+    {1, schemaV1},
+    {2, schemaV2},
+    {3, progressstore::scheduleSchema},
+    {4, schemaV4},
+};
+static_assert(std::size(migrations) == SqliteProgressStore::schemaVersion, "every schema version has its migration");
 
 bool looksLikeSqlite(const QString &path)
 {
@@ -283,6 +341,11 @@ bool SqliteProgressStore::Impl::setUp(QSqlError *error)
     // and keeps the program's memory flat however long it runs.
     if (!exec(q, QStringLiteral("PRAGMA cache_size=-256"), error))
         return false;
+    if (!addFunctions(db)) {
+        *error = QSqlError(QCoreApplication::translate("ProgressStore", "no SQLite connection"), QString(),
+                           QSqlError::ConnectionError);
+        return false;
+    }
     if (!migrate(error))
         return false;
     // A schedule behind the log (a file from before the schedule, or one whose schedule was
@@ -306,8 +369,8 @@ bool SqliteProgressStore::Impl::prepareWrites(QSqlError *error)
     writeExpected = std::make_unique<QSqlQuery>(db);
     markReplayed = std::make_unique<QSqlQuery>(db);
     const std::pair<QSqlQuery *, const char *> statements[] = {
-        {insertAnswer.get(), "INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
-                             "VALUES(?, ?, ?, ?, ?, ?, ?, ?)"},
+        {insertAnswer.get(), "INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected, "
+                             "utc_offset) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"},
         {insertRun.get(), "INSERT INTO runs(started, exercise, plus, items) VALUES(?, ?, ?, ?)"},
         {endRun.get(), "UPDATE runs SET ended = ?, completed = ? WHERE id = ?"},
         {readItem.get(), "SELECT stability, difficulty, reviews, lapses, last_day, due, last_time, expected "
@@ -341,17 +404,11 @@ bool SqliteProgressStore::Impl::migrate(QSqlError *error)
         return fail(q.lastError());
     const int version = q.value(0).toInt();
     q.finish();
-    // Each version's statements, for a file older than that version.
-    const auto upgrade = [&](int to, const auto &statements) {
-        if (version >= to)
-            return true;
-        for (const char *sql : statements)
-            if (!q.exec(QLatin1String(sql)))
-                return false;
-        return true;
-    };
-    if (!upgrade(1, schemaV1) || !upgrade(2, schemaV2) || !upgrade(3, scheduleSchema))
-        return fail(q.lastError());
+    for (const Migration &m : migrations)
+        if (version < m.version)
+            for (const char *sql : m.statements)
+                if (!q.exec(QLatin1String(sql)))
+                    return fail(q.lastError());
     if (version < schemaVersion && !q.exec(QStringLiteral("PRAGMA user_version=%1").arg(schemaVersion)))
         return fail(q.lastError());
     if (!q.exec(QStringLiteral("COMMIT")))

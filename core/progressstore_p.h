@@ -15,6 +15,8 @@
 #include <memory>
 #include <string_view>
 
+struct sqlite3;
+
 namespace progressstore {
 
 // SQLite's primary result codes that decide what happens to the file.
@@ -39,6 +41,9 @@ inline QString notNull(const QString &text)
 
 // The review schedule's tables (schema version 3); each statement may run again.
 extern const char *const scheduleSchema[3];
+
+// The connection's own SQLite handle (null for a connection that is not SQLite's).
+sqlite3 *handleOf(const QSqlDatabase &db);
 
 // What every store shows before anything is counted.
 QList<ExerciseSummary> noSummaries();
@@ -110,6 +115,7 @@ struct SqliteProgressStore::Impl {
     bool scheduleCurrent();
     // Derives the schedule anew from the log, in one transaction.
     bool rebuild(QSqlError *error);
-    // Moves the schedule of the answer just inserted (in the caller's transaction).
-    bool schedule(qint64 answerId, const AnswerEvent &event, const QDateTime &at, QSqlError *error);
+    // Moves the schedule of the answer just inserted, given at `at` (UTC) where the clock was
+    // `utcOffset` seconds ahead of UTC (in the caller's transaction).
+    bool schedule(qint64 answerId, const AnswerEvent &event, const QDateTime &at, int utcOffset, QSqlError *error);
 };

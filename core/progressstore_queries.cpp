@@ -178,6 +178,7 @@ QList<DueOutlook> SqliteProgressStore::dueOutlook()
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
     // Counted on the due index alone (grouping by the key's first column would walk the table).
+    // The week is today's review day and the six after it.
     q.prepare(QStringLiteral("SELECT exercise, sum(due <= ?), count(*) FROM schedule WHERE due <= ? GROUP BY +exercise"));
     q.addBindValue(dayText(today));
     q.addBindValue(dayText(today.addDays(6)));

@@ -3,7 +3,6 @@
 // anew from the log (rebuildSchedule), which is what the open does when it finds it behind.
 #include "core/progressstore_p.h"
 
-#include <QHash>
 #include <QSqlDriver>
 #include <QVariant>
 #include <sqlite3.h>
@@ -43,35 +42,6 @@ struct Replayed {
     fsrs::ItemMemory memory;
 };
 
-// The review day of a moment in the log (milliseconds since the epoch, UTC), with the local
-// time's offset from UTC looked up once per quarter of an hour (a million answers fall in few of
-// them; offsets change on whole quarters).
-class ReviewDays {
-public:
-    QDate of(qint64 ms)
-    {
-        const qint64 quarter = floorDiv(ms, 900000);
-        auto it = offsets_.constFind(quarter);
-        if (it == offsets_.constEnd())
-            it = offsets_.insert(quarter, QDateTime::fromMSecsSinceEpoch(quarter * 900000, Qt::UTC).toLocalTime().offsetFromUtc());
-        return QDate::fromJulianDay(unixEpochDay + floorDiv(ms + (qint64(*it) - fsrs::dayStartSeconds) * 1000, 86400000));
-    }
-
-private:
-    static qint64 floorDiv(qint64 a, qint64 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-    QHash<qint64, int> offsets_;
-};
-
-// The connection's own SQLite handle, for the one loop that reads the whole log: a million rows
-// through QSqlQuery cost a QVariant and a QString per value.
-sqlite3 *handleOf(const QSqlDatabase &db)
-{
-    const QVariant v = db.driver()->handle();
-    if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
-        return *static_cast<sqlite3 *const *>(v.constData());
-    return nullptr;
-}
-
 QSqlError sqliteError(sqlite3 *handle)
 {
     return QSqlError(QStringLiteral("the schedule cannot be derived"), QString::fromUtf8(sqlite3_errmsg(handle)),
@@ -90,6 +60,16 @@ QString fromUtf8(const std::string &text)
 }
 
 } // namespace
+
+// For the one loop that reads the whole log (a million rows through QSqlQuery cost a QVariant and
+// a QString per value) and the functions the migrations call.
+sqlite3 *progressstore::handleOf(const QSqlDatabase &db)
+{
+    const QVariant v = db.driver()->handle();
+    if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
+        return *static_cast<sqlite3 *const *>(v.constData());
+    return nullptr;
+}
 
 bool SqliteProgressStore::Impl::scheduleCurrent()
 {
@@ -123,21 +103,22 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
     q.finish();
 
     // The first tries of every item in the order they were recorded (the order the incremental
-    // update saw them in, so that both give the same schedule); the other answers only bring
-    // the latest right answer. Exercise 5 records names that fit no picture with an empty item.
+    // update saw them in, so that both give the same schedule), each on the review day of its
+    // own time and offset from UTC (where the learner was then, whatever the zone is now); the
+    // other answers only bring the latest right answer. Exercise 5 records names that fit no
+    // picture with an empty item.
     sqlite3 *handle = handleOf(db);
     if (!handle)
         return fail(QSqlError(QCoreApplication::translate("ProgressStore", "no SQLite connection"), QString(),
                               QSqlError::ConnectionError));
     sqlite3_stmt *st = nullptr;
     if (sqlite3_prepare_v2(handle,
-                           "SELECT time, exercise, plus, item, is_right, first_try, expected FROM answers "
+                           "SELECT time, exercise, plus, item, is_right, first_try, expected, utc_offset FROM answers "
                            "WHERE item <> '' ORDER BY id",
                            -1, &st, nullptr) != SQLITE_OK)
         return fail(sqliteError(handle));
     std::vector<Replayed> items;
     std::unordered_map<std::string, size_t> index;
-    ReviewDays days;
     std::string key;
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
@@ -163,7 +144,7 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
             continue;
         const std::string_view time = textOf(st, 0);
         qint64 ms;
-        const QDate day = timeMs(time, &ms) ? days.of(ms) : r.memory.lastDay;
+        const QDate day = timeMs(time, &ms) ? fsrs::reviewDay(ms, sqlite3_column_int(st, 7)) : r.memory.lastDay;
         fsrs::review(r.memory, day, sqlite3_column_int(st, 4) != 0);
         if (time > r.lastTime)
             r.lastTime = time;
@@ -192,7 +173,7 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
     return true;
 }
 
-bool SqliteProgressStore::Impl::schedule(qint64 answerId, const AnswerEvent &event, const QDateTime &at,
+bool SqliteProgressStore::Impl::schedule(qint64 answerId, const AnswerEvent &event, const QDateTime &at, int utcOffset,
                                          QSqlError *error)
 {
     if (!event.item.isEmpty()) {
@@ -219,7 +200,7 @@ bool SqliteProgressStore::Impl::schedule(qint64 answerId, const AnswerEvent &eve
             }
             read.finish();
             const QString time = timeText(at);
-            fsrs::review(m, fsrs::reviewDay(at), event.right);
+            fsrs::review(m, fsrs::reviewDay(at.toMSecsSinceEpoch(), utcOffset), event.right);
             QSqlQuery &w = *writeItem;
             bindSchedule(w, event.exercise, event.plus, event.item, event.expected.isEmpty() ? expected : event.expected,
                          time > lastTime ? time : lastTime, m);
@@ -283,12 +264,14 @@ void SqliteProgressStore::recordRunEnd(bool completed)
 }
 
 // The answer and its item's schedule in one transaction: either both are kept or neither.
-// Answers need no run: the Review window records its own outside any.
+// Answers need no run: the Review window records its own outside any. Each answer keeps the
+// local clock's offset from UTC at its time, so that its review day never moves afterwards.
 void SqliteProgressStore::recordAnswer(const AnswerEvent &event)
 {
     if (!saving())
         return;
     const QDateTime at = now().toUTC();
+    const int utcOffset = fsrs::utcOffset(at);
     QSqlError error;
     if (!d->begin(&error))
         return d->writeFailed(error);
@@ -301,10 +284,11 @@ void SqliteProgressStore::recordAnswer(const AnswerEvent &event)
     q.bindValue(5, int(event.right));
     q.bindValue(6, int(event.firstTry));
     q.bindValue(7, notNull(event.expected));
+    q.bindValue(8, utcOffset);
     bool ok = q.exec();
     if (!ok)
         error = q.lastError();
-    ok = ok && d->schedule(q.lastInsertId().toLongLong(), event, at, &error);
+    ok = ok && d->schedule(q.lastInsertId().toLongLong(), event, at, utcOffset, &error);
     if (ok) {
         QSqlQuery commit = d->query();
         ok = commit.exec(QStringLiteral("COMMIT"));

@@ -30,6 +30,10 @@ private slots:
         QTest::newRow("recall t=5 S=2") << "recall" << QList<int>{} << QList<double>{5, 2} << QList<double>{0.8261359};
         QTest::newRow("interval S=1 r=0.9") << "interval" << QList<int>{} << QList<double>{1, 0.9} << QList<double>{1};
         QTest::newRow("interval S=1 r=0.7") << "interval" << QList<int>{} << QList<double>{1, 0.7} << QList<double>{9};
+        // At recall 0.90 the interval is S rounded to the nearest day.
+        QTest::newRow("interval S=2.6 r=0.9") << "interval" << QList<int>{} << QList<double>{2.6, 0.9} << QList<double>{3};
+        QTest::newRow("interval of the history above")
+            << "interval" << QList<int>{} << QList<double>{53.62691, 0.9} << QList<double>{54};
         // The review day: local time (TZ of the run), a day starting at 04:00.
         QTest::newRow("day 03:59 local") << "day" << QList<int>{2026, 12, 8, 3, 59} << QList<double>{} << QList<double>{7};
         QTest::newRow("day 04:00 local") << "day" << QList<int>{2026, 12, 8, 4, 0} << QList<double>{} << QList<double>{8};

@@ -199,6 +199,9 @@ private slots:
         pressEnter(review().window()); // Next
         QVERIFY2(u.summary->text().startsWith(QStringLiteral("Review done: 1 reviewed, %1 right.").arg(right ? 1 : 0)),
                  qPrintable(u.summary->text()));
+        // Forgotten, the item is due again on the next review day.
+        if (!right)
+            QCOMPARE(u.summary->text(), QStringLiteral("Review done: 1 reviewed, 0 right. Next: tomorrow, 1 item."));
         QCOMPARE(review().window()->focusWidget(), u.close);
         if (right)
             QCOMPARE(run.store().dueCount(), 0);

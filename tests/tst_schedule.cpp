@@ -1,7 +1,8 @@
 // The review schedule in the progress store: each item's memory state follows its first tries
-// in the answer log, by review day (04:00 local time), and is the same whether it was kept up
-// answer by answer, rebuilt from the log, or migrated from a file of an older Tarvo; what is due
-// and when comes from it.
+// in the answer log, by review day (from 04:00 on the local clock where the answer was given, also
+// on the nights the clocks change), and is the same whether it was kept up answer by answer,
+// rebuilt from the log (in whatever zone the machine is in by then), or migrated from a file of an
+// older Tarvo; what is due and when comes from it.
 #include "core/fsrs.h"
 #include "core/progressstore.h"
 
@@ -9,8 +10,10 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <ctime>
 
 namespace {
 
@@ -35,11 +38,41 @@ QVariant sql(const QString &path, const QStringList &statements)
     return value;
 }
 
-// A moment in local time, `day` days after 7 December 2026.
-QDateTime local(int day, const QString &hhmm)
+// The machine's time zone (TZ) for a while, as a learner's machine set to another zone has it;
+// the run's own comes back at the end. An empty name leaves the run's zone.
+class LocalZone {
+public:
+    explicit LocalZone(const QString &zone) { set(zone); }
+    ~LocalZone()
+    {
+        if (had_)
+            qputenv("TZ", old_);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+    LocalZone(const LocalZone &) = delete;
+    LocalZone &operator=(const LocalZone &) = delete;
+    void set(const QString &zone)
+    {
+        if (zone.isEmpty())
+            return;
+        qputenv("TZ", zone.toLatin1());
+        tzset();
+    }
+
+private:
+    const bool had_ = qEnvironmentVariableIsSet("TZ");
+    const QByteArray old_ = qgetenv("TZ");
+};
+
+// A moment in local time: `day` is a date ("2026-03-29") or a number of days after 7 December 2026.
+QDateTime local(const QString &day, const QString &hhmm)
 {
-    return QDateTime(QDate(2026, 12, 7).addDays(day), QTime::fromString(hhmm, QStringLiteral("hh:mm")), Qt::LocalTime)
-        .toUTC();
+    QDate date = QDate::fromString(day, Qt::ISODate);
+    if (!date.isValid())
+        date = QDate(2026, 12, 7).addDays(day.toInt());
+    return QDateTime(date, QTime::fromString(hhmm, QStringLiteral("hh:mm")), Qt::LocalTime).toUTC();
 }
 
 // One answer of a row: "DAY HH:MM EXERCISE PLUS ITEM R|W F|-" (F: a first try).
@@ -54,7 +87,7 @@ QList<Step> parse(const QStringList &lines)
     for (const QString &line : lines) {
         const QStringList f = line.split(QLatin1Char(' '));
         const QString item = f[4] == QLatin1String("-") ? QString() : f[4];
-        steps.append({local(f[0].toInt(), f[1]),
+        steps.append({local(f[0], f[1]),
                       AnswerEvent{f[2].toInt(), f[3] == QLatin1String("1"), item, item + QStringLiteral("!"),
                                   QStringLiteral("typed"), f[5] == QLatin1String("R"), f[6] == QLatin1String("F")}});
     }
@@ -118,10 +151,12 @@ class ScheduleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Answers recorded one by one; the probed item (exercise 3, "x", not Plus) has the given
-    // reviews, lapses and due day (days after the first review day), and as many items are due
-    // on that day. The rebuilt schedule is the same, and so is the one a reopened file whose
-    // schedule fell behind, or went missing, derives.
+    // Answers recorded one by one, in the row's zone (empty: the run's own); the probed item
+    // (exercise 3, "x", not Plus) has the given reviews, lapses and due day (days after the first
+    // review day), and as many items are due on that day, read at the probe's local time. Due
+    // items come lowest recall first; "due in 7 days" counts up to today plus six. The rebuilt
+    // schedule is the same (in the second zone of the row when it names two), and so is the one
+    // a reopened file whose schedule fell behind, or went missing, derives.
     void scheduleFollowsTheLog_data()
     {
         QTest::addColumn<QStringList>("answers");
@@ -129,25 +164,60 @@ private slots:
         QTest::addColumn<int>("lapses");
         QTest::addColumn<int>("dueIn");
         QTest::addColumn<int>("dueThen");
-        QTest::newRow("right first try: Good") << QStringList{"0 10:00 3 0 x R F"} << 1 << 0 << 2 << 1;
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("probe");
+        QTest::newRow("right first try: Good") << QStringList{"0 10:00 3 0 x R F"} << 1 << 0 << 2 << 1 << "" << "12:00";
         QTest::newRow("wrong, then right in the run: Again only")
-            << QStringList{"0 10:00 3 0 x W F", "0 10:00 3 0 x R -"} << 1 << 0 << 1 << 1;
+            << QStringList{"0 10:00 3 0 x W F", "0 10:00 3 0 x R -"} << 1 << 0 << 1 << 1 << "" << "12:00";
         QTest::newRow("wrong after a review: a lapse")
-            << QStringList{"0 10:00 3 0 x R F", "2 10:00 3 0 x W F"} << 2 << 1 << 3 << 1;
+            << QStringList{"0 10:00 3 0 x R F", "2 10:00 3 0 x W F"} << 2 << 1 << 3 << 1 << "" << "12:00";
         QTest::newRow("eight lapses: a hard item")
             << QStringList{"0 10:00 3 0 x R F", "1 10:00 3 0 x W F", "2 10:00 3 0 x W F", "3 10:00 3 0 x W F",
                            "4 10:00 3 0 x W F", "5 10:00 3 0 x W F", "6 10:00 3 0 x W F", "7 10:00 3 0 x W F",
                            "8 10:00 3 0 x W F"}
-            << 9 << 8 << 9 << 1;
-        QTest::newRow("twice the same day") << QStringList{"0 10:00 3 0 x R F", "0 20:00 3 0 x R F"} << 2 << 0 << 2 << 1;
-        QTest::newRow("03:59 is the evening before") << QStringList{"0 22:00 3 0 x R F", "1 03:59 3 0 x R F"} << 2 << 0 << 2 << 1;
-        QTest::newRow("04:00 is a new day") << QStringList{"0 22:00 3 0 x R F", "1 04:00 3 0 x R F"} << 2 << 0 << 8 << 1;
+            << 9 << 8 << 9 << 1 << "" << "12:00";
+        QTest::newRow("twice the same day")
+            << QStringList{"0 10:00 3 0 x R F", "0 20:00 3 0 x R F"} << 2 << 0 << 2 << 1 << "" << "12:00";
+        QTest::newRow("03:59 is the evening before")
+            << QStringList{"0 22:00 3 0 x R F", "1 03:59 3 0 x R F"} << 2 << 0 << 2 << 1 << "" << "12:00";
+        QTest::newRow("04:00 is a new day")
+            << QStringList{"0 22:00 3 0 x R F", "1 04:00 3 0 x R F"} << 2 << 0 << 8 << 1 << "" << "12:00";
         QTest::newRow("Plus and ordinary runs apart")
-            << QStringList{"0 10:00 3 1 x W F", "0 10:00 3 0 x R F", "0 10:00 4 0 x W F"} << 1 << 0 << 2 << 1;
+            << QStringList{"0 10:00 3 1 x W F", "0 10:00 3 0 x R F", "0 10:00 4 0 x W F"} << 1 << 0 << 2 << 1 << ""
+            << "12:00";
         QTest::newRow("a name that fits no picture: no item")
-            << QStringList{"0 10:00 5 0 - W F", "0 10:00 5 0 - W -", "0 10:00 3 0 x R F"} << 1 << 0 << 2 << 1;
+            << QStringList{"0 10:00 5 0 - W F", "0 10:00 5 0 - W -", "0 10:00 3 0 x R F"} << 1 << 0 << 2 << 1 << ""
+            << "12:00";
         QTest::newRow("a clock that went back a day")
-            << QStringList{"1 10:00 3 0 x R F", "0 10:00 3 0 x R F"} << 2 << 0 << 2 << 1;
+            << QStringList{"1 10:00 3 0 x R F", "0 10:00 3 0 x R F"} << 2 << 0 << 2 << 1 << "" << "12:00";
+        QTest::newRow("later tries whose first try is lost: no item")
+            << QStringList{"0 10:00 3 0 y W -", "0 10:01 3 0 y R -", "0 10:02 3 0 x R F"} << 1 << 0 << 2 << 1 << ""
+            << "12:00";
+        QTest::newRow("due items: lowest recall first")
+            << QStringList{"0 10:00 3 0 a W F", "1 10:00 3 0 b W F", "0 10:00 3 0 x R F"} << 1 << 0 << 2 << 2 << ""
+            << "12:00";
+        // The nights the clocks change: the day still starts at 04:00 on the clock, an hour of
+        // elapsed time later (spring) or earlier (autumn) than four hours after midnight.
+        QTest::newRow("Budapest, clocks forward: 04:30 is a new day")
+            << QStringList{"2026-03-28 22:00 3 0 x R F", "2026-03-29 04:30 3 0 x R F"} << 2 << 0 << 8 << 1
+            << "Europe/Budapest" << "12:00";
+        QTest::newRow("Budapest, clocks back: 03:30 is the evening before")
+            << QStringList{"2026-10-24 22:00 3 0 x R F", "2026-10-25 03:30 3 0 x R F"} << 2 << 0 << 2 << 1
+            << "Europe/Budapest" << "12:00";
+        QTest::newRow("Budapest, due the morning the clocks went forward: at 04:30")
+            << QStringList{"2026-03-28 10:00 3 0 x W F"} << 1 << 0 << 1 << 1 << "Europe/Budapest" << "04:30";
+        QTest::newRow("Auckland, clocks forward: 04:30 is a new day")
+            << QStringList{"2026-09-26 22:00 3 0 x R F", "2026-09-27 04:30 3 0 x R F"} << 2 << 0 << 8 << 1
+            << "Pacific/Auckland" << "12:00";
+        QTest::newRow("Auckland, clocks back: 03:30 is the evening before")
+            << QStringList{"2026-04-04 22:00 3 0 x R F", "2026-04-05 03:30 3 0 x R F"} << 2 << 0 << 2 << 1
+            << "Pacific/Auckland" << "12:00";
+        QTest::newRow("Auckland, due the morning the clocks went forward: at 04:30")
+            << QStringList{"2026-09-26 10:00 3 0 x W F"} << 1 << 0 << 1 << 1 << "Pacific/Auckland" << "04:30";
+        // An answer's review day is where it was given: practised in Tokyo, opened in Los Angeles.
+        QTest::newRow("recorded in Tokyo, rebuilt in Los Angeles")
+            << QStringList{"0 22:00 3 0 x R F", "1 10:00 3 0 x R F"} << 2 << 0 << 8 << 1
+            << "Asia/Tokyo America/Los_Angeles" << "12:00";
     }
     void scheduleFollowsTheLog()
     {
@@ -156,7 +226,12 @@ private slots:
         QFETCH(int, lapses);
         QFETCH(int, dueIn);
         QFETCH(int, dueThen);
+        QFETCH(QString, zone);
+        QFETCH(QString, probe);
+        const QStringList zones = zone.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        LocalZone here(zones.value(0));
         const QList<Step> steps = parse(answers);
+        const QTime probeTime = QTime::fromString(probe, QStringLiteral("hh:mm"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("progress.sqlite"));
         QList<ScheduledItem> kept;
@@ -193,17 +268,38 @@ private slots:
 
             // On the day before it falls due nothing of it is due; on its day it is, and the next
             // due day seen from the day before is that day.
-            QDateTime at = QDateTime(x->due.addDays(-1), QTime(12, 0), Qt::LocalTime).toUTC();
+            QDateTime at;
+            const auto probeOn = [&](const QDate &day) { at = QDateTime(day, probeTime, Qt::LocalTime).toUTC(); };
             store.setClock([&at] { return at; });
+            probeOn(x->due.addDays(-1));
             const int before = store.dueCount();
             QCOMPARE(store.nextDue().day, x->due);
-            at = at.addDays(1);
+            probeOn(x->due);
             QCOMPARE(store.dueCount() - before, dueThen);
-            QCOMPARE(store.dueItems().size(), store.dueCount());
-            QCOMPARE(store.dueOutlook().at(2).dueToday, int(std::count_if(kept.begin(), kept.end(), [&](const ScheduledItem &s) {
-                                                             return s.exercise == 3 && s.due <= x->due;
-                                                         })));
+            const auto dueBy = [&](const QDate &day) {
+                return int(std::count_if(kept.begin(), kept.end(),
+                                         [&](const ScheduledItem &s) { return s.exercise == 3 && s.due <= day; }));
+            };
+            QCOMPARE(store.dueOutlook().at(2).dueToday, dueBy(x->due));
+            // Lowest predicted recall first, recall after the review days since the last review.
+            const QList<ScheduledItem> due = store.dueItems();
+            QCOMPARE(due.size(), store.dueCount());
+            for (int i = 0; i < due.size(); ++i) {
+                const fsrs::ItemMemory m = replay(steps, due[i].exercise, due[i].plus, due[i].item);
+                QCOMPARE(due[i].recall, fsrs::retrievability(fsrs::elapsedDays(m.lastDay, x->due), m.state.stability));
+                if (i > 0)
+                    QVERIFY2(due[i - 1].recall <= due[i].recall, qPrintable(due[i].item));
+            }
+            // Due in 7 days: today's review day and the six after it. The item is in it seen from
+            // six days before its day, not from seven.
+            for (int daysBefore : {6, 7}) {
+                probeOn(x->due.addDays(-daysBefore));
+                QCOMPARE(store.dueOutlook().at(2).dueWeek, dueBy(x->due.addDays(6 - daysBefore)));
+            }
             store.setClock({});
+
+            // The rest in the zone the schedule is rebuilt in.
+            here.set(zones.value(1));
 
             QVERIFY(store.rebuildSchedule());
             compareSchedules(everything(store), kept);
@@ -221,9 +317,45 @@ private slots:
         compareSchedules(everything(again), kept);
     }
 
-    // Files that older versions of Tarvo wrote (tests/data: version 1, and version 2 written by
-    // the store as it was before the schedule) open, migrate to version 3 and give the schedule
-    // that the same answers recorded today give.
+    // Thousands of first tries at hundreds of items, at random moments of a year in the run's
+    // zone, a quarter of them within six hours of its clock changes (where it has any): the
+    // schedule kept answer by answer is the one rebuilt from the log, item by item.
+    void keptScheduleIsTheRebuiltOne()
+    {
+        const QDateTime yearStart(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
+        QList<QDateTime> changes;
+        for (int hour = 1, offset = yearStart.toLocalTime().offsetFromUtc(); hour < 365 * 24; ++hour) {
+            const QDateTime t = yearStart.addSecs(hour * 3600);
+            if (t.toLocalTime().offsetFromUtc() != offset)
+                changes.append(t);
+            offset = t.toLocalTime().offsetFromUtc();
+        }
+        QRandomGenerator random(20260329);
+        QList<Step> steps;
+        for (int i = 0; i < 4000; ++i) {
+            const QDateTime at =
+                !changes.isEmpty() && i % 4 == 0
+                    ? changes[random.bounded(int(changes.size()))].addSecs(random.bounded(-6 * 3600, 6 * 3600))
+                    : yearStart.addSecs(random.bounded(365 * 86400));
+            const int key = random.bounded(400); // exercise, Plus run and item
+            const QString item = QString::number(key / 10);
+            steps.append(
+                {at, AnswerEvent{1 + key % 5, key / 5 % 2 == 1, item, item, item, random.bounded(4) != 0, true}});
+        }
+        std::sort(steps.begin(), steps.end(), [](const Step &a, const Step &b) { return a.at < b.at; });
+        QTemporaryDir dir;
+        SqliteProgressStore store(dir.filePath(QStringLiteral("progress.sqlite")));
+        record(store, steps);
+        const QList<ScheduledItem> kept = everything(store);
+        QVERIFY(kept.size() > 350);
+        QVERIFY(store.rebuildSchedule());
+        compareSchedules(everything(store), kept);
+    }
+
+    // Files that older versions of Tarvo wrote (tests/data: version 1, version 2 written by the
+    // store as it was before the schedule, version 3 by the store before it kept each answer's
+    // offset from UTC) open, migrate to this version and give the schedule that the same answers
+    // recorded today give. Each answer takes the offset this machine's zone had at its time.
     void migratesOlderFiles_data()
     {
         QTest::addColumn<QString>("file");
@@ -232,6 +364,7 @@ private slots:
         QTest::addColumn<int>("answers");
         QTest::newRow("version 1") << "progress-v1.sqlite" << 1 << 2 << 5;
         QTest::newRow("version 2") << "progress-v2.sqlite" << 2 << 4 << 8;
+        QTest::newRow("version 3") << "progress-v3.sqlite" << 3 << 4 << 9;
     }
     void migratesOlderFiles()
     {
@@ -267,8 +400,24 @@ private slots:
 
         SqliteProgressStore migrated(path);
         QVERIFY2(migrated.problem().isEmpty(), qPrintable(migrated.problem()));
-        QCOMPARE(sql(path, {QStringLiteral("PRAGMA user_version")}).toInt(), 3);
+        QCOMPARE(sql(path, {QStringLiteral("PRAGMA user_version")}).toInt(), SqliteProgressStore::schemaVersion);
         QCOMPARE(sql(path, {QStringLiteral("SELECT count(*) FROM answers")}).toInt(), answers);
+        QList<int> offsets, expectedOffsets;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("migrated"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("SELECT time, utc_offset FROM answers ORDER BY id")));
+            while (q.next()) {
+                offsets.append(q.value(1).toInt());
+                const QDateTime time = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
+                expectedOffsets.append(time.toLocalTime().offsetFromUtc());
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("migrated"));
+        QCOMPARE(offsets.size(), answers);
+        QCOMPARE(offsets, expectedOffsets);
         const QList<ScheduledItem> schedule = everything(migrated);
         QCOMPARE(schedule.size(), items);
 
