@@ -1,4 +1,5 @@
 #include "core/desktop.h"
+#include "core/lessonfile.h"
 #include "core/progressstore.h"
 #include "core/translations.h"
 #include "app/program.h"
@@ -44,13 +45,15 @@ bool reviewOnly(int argc, char *argv[])
 bool windowless(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i)
-        for (const char *option : {"--export-csv", "-h", "--help", "--help-all", "-v", "--version"})
-            if (std::strcmp(argv[i], option) == 0 || std::strncmp(argv[i], "--export-csv=", 13) == 0)
+        for (const char *option : {"--export-csv", "--check-lesson", "-h", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0 || std::strncmp(argv[i], "--export-csv=", 13) == 0 ||
+                std::strncmp(argv[i], "--check-lesson=", 15) == 0)
                 return true;
     return false;
 }
 
-// The command line without a display: help, version, or the export of every answer.
+// The command line without a display: help, version, the export of every answer, or the check
+// of a lesson file.
 int runCommandLine(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -67,8 +70,19 @@ int runCommandLine(int argc, char *argv[])
         //: The value of --export-csv, as the option's description names it: <file>.
         QCoreApplication::translate("CommandLine", "file"));
     parser.addOption(exportOption);
+    const QCommandLineOption checkLessonOption(
+        QStringLiteral("check-lesson"),
+        QCoreApplication::translate("CommandLine", "Check the lesson file <file>: print \"ok\", or what is wrong and "
+                                                   "where, and exit without opening a window."),
+        QCoreApplication::translate("CommandLine", "file"));
+    parser.addOption(checkLessonOption);
     parser.addOption(reviewOption());
     parser.process(app);
+    if (parser.isSet(checkLessonOption)) {
+        const LessonFile::Result lesson = LessonFile::load(parser.value(checkLessonOption));
+        std::fprintf(lesson.ok() ? stdout : stderr, "%s\n", lesson.ok() ? "ok" : qPrintable(lesson.error));
+        return lesson.ok() ? 0 : 1;
+    }
     if (!parser.isSet(exportOption))
         parser.showHelp(0);
     SqliteProgressStore store(SqliteProgressStore::defaultPath());

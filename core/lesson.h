@@ -32,6 +32,7 @@ enum class ItemKind {
 struct ArticleItem {
     QString noun;
     QString article; // "a" or "az"
+    bool operator==(const ArticleItem &) const = default;
 };
 
 // "Ez autó?" about a picture: answered "Igen, ez autó." and three shorter ways (QuestionAnswers).
@@ -42,20 +43,23 @@ struct QuestionItem {
     QString predicate; // "autó"
     bool yes = false;  // answered with yes
     QString picture;   // by name (pictureResource)
+    bool operator==(const QuestionItem &) const = default;
 };
 
 // "Én újságíró … ." with the word for the gap ("vagyok"; empty where no word is needed).
 struct GapItem {
-    QString stem;    // before the gap
-    QString answer;  // the word in the gap
-    QString ending;  // after the gap: punctuation sticks to the word, a word stands apart
+    QString stem;      // before the gap
+    QString answer;    // the word in the gap
+    QString ending;    // after the gap: punctuation sticks to the word, a word stands apart
     bool plus = false; // only in the section's longer (Plus) run; Plus items follow the others
+    bool operator==(const GapItem &) const = default;
 };
 
 // A picture to name: the noun is the answer.
 struct PictureItem {
     QString picture; // by name
     QString answer;  // the noun
+    bool operator==(const PictureItem &) const = default;
 };
 
 // A word of a word list: the prompt and the Hungarian word to type. At least one of the prompt
@@ -65,6 +69,7 @@ struct WordItem {
     QString language; // the prompt's language ("en", "de"; "hu" for a Hungarian definition); may be empty
     QString picture;  // by name; may be empty
     QString answer;   // the Hungarian word
+    bool operator==(const WordItem &) const = default;
 };
 
 struct LessonItem {
@@ -131,7 +136,7 @@ Capitalised capitalised(const QString &text);
 
 // One answer checked as the item's own exercise checks it.
 struct ItemCheck {
-    QString answer;              // the answer as it was compared
+    QString answer; // the answer as it was compared
     bool right = false;
     bool capitalWarning = false; // a question's answer had its first letter made a capital
 };

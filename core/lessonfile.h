@@ -18,8 +18,8 @@ constexpr int maxSections = 10000;
 constexpr int maxTextLength = 1000; // characters in any one text of the file
 
 struct Result {
-    Lesson lesson;  // empty when the file did not load
-    QString error;  // empty when it did
+    Lesson lesson; // empty when the file did not load
+    QString error; // empty when it did
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -36,5 +36,7 @@ QByteArray write(const Lesson &lesson);
 // Lesson 1, compiled in (":/lessons/lesson1.json"): read on its first use, then kept. Nothing
 // reads it at start-up.
 const Lesson &lessonOne();
+// Whether lesson 1 has been read yet.
+bool lessonOneRead();
 // The section of lesson 1 that an exercise (1 to 5) asks; an empty one for any other number.
 const LessonSection &lessonOneSection(int exercise);

@@ -1,153 +1,82 @@
 #include "exercises/review/reviewitems.h"
 
-#include "core/module1.h"
+#include "core/lessonfile.h"
 #include "exercises/h01d1/articlebank.h"
 #include "exercises/h01d2/questionbank.h"
 #include "exercises/h01d3/sentencebank.h"
-#include "exercises/lex1/nounbank.h"
 
 namespace {
 
-QuestionBank::Answers questionAnswers(int index)
+// The item of lesson 1 that the log records as (exercise, plus, key), if a run of that exercise
+// asks it: its section is the exercise; exercise 1's first noun is never drawn, and the ordinary
+// runs of exercises 3 and 4 leave out their Plus items.
+const LessonItem *locate(int exercise, bool plus, const QString &key)
 {
-    return QuestionBank::answers(QuestionBank::isYes(index), QuestionBank::subjects().value(index),
-                                 QuestionBank::pronouns().value(index), QuestionBank::predicates().value(index));
-}
-
-// An item found in its exercise's bank, with its place there for the check.
-struct Located {
-    ReviewItem item;
-    int index = -1;
-};
-
-ReviewItem baseItem(int exercise, bool plus, const QString &key)
-{
-    ReviewItem item;
-    item.exercise = exercise;
-    item.plus = plus;
-    item.item = key;
+    if (key.isEmpty() || exercise < 1 || exercise > 5 || (plus && exercise != 3 && exercise != 4))
+        return nullptr;
+    const LessonSection &section = lessonOneSection(exercise);
+    const int index = section.indexOf(key);
+    if (index < 0)
+        return nullptr;
+    const LessonItem *item = &section.items.at(index);
+    if (exercise == 1 && (index < ArticleBank::firstDrawn || index >= ArticleBank::firstDrawn + ArticleBank::drawnCount))
+        return nullptr;
+    if (const auto *gap = item->as<GapItem>(); gap && gap->plus && !plus)
+        return nullptr;
     return item;
-}
-
-// Exercise 1: the noun, keyed by itself, among the slots a run draws.
-std::optional<Located> articleItem(const QString &key)
-{
-    const QStringList nouns = ArticleBank::nouns();
-    const int slot = int(nouns.indexOf(key, ArticleBank::firstDrawn));
-    if (key.isEmpty() || slot < 0 || slot >= ArticleBank::firstDrawn + ArticleBank::drawnCount)
-        return std::nullopt;
-    Located found{baseItem(1, false, key), slot};
-    ReviewItem &item = found.item;
-    item.instruction = ArticleBank::instruction();
-    item.prompt = key;
-    item.answer = ArticleBank::articles().value(slot);
-    item.expected = ArticleBank::phrase(item.answer, key);
-    item.spoken = item.expected;
-    item.hungarianKeys = false;
-    return found;
-}
-
-// Exercise 2: the question of a picture.
-std::optional<Located> questionItem(const QString &key)
-{
-    const int index = int(QuestionBank::questions().indexOf(key));
-    if (key.isEmpty() || index < 0)
-        return std::nullopt;
-    Located found{baseItem(2, false, key), index};
-    ReviewItem &item = found.item;
-    item.instruction = QuestionBank::instruction();
-    item.prompt = key;
-    item.picture = QuestionBank::inkPicture(index);
-    item.answeredPicture = QuestionBank::colourPicture(index);
-    item.expected = questionAnswers(index).longAnswer;
-    item.answer = item.expected;
-    item.spoken = item.expected;
-    return found;
-}
-
-// Exercises 3 and 4: the sentence with its gap, among the items of the run it belongs to.
-std::optional<Located> sentenceItem(int exercise, bool plus, const QString &key)
-{
-    int lo, hi;
-    if (key.isEmpty() || !SentenceBank::runRange(SentenceBank::runCode(exercise, plus), lo, hi))
-        return std::nullopt;
-    const QStringList stems = SentenceBank::stems();
-    const QStringList ends = SentenceBank::ends();
-    for (int index = lo; index <= hi; ++index) {
-        if (SentenceBank::gappedSentence(stems.value(index), ends.value(index)) != key)
-            continue;
-        Located found{baseItem(exercise, plus, key), index};
-        ReviewItem &item = found.item;
-        item.instruction = SentenceBank::instruction(exercise);
-        item.prompt = key;
-        item.answer = SentenceBank::keys().value(index);
-        item.expected = SentenceBank::completedSentence(stems.value(index), item.answer, ends.value(index));
-        item.spoken = item.expected;
-        return found;
-    }
-    return std::nullopt;
-}
-
-// Exercise 5: the noun of a picture.
-std::optional<Located> nounItem(const QString &key)
-{
-    const int index = int(nounTable().indexOf(key));
-    if (key.isEmpty() || index < 0)
-        return std::nullopt;
-    Located found{baseItem(5, false, key), index};
-    ReviewItem &item = found.item;
-    item.picture = NounBank::greyPicture(index);
-    item.answeredPicture = NounBank::colourPicture(index);
-    item.expected = key;
-    item.answer = key;
-    item.spoken = key;
-    return found;
-}
-
-std::optional<Located> locate(int exercise, bool plus, const QString &key)
-{
-    switch (exercise) {
-    case 1: return plus ? std::nullopt : articleItem(key);
-    case 2: return plus ? std::nullopt : questionItem(key);
-    case 3:
-    case 4: return sentenceItem(exercise, plus, key);
-    case 5: return plus ? std::nullopt : nounItem(key);
-    default: return std::nullopt;
-    }
 }
 
 } // namespace
 
-std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString &item)
+std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString &key)
 {
-    if (const std::optional<Located> found = locate(exercise, plus, item))
-        return found->item;
-    return std::nullopt;
+    const LessonItem *found = locate(exercise, plus, key);
+    if (!found)
+        return std::nullopt;
+    ReviewItem item;
+    item.exercise = exercise;
+    item.plus = plus;
+    item.item = key;
+    if (const auto *article = found->as<ArticleItem>()) {
+        item.instruction = ArticleBank::instruction();
+        item.prompt = article->noun;
+        item.answer = article->article;
+        item.expected = ArticleBank::phrase(item.answer, article->noun);
+        item.hungarianKeys = false;
+    } else if (const auto *question = found->as<QuestionItem>()) {
+        item.instruction = QuestionBank::instruction();
+        item.prompt = question->question;
+        item.picture = Picture{pictureResource(question->picture), Picture::Ink};
+        item.answeredPicture = Picture{pictureResource(question->picture), Picture::Colour};
+        item.expected = questionAnswers(*question).longAnswer;
+        item.answer = item.expected;
+    } else if (const auto *gap = found->as<GapItem>()) {
+        item.instruction = SentenceBank::instruction(exercise);
+        item.prompt = SentenceBank::gappedSentence(gap->stem, gap->ending);
+        item.answer = gap->answer;
+        item.expected = SentenceBank::completedSentence(gap->stem, gap->answer, gap->ending);
+    } else if (const auto *picture = found->as<PictureItem>()) {
+        item.picture = Picture{pictureResource(picture->picture), Picture::Grey};
+        item.answeredPicture = Picture{pictureResource(picture->picture), Picture::Colour};
+        item.expected = picture->answer;
+        item.answer = picture->answer;
+    } else {
+        return std::nullopt;
+    }
+    item.spoken = item.expected;
+    return item;
 }
 
 ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
 {
     ReviewCheck result;
     result.normalised = answer;
-    const std::optional<Located> found = locate(item.exercise, item.plus, item.item);
+    const LessonItem *found = locate(item.exercise, item.plus, item.item);
     if (!found)
         return result;
-    const auto take = [&result](const TrimmedCheck &check) {
-        result.normalised = check.answer;
-        result.right = check.right;
-    };
-    switch (item.exercise) {
-    case 1: take(ArticleBank::check(answer, found->item.answer)); break;
-    case 2: {
-        const QuestionBank::Check check = QuestionBank::check(questionAnswers(found->index), answer);
-        result.normalised = check.answer;
-        result.right = check.right;
-        result.capitalWarning = check.capitalWarning;
-        break;
-    }
-    case 3:
-    case 4: take(SentenceBank::check(answer, found->item.answer)); break;
-    case 5: take(NounBank::check(answer, found->item.answer)); break;
-    }
+    const ItemCheck check = checkAnswer(*found, answer);
+    result.normalised = check.answer;
+    result.right = check.right;
+    result.capitalWarning = check.capitalWarning;
     return result;
 }
