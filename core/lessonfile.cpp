@@ -89,6 +89,13 @@ QString shown(const QString &text)
     return out;
 }
 
+// A fault of the file as a whole: "lesson.json: the file is empty".
+QString fileFault(const QString &file, const QString &what)
+{
+    //: %1 is the file, %2 what is wrong with it.
+    return QCoreApplication::translate("Lesson", "%1: %2").arg(file, what);
+}
+
 // Reads the parsed document into a lesson, stopping at the first fault with its place.
 class Reader {
 public:
@@ -157,9 +164,12 @@ private:
             place = QCoreApplication::translate("Lesson", "section %1, item %2").arg(section_).arg(item_);
         else if (section_ > 0)
             place = QCoreApplication::translate("Lesson", "section %1").arg(section_);
+        if (place.isEmpty()) {
+            error = fileFault(name_, what);
+            return false;
+        }
         //: %1 is the file, %2 the place in it (a section and an item), %3 what is wrong.
-        error = place.isEmpty() ? QCoreApplication::translate("Lesson", "%1: %2").arg(name_, what)
-                                : QCoreApplication::translate("Lesson", "%1, %2: %3").arg(name_, place, what);
+        error = QCoreApplication::translate("Lesson", "%1, %2: %3").arg(name_, place, what);
         return false;
     }
 
@@ -406,60 +416,40 @@ void writeItem(QByteArray &out, const LessonItem &item)
 
 Result parse(const QByteArray &source, const QString &name)
 {
-    Result result;
-    const auto failAt = [&](const QByteArray &text, qsizetype offset, const QString &what) {
+    const auto failed = [&name](const QString &what) { return Result{Lesson(), fileFault(name, what)}; };
+    const auto failedAt = [&name](const QByteArray &text, qsizetype offset, const QString &what) {
         const auto [line, column] = lineAndColumn(text, offset);
         //: %1 is the file, %2 and %3 the place in it, %4 what is wrong.
-        result.error = QCoreApplication::translate("Lesson", "%1, line %2, column %3: %4")
-                           .arg(name)
-                           .arg(line)
-                           .arg(column)
-                           .arg(what);
-        return result;
+        return Result{Lesson(), QCoreApplication::translate("Lesson", "%1, line %2, column %3: %4")
+                                    .arg(name)
+                                    .arg(line)
+                                    .arg(column)
+                                    .arg(what)};
     };
-    if (source.isEmpty()) {
-        result.error = QCoreApplication::translate("Lesson", "%1: %2")
-                           .arg(name, QCoreApplication::translate("Lesson", "the file is empty"));
-        return result;
-    }
-    if (source.size() > maxFileBytes) {
-        result.error =
-            QCoreApplication::translate("Lesson", "%1: %2")
-                .arg(name,
-                     QCoreApplication::translate("Lesson", "the file is larger than %1 MB").arg(maxFileBytes >> 20));
-        return result;
-    }
+    if (source.isEmpty())
+        return failed(QCoreApplication::translate("Lesson", "the file is empty"));
+    if (source.size() > maxFileBytes)
+        return failed(QCoreApplication::translate("Lesson", "the file is larger than %1 MB").arg(maxFileBytes >> 20));
     // A byte-order mark, as some editors write one, is not part of the text.
     const QByteArray bytes = source.startsWith("\xEF\xBB\xBF") ? source.mid(3) : source;
     if (const qsizetype bad = firstInvalidUtf8(bytes); bad >= 0)
-        return failAt(bytes, bad, QCoreApplication::translate("Lesson", "the text is not UTF-8"));
+        return failedAt(bytes, bad, QCoreApplication::translate("Lesson", "the text is not UTF-8"));
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return failAt(bytes, parseError.offset, parseError.errorString());
-    if (!document.isObject()) {
-        result.error =
-            QCoreApplication::translate("Lesson", "%1: %2")
-                .arg(name,
-                     QCoreApplication::translate("Lesson", "the file does not hold a lesson (an object in braces)"));
-        return result;
-    }
+        return failedAt(bytes, parseError.offset, parseError.errorString());
+    if (!document.isObject())
+        return failed(QCoreApplication::translate("Lesson", "the file does not hold a lesson (an object in braces)"));
     Reader reader(name);
     Lesson lesson;
-    if (reader.read(document.object(), lesson))
-        result.lesson = std::move(lesson);
-    else
-        result.error = reader.error;
-    return result;
+    if (!reader.read(document.object(), lesson))
+        return Result{Lesson(), reader.error};
+    return Result{std::move(lesson), QString()};
 }
 
 Result load(const QString &path)
 {
-    Result result;
-    const auto failed = [&](const QString &what) {
-        result.error = QCoreApplication::translate("Lesson", "%1: %2").arg(path, what);
-        return result;
-    };
+    const auto failed = [&path](const QString &what) { return Result{Lesson(), fileFault(path, what)}; };
     if (QFileInfo(path).isDir())
         return failed(QCoreApplication::translate("Lesson", "this is a folder, not a file"));
     QFile file(path);
