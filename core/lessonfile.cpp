@@ -9,7 +9,7 @@
 #include <QJsonParseError>
 #include <QRegularExpression>
 #include <QSet>
-#include <QStringDecoder>
+#include <algorithm>
 #include <utility>
 
 namespace LessonFile {
@@ -185,10 +185,9 @@ private:
         return true;
     }
 
-    // A text field: present (unless optional), a string, within the length limit, free of
-    // control characters and broken surrogates, and not empty unless it may be.
-    bool text(const QJsonObject &object, const char *field, QString &out, bool optional = false,
-              bool mayBeEmpty = false)
+    // A text field: present and not empty (unless optional: then it may be missing or empty), a
+    // string, within the length limit, and free of control characters and broken surrogates.
+    bool text(const QJsonObject &object, const char *field, QString &out, bool optional = false)
     {
         const QJsonValue value = object.value(QLatin1String(field));
         if (value.isUndefined()) {
@@ -205,7 +204,7 @@ private:
                             .arg(QLatin1String(field))
                             .arg(s.size())
                             .arg(maxTextLength));
-        if (s.isEmpty() && !mayBeEmpty && !optional)
+        if (s.isEmpty() && !optional)
             return fail(QCoreApplication::translate("Lesson", "\"%1\" must not be empty").arg(QLatin1String(field)));
         if (!QStringView(s).isValidUtf16())
             return fail(

@@ -210,6 +210,7 @@ void LessonTest::notReadAtStartUp()
     TestRun run;
     Program::get().start();
     sobre().Timer1_Timer();
+    QCoreApplication::processEvents();
     QVERIFY(!lessonOneRead());
     QVERIFY(!::lessonOne().isEmpty());
     QVERIFY(lessonOneRead());
