@@ -1,4 +1,5 @@
 #include "core/desktop.h"
+#include "core/lessonfile.h"
 #include "core/progressstore.h"
 #include "core/translations.h"
 #include "app/program.h"
@@ -35,8 +36,9 @@ QCommandLineOption reviewOption()
 bool windowless(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i)
-        for (const char *option : {"--export-csv", "-h", "--help", "--help-all", "-v", "--version"})
-            if (std::strcmp(argv[i], option) == 0 || std::strncmp(argv[i], "--export-csv=", 13) == 0)
+        for (const char *option : {"--export-csv", "--check-lesson", "-h", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0 || std::strncmp(argv[i], "--export-csv=", 13) == 0 ||
+                std::strncmp(argv[i], "--check-lesson=", 15) == 0)
                 return true;
     return false;
 }
@@ -51,6 +53,15 @@ QCommandLineOption exportOption()
         QCoreApplication::translate("CommandLine", "file"));
 }
 
+QCommandLineOption checkLessonOption()
+{
+    return QCommandLineOption(
+        QStringLiteral("check-lesson"),
+        QCoreApplication::translate("CommandLine", "Check the lesson file <file>: print \"ok\", or what is wrong and "
+                                                   "where, and exit without opening a window."),
+        QCoreApplication::translate("CommandLine", "file"));
+}
+
 // Tarvo's options. False, with the reason on standard error, for an option it does not know or
 // an argument it takes none of: a misspelt option in a launcher or a script is told, not ignored.
 bool parseCommandLine(QCommandLineParser &parser)
@@ -60,6 +71,7 @@ bool parseCommandLine(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(exportOption());
+    parser.addOption(checkLessonOption());
     parser.addOption(reviewOption());
     QString error;
     if (!parser.parse(QCoreApplication::arguments()))
@@ -75,7 +87,8 @@ bool parseCommandLine(QCommandLineParser &parser)
     return false;
 }
 
-// The command line without a display: help, version, or the export of every answer.
+// The command line without a display: help, version, the export of every answer, or the check
+// of a lesson file.
 int runCommandLine(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -85,6 +98,11 @@ int runCommandLine(int argc, char *argv[])
         return 1;
     parser.process(app); // help and version, as Qt shows them
     const QCommandLineOption exportOption = ::exportOption();
+    if (parser.isSet(QStringLiteral("check-lesson"))) {
+        const LessonFile::Result lesson = LessonFile::load(parser.value(QStringLiteral("check-lesson")));
+        std::fprintf(lesson.ok() ? stdout : stderr, "%s\n", lesson.ok() ? "ok" : qPrintable(lesson.error));
+        return lesson.ok() ? 0 : 1;
+    }
     if (!parser.isSet(exportOption))
         parser.showHelp(0);
     SqliteProgressStore store(SqliteProgressStore::defaultPath());

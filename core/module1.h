@@ -18,5 +18,6 @@ Module1 &module1();
 void setWrongMessage();
 // Fills nounList with the nouns of exercise 5.
 void fillNounList();
-// The twenty nouns of exercise 5, one for each picture, in alphabetical order.
+// The twenty nouns of exercise 5, one for each picture, in alphabetical order: lesson 1's
+// section "5" (core/lessonfile.h).
 QStringList nounTable();

@@ -17,7 +17,7 @@ case "$seconds" in
 esac
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-targets=${FUZZ_TARGETS:-fuzz_text fuzz_answers fuzz_store}
+targets=${FUZZ_TARGETS:-fuzz_text fuzz_answers fuzz_store fuzz_lesson}
 
 "$root/scripts/install-deps.sh" --fuzz
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -37,7 +37,8 @@ seed16() {
 text="$build/corpus/fuzz_text"
 answers="$build/corpus/fuzz_answers"
 store="$build/corpus/fuzz_store"
-mkdir -p "$text" "$answers" "$store"
+lesson="$build/corpus/fuzz_lesson"
+mkdir -p "$text" "$answers" "$store" "$lesson"
 # fuzz_text: byte 0 picks the routine: 0 keys, 1 normalisations, 2 sentence, 3 and 4 draws.
 seed "$text" keys '\000' ";tterem \"rvos 0r\\gy -gy{ ]js\`g\`r="
 seed "$text" spaces '\001' '  igen,   az.  '
@@ -81,6 +82,18 @@ printf '\001\000\020\000\000\010\377\377\377\377\377\377\377\377' >"$store/seed-
 printf '\001\034\000\000\000\004\000\000\377\377' >"$store/seed-page-count"
 printf '\002\100\000\000\000\020\001\002\003\004\005\006\007\010\011\012\013\014\015\016\017\020' >"$store/seed-wal-frame"
 
+# fuzz_lesson: the input is a lesson file: lesson 1 and the documentation's example.
+cp "$root/assets/lessons/lesson1.json" "$lesson/seed-lesson1"
+sed -n '/^```json$/,/^```$/p' "$root/docs/lesson-format.md" | sed '1d;$d' >"$lesson/seed-example"
+printf '{"format": "tarvo-lesson", "version": 1, "id": "x", "title": "x", "sections": [{"id": "s", "items": [{"key": "k", "kind": "word", "prompt": "dog", "language": "en", "picture": "ex5/noun00", "answer": "kutya"}]}]}' >"$lesson/seed-word"
+lessondict="$build/fuzz-lesson.dict"
+: >"$lessondict"
+for token in format tarvo-lesson version id title sections items key kind article question gap picture word \
+  noun subject pronoun predicate yes stem answer ending plus prompt language true false null ex2/item0 ex5/noun19; do
+  printf '"\\"%s\\""\n' "$token" >>"$lessondict"
+done
+printf '"\\\\u0000"\n"\\\\ud800"\n"\\xef\\xbb\\xbf"\n"\\xc3\\xa1"\n' >>"$lessondict"
+
 # A dictionary of the exercises' words, each byte escaped as libFuzzer reads it.
 dict="$build/fuzz.dict"
 : >"$dict"
@@ -107,6 +120,7 @@ for name in $targets; do
   # The store's inputs are files: up to a few pages of a real store.
   dictarg="-dict=$dict"
   [ "$name" = fuzz_store ] && dictarg=
+  [ "$name" = fuzz_lesson ] && dictarg="-dict=$lessondict"
   "$build/fuzz/$name" "$build/corpus/$name" $dictarg -max_total_time="$seconds" -max_len=80000 \
     -timeout=20 -rss_limit_mb=4096 -detect_leaks=$leaks -print_final_stats=1 \
     -artifact_prefix="$build/findings/$name/" >"$build/logs/$name.log" 2>&1 &

@@ -123,6 +123,10 @@
         <source>Try &apos;tarvo --help&apos; for more information.</source>
         <translation>Mehr dazu zeigt „tarvo --help“.</translation>
     </message>
+    <message>
+        <source>Check the lesson file &lt;file&gt;: print &quot;ok&quot;, or what is wrong and where, and exit without opening a window.</source>
+        <translation>Prüft die Lektionsdatei &lt;Datei&gt;, gibt „ok“ aus oder was wo falsch ist, und beendet sich, ohne ein Fenster zu öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>DayChart</name>
@@ -419,6 +423,157 @@
     <message>
         <source>If you want to see how to type the special Hungarian characters (á, é etc.) on an English keyboard, click the &quot;Char&quot; button. If you want that information to desappear, click again.</source>
         <translation>Wenn Sie sehen möchten, wie Sie die besonderen ungarischen Buchstaben (á, é usw.) auf einer englischen Tastatur tippen, klicken Sie auf „Zeichen“. Wenn diese Information wieder verschwinden soll, klicken Sie noch einmal darauf.</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>this is not a Tarvo lesson file (its &quot;format&quot; is not &quot;tarvo-lesson&quot;)</source>
+        <translation>dies ist keine Lektionsdatei von Tarvo (ihr „format“ ist nicht „tarvo-lesson“)</translation>
+    </message>
+    <message>
+        <source>&quot;version&quot; must be a whole number from 1</source>
+        <translation>„version“ muss eine ganze Zahl ab 1 sein</translation>
+    </message>
+    <message>
+        <source>the file is written in format version %1; this Tarvo reads version %2</source>
+        <translation>die Datei ist im Format der Version %1 geschrieben; dieses Tarvo liest Version %2</translation>
+    </message>
+    <message>
+        <source>&quot;sections&quot; must be a list of at least one section</source>
+        <translation>„sections“ muss eine Liste mit mindestens einem Abschnitt sein</translation>
+    </message>
+    <message>
+        <source>more than %1 sections</source>
+        <translation>mehr als %1 Abschnitte</translation>
+    </message>
+    <message>
+        <source>the section id &quot;%1&quot; is used twice</source>
+        <translation>die Abschnittskennung „%1“ kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>section %1, item %2 (&quot;%3&quot;)</source>
+        <extracomment>The place of a fault in a lesson file: %3 is the item&apos;s key.</extracomment>
+        <translation>Abschnitt %1, Eintrag %2 („%3“)</translation>
+    </message>
+    <message>
+        <source>section %1, item %2</source>
+        <translation>Abschnitt %1, Eintrag %2</translation>
+    </message>
+    <message>
+        <source>section %1</source>
+        <translation>Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the file, %2 what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>%1 is the file, %2 the place in it (a section and an item), %3 what is wrong.</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot;</source>
+        <translation>unbekanntes Feld „%1“</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>das Feld „%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text in quotes</source>
+        <translation>„%1“ muss ein Text in Anführungszeichen sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too long (%2 characters; at most %3)</source>
+        <translation>„%1“ ist zu lang (%2 Zeichen; höchstens %3)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must not be empty</source>
+        <translation>„%1“ darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a broken character</source>
+        <translation>„%1“ enthält ein ungültiges Zeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a control character</source>
+        <translation>„%1“ enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>„%1“ muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>there is no picture &quot;%1&quot;</source>
+        <translation>es gibt kein Bild „%1“</translation>
+    </message>
+    <message>
+        <source>a section must be an object in braces</source>
+        <translation>ein Abschnitt muss ein Objekt in geschweiften Klammern sein</translation>
+    </message>
+    <message>
+        <source>&quot;items&quot; must be a list of at least one item</source>
+        <translation>„items“ muss eine Liste mit mindestens einem Eintrag sein</translation>
+    </message>
+    <message>
+        <source>more than %1 items</source>
+        <translation>mehr als %1 Einträge</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is used twice in this section</source>
+        <translation>der Schlüssel „%1“ kommt in diesem Abschnitt zweimal vor</translation>
+    </message>
+    <message>
+        <source>an item of the ordinary run follows an item of the Plus run</source>
+        <translation>ein Eintrag des normalen Durchgangs folgt auf einen Eintrag des Plus-Durchgangs</translation>
+    </message>
+    <message>
+        <source>an item must be an object in braces</source>
+        <translation>ein Eintrag muss ein Objekt in geschweiften Klammern sein</translation>
+    </message>
+    <message>
+        <source>&quot;article&quot; must be &quot;a&quot; or &quot;az&quot;</source>
+        <translation>„article“ muss „a“ oder „az“ sein</translation>
+    </message>
+    <message>
+        <source>a word needs a &quot;prompt&quot; or a &quot;picture&quot;</source>
+        <translation>ein Wort braucht „prompt“ oder „picture“</translation>
+    </message>
+    <message>
+        <source>unknown kind &quot;%1&quot; (the kinds are article, question, gap, picture and word)</source>
+        <translation>unbekannte Art „%1“ (die Arten sind article, question, gap, picture und word)</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3: %4</source>
+        <extracomment>%1 is the file, %2 and %3 the place in it, %4 what is wrong.</extracomment>
+        <translation>%1, Zeile %2, Spalte %3: %4</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MB</source>
+        <translation>die Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>der Text ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>the file does not hold a lesson (an object in braces)</source>
+        <translation>die Datei enthält keine Lektion (ein Objekt in geschweiften Klammern)</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a file</source>
+        <translation>dies ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation>die Datei kann nicht gelesen werden (%1)</translation>
     </message>
 </context>
 <context>

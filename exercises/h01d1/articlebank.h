@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// The item bank and the answer check of exercise 1, the definite article before a noun. Plain
-// data and functions: the window and the review both read them.
+// The item bank and the answer check of exercise 1, the definite article before a noun: a view
+// on lesson 1's section "1" (core/lessonfile.h). The window and the review both read it.
 namespace ArticleBank {
 
 constexpr int slotCount = 24;

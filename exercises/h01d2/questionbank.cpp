@@ -1,10 +1,46 @@
 #include "exercises/h01d2/questionbank.h"
 
-#include "core/answer.h"
+#include "core/lessonfile.h"
 
 #include <QCoreApplication>
 
 namespace QuestionBank {
+
+namespace {
+// The questions as lesson 1's second section gives them, read once.
+struct Items {
+    QStringList questions, subjects, pronouns, predicates, pictures;
+    QList<bool> yes;
+};
+
+const Items &items()
+{
+    static const Items s = [] {
+        Items s;
+        for (const LessonItem &item : lessonOneSection(2).items) {
+            if (const auto *q = item.as<QuestionItem>()) {
+                s.questions.append(q->question);
+                s.subjects.append(q->subject);
+                s.pronouns.append(q->pronoun);
+                s.predicates.append(q->predicate);
+                s.pictures.append(q->picture);
+                s.yes.append(q->yes);
+            }
+        }
+        for (QStringList *list : {&s.questions, &s.subjects, &s.pronouns, &s.predicates, &s.pictures})
+            list->resize(itemCount);
+        s.yes.resize(itemCount);
+        return s;
+    }();
+    return s;
+}
+
+Picture drawing(int item, Picture::Tone tone)
+{
+    const QString name = items().pictures.value(item);
+    return name.isEmpty() ? Picture{} : Picture{pictureResource(name), tone};
+}
+} // namespace
 
 QString instruction()
 {
@@ -13,79 +49,47 @@ QString instruction()
 
 QStringList questions()
 {
-    return {QStringLiteral("Ez autó?"),     QStringLiteral("Ez szálloda?"), QStringLiteral("Ez fürdőszoba?"),
-            QStringLiteral("Ez híd?"),      QStringLiteral("Anna magyar?"), QStringLiteral("Ő mérnök?"),
-            QStringLiteral("Szabó Sándor sofőr?"), QStringLiteral("Ő diák?")};
+    return items().questions;
 }
 
 QStringList subjects()
 {
-    return {QStringLiteral("ez"),   QStringLiteral("ez"), QStringLiteral("ez"),           QStringLiteral("ez"),
-            QStringLiteral("Anna"), QStringLiteral("ő"),  QStringLiteral("Szabó Sándor"), QStringLiteral("ő")};
+    return items().subjects;
 }
 
 QStringList pronouns()
 {
-    return {QStringLiteral("ez"), QStringLiteral("ez"), QStringLiteral("ez"), QStringLiteral("ez"),
-            QStringLiteral("ő"),  QStringLiteral("ő"),  QStringLiteral("ő"),  QStringLiteral("ő")};
+    return items().pronouns;
 }
 
 QStringList predicates()
 {
-    return {QStringLiteral("autó"),   QStringLiteral("szálloda"), QStringLiteral("fürdőszoba"),
-            QStringLiteral("híd"),    QStringLiteral("magyar"),   QStringLiteral("mérnök"),
-            QStringLiteral("sofőr"),  QStringLiteral("diák")};
+    return items().predicates;
 }
 
 bool isYes(int item)
 {
-    return item == 0 || item == 3 || item == 6 || item == 7;
+    return items().yes.value(item);
 }
-
-namespace {
-QString drawing(int item)
-{
-    return QStringLiteral(":/ex2/item%1.svg").arg(item);
-}
-} // namespace
 
 Picture inkPicture(int item)
 {
-    return Picture{drawing(item), Picture::Ink};
+    return drawing(item, Picture::Ink);
 }
 
 Picture colourPicture(int item)
 {
-    return Picture{drawing(item), Picture::Colour};
-}
-
-bool Answers::accepts(const QString &answer) const
-{
-    return answer == longAnswer || answer == shortAnswer || answer == predicateAnswer || answer == pronounAnswer;
+    return drawing(item, Picture::Colour);
 }
 
 Answers answers(bool yes, const QString &subject, const QString &pronoun, const QString &predicate)
 {
-    Answers a;
-    a.opening = yes ? QStringLiteral("Igen, ") : QStringLiteral("Nem, ");
-    if (!yes)
-        a.negation = QStringLiteral("nem ");
-    a.longAnswer = a.opening + subject + QLatin1Char(' ') + a.negation + predicate + QLatin1Char('.');
-    a.shortAnswer = a.opening + a.negation + QStringLiteral("az.");
-    a.predicateAnswer = a.opening + a.negation + predicate + QLatin1Char('.');
-    a.pronounAnswer = a.opening + pronoun + QLatin1Char(' ') + a.negation + predicate + QLatin1Char('.');
-    return a;
+    return questionAnswers(yes, subject, pronoun, predicate);
 }
 
 Capitalised capitalised(const QString &text)
 {
-    Capitalised result{trimSpaces(text)};
-    if (result.text.isEmpty())
-        return result;
-    const QChar first = result.text.at(0);
-    result.text[0] = first.toUpper();
-    result.warned = result.text.at(0) != first;
-    return result;
+    return ::capitalised(text);
 }
 
 QString capitalWarning()
@@ -95,12 +99,7 @@ QString capitalWarning()
 
 Check check(const Answers &accepted, const QString &typed)
 {
-    const Capitalised capital = capitalised(collapseSpaces(typed));
-    Check result;
-    result.answer = trimSpaces(capital.text);
-    result.right = accepted.accepts(result.answer);
-    result.capitalWarning = capital.warned;
-    return result;
+    return checkQuestion(accepted, typed);
 }
 
 } // namespace QuestionBank

@@ -1,12 +1,13 @@
 #pragma once
+#include "core/lesson.h"
 #include "ui/picture.h"
 
 #include <QString>
 #include <QStringList>
 
 // The item bank and the answer check of exercise 2: yes/no questions about eight pictures,
-// answered in complete sentences. Plain data and functions: the window and the review both use
-// them.
+// answered in complete sentences. A view on lesson 1's second section: the window and the
+// review both use it.
 namespace QuestionBank {
 
 constexpr int itemCount = 8;
@@ -25,31 +26,19 @@ bool isYes(int item);
 Picture inkPicture(int item);
 Picture colourPicture(int item);
 
-// The four answers accepted for an item.
-struct Answers {
-    QString opening;  // "Igen, " or "Nem, "
-    QString negation; // "nem " in a no answer
-    QString longAnswer, shortAnswer, predicateAnswer, pronounAnswer;
-    bool accepts(const QString &answer) const;
-};
+// The four answers accepted for an item (the lesson model's, see core/lesson.h).
+using Answers = QuestionAnswers;
 Answers answers(bool yes, const QString &subject, const QString &pronoun, const QString &predicate);
 
 // An answer trimmed of spaces with its first letter made a capital; warned when it had to be.
-struct Capitalised {
-    QString text;
-    bool warned = false;
-};
+using Capitalised = ::Capitalised;
 Capitalised capitalised(const QString &text);
 // What the learner is told when the first letter was made a capital.
 QString capitalWarning();
 
 // An answer as the exercise checks it: runs of spaces shrunk to one, trimmed, its first letter
 // a capital, then compared with the accepted answers.
-struct Check {
-    QString answer;
-    bool right = false;
-    bool capitalWarning = false;
-};
+using Check = ItemCheck;
 Check check(const Answers &accepted, const QString &typed);
 
 } // namespace QuestionBank

@@ -1,94 +1,62 @@
 #include "exercises/h01d3/sentencebank.h"
 
+#include "core/lessonfile.h"
+
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace SentenceBank {
 
+namespace {
+// The sentences of lesson 1's sections "3" and "4", one after the other, and where each
+// section's runs lie among them; read once.
+struct Bank {
+    QStringList stems, ends, keys;
+    struct Runs {
+        int first = 0, ordinary = 0, all = 0; // the section's first item; how many each run takes
+    } runs[2];
+};
+
+const Bank &bank()
+{
+    static const Bank b = [] {
+        Bank b;
+        for (int exercise : {3, 4}) {
+            Bank::Runs &runs = b.runs[exercise - 3];
+            runs.first = int(b.stems.size());
+            for (const LessonItem &item : lessonOneSection(exercise).items) {
+                if (const auto *gap = item.as<GapItem>()) {
+                    b.stems.append(gap->stem);
+                    b.ends.append(gap->ending);
+                    b.keys.append(gap->answer);
+                    ++runs.all;
+                    if (!gap->plus)
+                        ++runs.ordinary;
+                }
+            }
+        }
+        b.stems.resize(std::max<qsizetype>(bankSize, b.stems.size()));
+        b.ends.resize(b.stems.size());
+        b.keys.resize(b.stems.size());
+        return b;
+    }();
+    return b;
+}
+} // namespace
+
 QStringList stems()
 {
-    QStringList t = {
-        QStringLiteral("Én újságíró"),
-        QStringLiteral("Te nem mérnök"),
-        QStringLiteral("Ő bolgár"),
-        QStringLiteral("Nagy János magyar"),
-        QStringLiteral("Te magas"),
-        QStringLiteral("Én alacsony"),
-        QStringLiteral("Ön orvos"),
-        QStringLiteral("John nem amerikai"),
-        QStringLiteral("Te német"),
-        QStringLiteral("Karin nem lengyel"),
-        QStringLiteral("Én nem"),
-        QStringLiteral("Ő nem sofőr"),
-        QStringLiteral("Te nem újságíró"),
-        QStringLiteral("Te Viktor"),
-        QStringLiteral("Ő bolgár"),
-        QStringLiteral("Anna francia"),
-        QStringLiteral("A sofőr nem német"),
-        QStringLiteral("Én Kati"),
-        QStringLiteral("Te nem"),
-        QStringLiteral("Ön"),
-        QStringLiteral("Ön nem Kis József"),
-        QStringLiteral("Ki"),
-        QStringLiteral("Te mi"),
-        QStringLiteral("Nem én"),
-        QStringLiteral("Ez a lány szép, az"),
-        QStringLiteral("Ez a fiú"),
-        QStringLiteral("Ez a szálloda olcsó, az"),
-        QStringLiteral("Ez a szoba"),
-        QStringLiteral("Ez az autó új, az"),
-        QStringLiteral("Ez a ház kényelmes, az"),
-        QStringLiteral("Ez a fürdőszoba tiszta, az"),
-        QStringLiteral("Ez a szekrény"),
-        QStringLiteral("Ez a híd szép, az"),
-        QStringLiteral("Ez az orvos"),
-        QStringLiteral("Ez a sziget kicsi, az"),
-        QStringLiteral("Ez az étterem drága, az"),
-        QStringLiteral("Ez a kulcs régi, az"),
-        QStringLiteral("Ez a templom magas, az"),
-        QStringLiteral("Ez a szoba"),
-        QStringLiteral("Ez az autó"),
-    };
-    t.resize(bankSize);
-    return t;
+    return bank().stems;
 }
 
 QStringList ends()
 {
-    QStringList t = {
-        // exercise 3
-        QStringLiteral("."), QStringLiteral("?"), QStringLiteral("."), QStringLiteral("."),
-        QStringLiteral("."), QStringLiteral("."), QStringLiteral("?"), QStringLiteral("."),
-        QStringLiteral(", ugye?"), QStringLiteral("."), QStringLiteral("szép."), QStringLiteral("."),
-        QStringLiteral("."), QStringLiteral("?"), QStringLiteral("."), QStringLiteral("?"),
-        QStringLiteral("."), QStringLiteral("."), QStringLiteral("angol?"), QStringLiteral("az orvos?"),
-        QStringLiteral("?"), QStringLiteral("ön?"), QStringLiteral("?"), QStringLiteral("a tanár."),
-        // exercise 4
-        QStringLiteral("."), QStringLiteral(", az alacsony."), QStringLiteral("."), QStringLiteral(", az sötét."),
-        QStringLiteral("."), QStringLiteral("."), QStringLiteral("."), QStringLiteral(", az nagy."),
-        QStringLiteral("."), QStringLiteral(", az jó."), QStringLiteral("."), QStringLiteral("."),
-        QStringLiteral("."), QStringLiteral("."), QStringLiteral(", az kényelmetlen."), QStringLiteral(", az piszkos."),
-    };
-    t.resize(bankSize);
-    return t;
+    return bank().ends;
 }
 
 QStringList keys()
 {
-    const QString vagyok = QStringLiteral("vagyok");
-    const QString vagy = QStringLiteral("vagy");
-    const QString none;
-    QStringList t = {
-        vagyok, vagy, none, none, vagy, vagyok, none, none, vagy, none, vagyok, none,
-        vagy, vagy, none, none, none, vagyok, vagy, none, none, none, vagy, vagyok,
-        QStringLiteral("csúnya"),    QStringLiteral("magas"),   QStringLiteral("drága"),
-        QStringLiteral("világos"),   QStringLiteral("régi"),    QStringLiteral("kényelmetlen"),
-        QStringLiteral("piszkos"),   QStringLiteral("kicsi"),   QStringLiteral("csúnya"),
-        QStringLiteral("rossz"),     QStringLiteral("nagy"),    QStringLiteral("olcsó"),
-        QStringLiteral("új"),        QStringLiteral("alacsony"), QStringLiteral("kényelmes"),
-        QStringLiteral("tiszta"),
-    };
-    t.resize(bankSize);
-    return t;
+    return bank().keys;
 }
 
 int runCode(int exercise, bool plus)
@@ -112,13 +80,15 @@ bool plusOfCode(int code)
 
 bool runRange(int code, int &lo, int &hi)
 {
-    switch (code) {
-    case 3: lo = 0; hi = 11; return true;
-    case 1: lo = 0; hi = 23; return true;
-    case 4: lo = 24; hi = 31; return true;
-    case 2: lo = 24; hi = 39; return true;
-    default: return false;
-    }
+    if (code < 1 || code > 4)
+        return false;
+    const Bank::Runs &runs = bank().runs[exerciseOfCode(code) - 3];
+    const int count = plusOfCode(code) ? runs.all : runs.ordinary;
+    if (count == 0)
+        return false;
+    lo = runs.first;
+    hi = runs.first + count - 1;
+    return true;
 }
 
 QString instruction(int exercise)

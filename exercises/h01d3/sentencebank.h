@@ -5,14 +5,15 @@
 #include <QStringList>
 
 // The item bank and the answer check of exercises 3 (the verb "to be") and 4 (antonyms):
-// sentences with a gap, and which of them each run takes. Plain data and functions: the window
-// and the review both use them.
+// sentences with a gap, and which of them each run takes. A view on lesson 1's sections "3" and
+// "4" (core/lessonfile.h): the window and the review both use it.
 namespace SentenceBank {
 
 constexpr int bankSize = 51;
 
 // Item by item: the sentence's beginning, its ending and the word that fills the gap (empty
-// where no verb is needed). Items 0 to 23 are exercise 3, 24 to 39 exercise 4, the rest unused.
+// where no verb is needed). Section "3"'s sentences come first, then section "4"'s (items 0 to
+// 23 and 24 to 39 in lesson 1); the rest, up to bankSize, are unused and empty.
 QStringList stems();
 QStringList ends();
 QStringList keys();
@@ -21,7 +22,8 @@ QStringList keys();
 int runCode(int exercise, bool plus);
 int exerciseOfCode(int code);
 bool plusOfCode(int code);
-// The range of items a run code selects; false for any other code.
+// The range of items a run code selects: the ordinary run a section's items before its Plus
+// items, the Plus run all of them; false for any other code.
 bool runRange(int code, int &lo, int &hi);
 
 // The instruction line of exercise 3 or 4: as the window opened for it shows it, and as it

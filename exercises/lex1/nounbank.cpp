@@ -1,24 +1,27 @@
 #include "exercises/lex1/nounbank.h"
 
 #include "core/answer.h"
+#include "core/lessonfile.h"
 
 namespace NounBank {
 
 namespace {
-QString drawing(int index)
+Picture drawing(int index, Picture::Tone tone)
 {
-    return QStringLiteral(":/ex5/noun%1.svg").arg(index, 2, 10, QChar(u'0'));
+    const QList<LessonItem> &items = lessonOneSection(5).items;
+    const QString name = index >= 0 && index < items.size() ? items.at(index).picture() : QString();
+    return name.isEmpty() ? Picture{} : Picture{pictureResource(name), tone};
 }
 } // namespace
 
 Picture greyPicture(int index)
 {
-    return Picture{drawing(index), Picture::Grey};
+    return drawing(index, Picture::Grey);
 }
 
 Picture colourPicture(int index)
 {
-    return Picture{drawing(index), Picture::Colour};
+    return drawing(index, Picture::Colour);
 }
 
 QString entry(const QString &typed)

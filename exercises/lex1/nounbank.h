@@ -5,7 +5,8 @@
 #include <QString>
 
 // What exercise 5 needs beside its noun list (Module1::nounList, filled from nounTable()):
-// the drawing of each noun and the answer check. The window and the review both use them.
+// the drawing of each noun and the answer check. A view on lesson 1's section "5"
+// (core/lessonfile.h): the window and the review both use it.
 namespace NounBank {
 
 // The drawing of noun i (0 to 19): grey while it is unnamed, in colour once it is named.
