@@ -27,7 +27,7 @@ QStringList SetAside::lines() const
     line(picturesTooWide, QT_TRANSLATE_NOOP("WordList", "Pictures over 4,000 pixels wide or high: %1"));
     line(inactive, QT_TRANSLATE_NOOP("WordList", "Inactive entries skipped: %1"));
     line(emptyWords, QT_TRANSLATE_NOOP("WordList", "Entries without a Hungarian word: %1"));
-    line(noPrompts, QT_TRANSLATE_NOOP("WordList", "Entries with nothing to ask by: %1"));
+    line(noPrompts, QT_TRANSLATE_NOOP("WordList", "Entries with no translation, definition or picture: %1"));
     line(longTexts, QT_TRANSLATE_NOOP("WordList", "Entries with a text over 500 characters: %1"));
     line(duplicates, QT_TRANSLATE_NOOP("WordList", "Duplicate words merged: %1"));
     line(controlCharacters, QT_TRANSLATE_NOOP("WordList", "Texts with control characters removed: %1"));

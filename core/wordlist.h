@@ -38,7 +38,7 @@ struct SetAside {
     int picturesTooWide = 0;
     int inactive = 0;        // entries the list marks as not to be practised
     int emptyWords = 0;      // entries without Hungarian text
-    int noPrompts = 0;       // entries with nothing to ask by: no prompt, definition nor picture
+    int noPrompts = 0;       // entries with nothing to ask by: no translation, definition nor picture
     int longTexts = 0;       // entries with a text over maxTextLength
     int duplicates = 0;      // words that stood more than once, merged into the first
     int controlCharacters = 0; // texts that had control characters removed (their entries are kept)

@@ -226,8 +226,8 @@ Result parseCsv(const QByteArray &bytes, const QString &name, const Options &opt
         result.columns.append({QString::number(i), i < header.size() ? cleanText(header[i]) : QString(), language});
     }
     if (columns < 2)
-        return builder.fail(QCoreApplication::translate("WordList", "%1: the list has only one column; it needs the "
-                                                                    "Hungarian words and beside them what to ask by")
+        return builder.fail(QCoreApplication::translate("WordList", "%1: the list has only one column; it needs a "
+                                                                    "second one with the translations")
                                 .arg(name));
 
     int hungarian = column(options.hungarianColumn, columns);
