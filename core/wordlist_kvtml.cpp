@@ -61,7 +61,7 @@ private:
     void identifier();
     void entry();
     void translation(Entry &entry);
-    void lessonContainer(const QString &parent, int depth);
+    void lessonContainer(QString parent, int depth);
     void typeContainer(bool noun, int depth);
     void collectEntries(QStringList &ids);
 };
@@ -202,8 +202,9 @@ void KvtmlParser::translation(Entry &e)
 }
 
 // A lesson and the lessons inside it; each lesson takes its place in the document's order, and
-// its title is its parents' titles and its name joined by " / ".
-void KvtmlParser::lessonContainer(const QString &parent, int depth)
+// its title is its parents' titles and its name joined by " / ". The parent's title is a copy:
+// the list of lessons grows under it.
+void KvtmlParser::lessonContainer(QString parent, int depth)
 {
     const qsizetype slot = lessons.size();
     lessons.append({parent, {}});

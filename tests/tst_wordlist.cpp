@@ -207,6 +207,24 @@ private slots:
                  (QStringList{"[words|]", "fish = hal (en)"}));
     }
 
+    // Lessons nested deeper than the reader follows give their words to the deepest it does.
+    void deepLessons()
+    {
+        QByteArray list = "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"><locale>hu</locale></identifier>"
+                          "</identifiers><entries><entry id=\"0\"><translation id=\"0\"><text>ló</text><comment>állat"
+                          "</comment></translation></entry></entries><lessons>";
+        QStringList names;
+        for (int i = 0; i < 40; ++i) {
+            list += "<container><name>L" + QByteArray::number(i) + "</name>";
+            if (i <= 32)
+                names << QStringLiteral("L%1").arg(i);
+        }
+        list += "<entry id=\"0\"/>" + QByteArray("</container>").repeated(40) + "</lessons></kvtml>";
+        const QString title = names.join(QStringLiteral(" / "));
+        QCOMPARE(summary(parseKvtml(list, QStringLiteral("d.kvtml"), QString()).lesson),
+                 (QStringList{QStringLiteral("[lesson:%1|%1]").arg(title), QStringLiteral("állat = ló (hu)")}));
+    }
+
     // A long text sets its entry aside; the reader stops at the lesson's size.
     void limits()
     {
