@@ -47,16 +47,15 @@ QString articleFor(const QString &word)
 
 QString cleanText(const QString &text, bool *removed)
 {
-    const QString composed = text.normalized(QString::NormalizationForm_C);
     QString out;
-    out.reserve(composed.size());
+    out.reserve(text.size());
     bool blank = false, dropped = false;
-    for (qsizetype i = 0; i < composed.size(); ++i) {
-        const QChar c = composed.at(i);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         char32_t code = c.unicode();
-        const bool pair = c.isHighSurrogate() && i + 1 < composed.size() && composed.at(i + 1).isLowSurrogate();
+        const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
         if (pair)
-            code = QChar::surrogateToUcs4(c, composed.at(i + 1));
+            code = QChar::surrogateToUcs4(c, text.at(i + 1));
         if (QChar::isSpace(code)) {
             blank = true;
             continue;
@@ -71,11 +70,12 @@ QString cleanText(const QString &text, bool *removed)
         blank = false;
         out.append(c);
         if (pair)
-            out.append(composed.at(++i));
+            out.append(text.at(++i));
     }
     if (removed)
         *removed = dropped;
-    return out;
+    // Composed last: marks that stood apart only by a removed character are ordered together.
+    return out.normalized(QString::NormalizationForm_C);
 }
 
 QString wordKey(const QString &hungarian)

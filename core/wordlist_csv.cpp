@@ -29,7 +29,7 @@ bool decode(const QByteArray &bytes, QString &text)
     if (!utf8.hasError())
         return true;
     // Qt reads Windows-1250 through ICU (Debian's Qt is built with it).
-    QStringDecoder windows(QByteArrayLiteral("windows-1250"));
+    QStringDecoder windows("windows-1250");
     if (!windows.isValid())
         return false;
     text = windows(bytes);

@@ -126,8 +126,12 @@ private slots:
         QCOMPARE(asideText(result.setAside), aside);
         QCOMPARE(result.columnsGuessed, file.contains(QLatin1String("tab")) || file.contains(QLatin1String("1250")));
         // The same file read again is the same lesson, under the same id.
-        QCOMPARE(summary(read(data + file, options).lesson), lesson);
+        QCOMPARE(result.setAside.lines().size(), aside.isEmpty() ? 0 : aside.count(QLatin1Char(',')) + 1);
+        const Result again = read(data + file, options);
+        QCOMPARE(summary(again.lesson), lesson);
+        QCOMPARE(again.lesson.id, result.lesson.id);
         QVERIFY(result.lesson.id.startsWith(QFileInfo(file).completeBaseName().toLower() + QLatin1Char('-')));
+        QVERIFY(wordListId(QStringLiteral("/elsewhere/") + QFileInfo(file).fileName()) != result.lesson.id);
     }
 
     // What cannot be imported gives a message naming the file and what is wrong, and no lesson.
@@ -242,6 +246,29 @@ private slots:
                                 "</identifiers><entries><entry id=\"0\"><translation id=\"0\"><text>kép</text>"
                                 "<comment>rajz</comment><image>big.png</image></translation></entry></entries></kvtml>";
         QCOMPARE(asideText(parseKvtml(list, dir.filePath(QStringLiteral("l.kvtml")), dir.path()).setAside), "large 1");
+    }
+
+    // Texts as items hold them: blanks shrunk, control and formatting characters gone, composed.
+    void cleanText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("clean");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("blanks") << QStringLiteral(u" fürdő\tszoba\r\n  kulcs\u00A0") << QStringLiteral(u"fürdő szoba kulcs") << false;
+        QTest::newRow("decomposed") << QStringLiteral(u"o\u030Bz") << QStringLiteral(u"őz") << false;
+        QTest::newRow("bidi override, bell") << QStringLiteral(u"ab\u202Ela\u0007k") << QStringLiteral(u"ablak") << true;
+        // Two marks that a removed character kept apart take their canonical order.
+        QTest::newRow("marks") << QStringLiteral(u"x\u0301\u0001\u0316") << QStringLiteral(u"x\u0316\u0301") << true;
+    }
+    void cleanText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, clean);
+        QFETCH(bool, removed);
+        bool dropped = !removed;
+        QCOMPARE(WordList::cleanText(text, &dropped), clean);
+        QCOMPARE(dropped, removed);
+        QCOMPARE(WordList::cleanText(clean), clean);
     }
 
     void article_data()
