@@ -17,7 +17,7 @@ case "$seconds" in
 esac
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-targets=${FUZZ_TARGETS:-fuzz_text fuzz_answers fuzz_store}
+targets=${FUZZ_TARGETS:-fuzz_text fuzz_answers fuzz_store fuzz_kvtml fuzz_csv}
 
 "$root/scripts/install-deps.sh" --fuzz
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -37,7 +37,9 @@ seed16() {
 text="$build/corpus/fuzz_text"
 answers="$build/corpus/fuzz_answers"
 store="$build/corpus/fuzz_store"
-mkdir -p "$text" "$answers" "$store"
+kvtml="$build/corpus/fuzz_kvtml"
+csv="$build/corpus/fuzz_csv"
+mkdir -p "$text" "$answers" "$store" "$kvtml" "$csv"
 # fuzz_text: byte 0 picks the routine: 0 keys, 1 normalisations, 2 sentence, 3 and 4 draws.
 seed "$text" keys '\000' ";tterem \"rvos 0r\\gy -gy{ ]js\`g\`r="
 seed "$text" spaces '\001' '  igen,   az.  '
@@ -81,6 +83,23 @@ printf '\001\000\020\000\000\010\377\377\377\377\377\377\377\377' >"$store/seed-
 printf '\001\034\000\000\000\004\000\000\377\377' >"$store/seed-page-count"
 printf '\002\100\000\000\000\020\001\002\003\004\005\006\007\010\011\012\013\014\015\016\017\020' >"$store/seed-wal-frame"
 
+# fuzz_kvtml and fuzz_csv: byte 0 bit 1 all nouns, bits 2 and 3 the interface language; the rest
+# is the file: the tests' word lists and one of Debian's Hungarian ones.
+for f in "$root"/tests/data/wordlists/kvtml/*.kvtml /usr/share/apps/kvtml/hu/animals.kvtml; do
+  if [ -f "$f" ]; then { printf '\004'; cat "$f"; } >"$kvtml/seed-$(basename "$f")"; fi
+done
+for f in "$root"/tests/data/wordlists/csv/*; do
+  { printf '\012'; cat "$f"; } >"$csv/seed-$(basename "$f")"
+done
+printf '\002<?xml version="1.0"?><!DOCTYPE kvtml [<!ENTITY a "aaaa">]><kvtml version="2.0">&a;</kvtml>' >"$kvtml/seed-entity"
+# The readers' own words: KVTML's elements and CSV's quotes and delimiters.
+wordlistdict="$build/fuzz-wordlist.dict"
+printf '%s\n' '"<entry id=\"0\">"' '"</entry>"' '"<translation id=\"1\">"' '"</translation>"' '"<text>"' \
+  '"</text>"' '"<comment>"' '"<image>"' '"<container>"' '"</container>"' '"<name>"' '"<locale>hu</locale>"' \
+  '"<identifier id=\"1\">"' '"<inactive>true</inactive>"' '"<specialwordtype>noun</specialwordtype>"' \
+  '"<containerentry id=\"0\"/>"' '"<lessons>"' '"<wordtypes>"' '"<!ENTITY"' '"&#x202E;"' '"\"\""' '";"' \
+  '"\x09"' '"\x0d\x0a"' '"\xef\xbb\xbf"' '"\xff\xfe"' '"\xf5"' '"\xc5\x91"' '"hungarian"' '"magyar"' >"$wordlistdict"
+
 # A dictionary of the exercises' words, each byte escaped as libFuzzer reads it.
 dict="$build/fuzz.dict"
 : >"$dict"
@@ -107,6 +126,7 @@ for name in $targets; do
   # The store's inputs are files: up to a few pages of a real store.
   dictarg="-dict=$dict"
   [ "$name" = fuzz_store ] && dictarg=
+  case "$name" in fuzz_kvtml | fuzz_csv) dictarg="-dict=$wordlistdict" ;; esac
   "$build/fuzz/$name" "$build/corpus/$name" $dictarg -max_total_time="$seconds" -max_len=80000 \
     -timeout=20 -rss_limit_mb=4096 -detect_leaks=$leaks -print_final_stats=1 \
     -artifact_prefix="$build/findings/$name/" >"$build/logs/$name.log" 2>&1 &
