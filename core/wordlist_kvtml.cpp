@@ -5,6 +5,7 @@
 #include "core/wordlist_p.h"
 
 #include <QCoreApplication>
+#include <QMap>
 #include <QSet>
 #include <QXmlStreamReader>
 
@@ -26,7 +27,7 @@ struct Entry {
     QString id;
     bool inactive = false;
     bool noun = false;
-    QHash<QString, Translation> translations; // by identifier id
+    QMap<QString, Translation> translations; // by identifier id, in a fixed order
 };
 
 struct Identifier {
@@ -319,9 +320,12 @@ Result parseKvtml(const QByteArray &bytes, const QString &name, const QString &f
         if (!hungarian && isHungarian(id))
             hungarian = &id;
     if (!hungarian) {
+        // The languages found, as many as a message can show.
         QStringList found;
         for (const Identifier &id : std::as_const(parser.identifiers))
-            found.append(describe(id));
+            found.append(describe(id).left(40));
+        if (found.size() > 10)
+            found = found.mid(0, 10) << QStringLiteral("…");
         return builder.fail(found.isEmpty()
                                 ? QCoreApplication::translate("WordList", "%1: the list names no languages").arg(name)
                                 : QCoreApplication::translate("WordList", "%1: no language of the list is Hungarian "
