@@ -4,6 +4,7 @@
 //
 //   tarvo-bench [runs]      prints one table; every figure is the median of the runs
 //   tarvo-bench RUNS --store   only the store's figures
+//   tarvo-bench RUNS --wordlists   only the word lists' imports
 #include "app/alap.h"
 #include "core/desktop.h"
 #include "app/program.h"
@@ -15,6 +16,7 @@
 #include "core/progressstore.h"
 #include "core/speech.h"
 #include "core/translations.h"
+#include "core/wordlist.h"
 #include "exercises/h01d1/articlebank.h"
 #include "exercises/h01d1/h01d1.h"
 #include "exercises/h01d2/h01d2.h"
@@ -329,6 +331,53 @@ void benchReviewOpen(const QString &dir, int runs, double plainWindowUs)
     std::printf("  (%d items due, %d of them presented)\n", due, int(review().items().size()));
 }
 
+// A KVTML list of 10,000 entries as Parley writes one (English and Hungarian, 100 lessons of 100
+// entries, every other entry a noun) and the same words as CSV, each imported as a lesson.
+void benchWordLists(const QString &dir, int runs)
+{
+    const int entries = 10000;
+    QByteArray kvtml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
+                       "\"http://edu.kde.org/kvtml/kvtml2.dtd\">\n<kvtml version=\"2.0\">\n<information><title>Bench"
+                       "</title></information>\n<identifiers><identifier id=\"0\"><name>English</name><locale>en</locale>"
+                       "</identifier><identifier id=\"1\"><name>Hungarian</name><locale>hu</locale></identifier>"
+                       "</identifiers>\n<entries>\n";
+    QByteArray csv = "English;Magyar\n", lessons = "<lessons>\n", nouns;
+    for (int i = 0; i < entries; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        const QByteArray word = (i % 3 ? "szó" : "ősz") + n;
+        kvtml += "<entry id=\"" + n + "\"><inactive>false</inactive><inquery>false</inquery><translation id=\"0\">"
+                 "<text>word " + n + "</text></translation><translation id=\"1\"><text>" + word +
+                 "</text><comment>a definition of the word</comment></translation></entry>\n";
+        csv += "word " + n + ";" + word + "\n";
+        if (i % 100 == 0)
+            lessons += (i ? "</container>\n" : "") + QByteArray("<container><name>Lesson ") + n + "</name>\n";
+        lessons += "<entry id=\"" + n + "\"/>\n";
+        if (i % 2 == 0)
+            nouns += "<entry id=\"" + n + "\"><translation id=\"0\"/></entry>\n";
+    }
+    kvtml += "</entries>\n" + lessons + "</container>\n</lessons>\n<wordtypes><container><name>Noun</name>"
+             "<specialwordtype>noun</specialwordtype>\n" + nouns + "</container></wordtypes>\n</kvtml>\n";
+    const QString kvtmlPath = dir + QStringLiteral("/bench.kvtml"), csvPath = dir + QStringLiteral("/bench.csv");
+    for (const auto &[path, bytes] : {std::pair{kvtmlPath, kvtml}, std::pair{csvPath, csv}}) {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+    Lesson lesson;
+    const double kvtmlUs = timeUs(runs, [&] { lesson = WordList::read(kvtmlPath).lesson; });
+    row("import a KVTML list of 10,000 entries", kvtmlUs / 1000, 0, "ms");
+    qsizetype items = 0;
+    for (const LessonSection &section : std::as_const(lesson.sections))
+        items += section.items.size();
+    std::printf("  (%d KB, %d items in %d sections)\n", int(kvtml.size() / 1024), int(items), int(lesson.sections.size()));
+    row("import a CSV list of 10,000 rows (nouns)", timeUs(runs, [&] {
+            WordList::Options nounList;
+            nounList.nouns = true;
+            WordList::read(csvPath, nounList);
+        }) / 1000,
+        0, "ms");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -351,6 +400,11 @@ int main(int argc, char **argv)
     // --store: only the store's figures (the million answers and the schedule).
     const bool storeOnly = argc > 2 && QByteArray(argv[2]) == "--store";
     QTemporaryDir data;
+    // --wordlists: only the word lists' imports.
+    if (argc > 2 && QByteArray(argv[2]) == "--wordlists") {
+        benchWordLists(data.path(), runs);
+        return 0;
+    }
     QList<double> tShown, tMenu, tRss, tStoreRss, pShown, pRss, deShown, deMenu;
     for (int i = 0; i < runs && !storeOnly; ++i) {
         const Startup t = launch(QStringLiteral("--child-tarvo"), data.filePath(QStringLiteral("startup.sqlite")));
@@ -391,6 +445,9 @@ int main(int argc, char **argv)
         "us");
     const double lessonAgainUs = timeUs(runs * 10, [] { LessonFile::load(QStringLiteral(":/lessons/lesson1.json")); });
     row("load lesson 1 from its file again, median", lessonAgainUs, 0, "us");
+
+    if (!storeOnly)
+        benchWordLists(data.path(), runs);
 
     const int millions = 1000000;
     const QString bigStore = data.filePath(QStringLiteral("progress.sqlite"));

@@ -17,7 +17,7 @@ case "$seconds" in
 esac
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-targets=${FUZZ_TARGETS:-fuzz_text fuzz_answers fuzz_store fuzz_lesson}
+targets=${FUZZ_TARGETS:-fuzz_text fuzz_answers fuzz_store fuzz_lesson fuzz_kvtml fuzz_csv}
 
 "$root/scripts/install-deps.sh" --fuzz
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -38,7 +38,9 @@ text="$build/corpus/fuzz_text"
 answers="$build/corpus/fuzz_answers"
 store="$build/corpus/fuzz_store"
 lesson="$build/corpus/fuzz_lesson"
-mkdir -p "$text" "$answers" "$store" "$lesson"
+kvtml="$build/corpus/fuzz_kvtml"
+csv="$build/corpus/fuzz_csv"
+mkdir -p "$text" "$answers" "$store" "$lesson" "$kvtml" "$csv"
 # fuzz_text: byte 0 picks the routine: 0 keys, 1 normalisations, 2 sentence, 3 and 4 draws.
 seed "$text" keys '\000' ";tterem \"rvos 0r\\gy -gy{ ]js\`g\`r="
 seed "$text" spaces '\001' '  igen,   az.  '
@@ -93,6 +95,22 @@ for token in format tarvo-lesson version id title sections items key kind articl
   printf '"\\"%s\\""\n' "$token" >>"$lessondict"
 done
 printf '"\\\\u0000"\n"\\\\ud800"\n"\\xef\\xbb\\xbf"\n"\\xc3\\xa1"\n' >>"$lessondict"
+# fuzz_kvtml and fuzz_csv: byte 0 bit 1 all nouns, bits 2 and 3 the interface language; the rest
+# is the file: the tests' word lists and one of Debian's Hungarian ones.
+for f in "$root"/tests/data/wordlists/kvtml/*.kvtml /usr/share/apps/kvtml/hu/animals.kvtml; do
+  if [ -f "$f" ]; then { printf '\004'; cat "$f"; } >"$kvtml/seed-$(basename "$f")"; fi
+done
+for f in "$root"/tests/data/wordlists/csv/*; do
+  { printf '\012'; cat "$f"; } >"$csv/seed-$(basename "$f")"
+done
+printf '\002<?xml version="1.0"?><!DOCTYPE kvtml [<!ENTITY a "aaaa">]><kvtml version="2.0">&a;</kvtml>' >"$kvtml/seed-entity"
+# The readers' own words: KVTML's elements and CSV's quotes and delimiters.
+wordlistdict="$build/fuzz-wordlist.dict"
+printf '%s\n' '"<entry id=\"0\">"' '"</entry>"' '"<translation id=\"1\">"' '"</translation>"' '"<text>"' \
+  '"</text>"' '"<comment>"' '"<image>"' '"<container>"' '"</container>"' '"<name>"' '"<locale>hu</locale>"' \
+  '"<identifier id=\"1\">"' '"<inactive>true</inactive>"' '"<specialwordtype>noun</specialwordtype>"' \
+  '"<containerentry id=\"0\"/>"' '"<lessons>"' '"<wordtypes>"' '"<!ENTITY"' '"&#x202E;"' '"\"\""' '";"' \
+  '"\x09"' '"\x0d\x0a"' '"\xef\xbb\xbf"' '"\xff\xfe"' '"\xf5"' '"\xc5\x91"' '"hungarian"' '"magyar"' >"$wordlistdict"
 
 # A dictionary of the exercises' words, each byte escaped as libFuzzer reads it.
 dict="$build/fuzz.dict"
@@ -121,6 +139,7 @@ for name in $targets; do
   dictarg="-dict=$dict"
   [ "$name" = fuzz_store ] && dictarg=
   [ "$name" = fuzz_lesson ] && dictarg="-dict=$lessondict"
+  case "$name" in fuzz_kvtml | fuzz_csv) dictarg="-dict=$wordlistdict" ;; esac
   "$build/fuzz/$name" "$build/corpus/$name" $dictarg -max_total_time="$seconds" -max_len=80000 \
     -timeout=20 -rss_limit_mb=4096 -detect_leaks=$leaks -print_final_stats=1 \
     -artifact_prefix="$build/findings/$name/" >"$build/logs/$name.log" 2>&1 &

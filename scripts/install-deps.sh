@@ -20,7 +20,9 @@ case "${1:-}" in
           packages="$packages speech-dispatcher-audio-plugins"
           # a headless Wayland compositor (scripts/wayland-check.sh) and a real dark theme
           # through a platform theme plugin (scripts/theme-check.sh)
-          packages="$packages weston qt6ct" ;;
+          packages="$packages weston qt6ct"
+          # Debian's Hungarian KVTML word lists, which the word-list suite imports
+          packages="$packages kdeedu-kvtml-data" ;;
 esac
 
 missing=""

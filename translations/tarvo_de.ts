@@ -1241,4 +1241,111 @@ Budapest, 2026</translation>
         <translation>Dieser Desktop erlaubt es keinem Programm, sein Fenster im Vordergrund zu halten.</translation>
     </message>
 </context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>Pictures not in the word list&apos;s folder: %1</source>
+        <translation>Bilder außerhalb des Ordners der Wortliste: %1</translation>
+    </message>
+    <message>
+        <source>Pictures on the web: %1</source>
+        <translation>Bilder im Internet: %1</translation>
+    </message>
+    <message>
+        <source>Files that are not pictures: %1</source>
+        <translation>Dateien, die keine Bilder sind: %1</translation>
+    </message>
+    <message>
+        <source>Pictures over 5 MB: %1</source>
+        <translation>Bilder über 5 MB: %1</translation>
+    </message>
+    <message>
+        <source>Pictures over 4,000 pixels wide or high: %1</source>
+        <translation>Bilder über 4.000 Pixel breit oder hoch: %1</translation>
+    </message>
+    <message>
+        <source>Inactive entries skipped: %1</source>
+        <translation>Übersprungene inaktive Einträge: %1</translation>
+    </message>
+    <message>
+        <source>Entries without a Hungarian word: %1</source>
+        <translation>Einträge ohne ungarisches Wort: %1</translation>
+    </message>
+    <message>
+        <source>Entries with no translation, definition or picture: %1</source>
+        <translation>Einträge ohne Übersetzung, Erklärung oder Bild: %1</translation>
+    </message>
+    <message>
+        <source>Entries with a text over 500 characters: %1</source>
+        <translation>Einträge mit einem Text über 500 Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>Duplicate words merged: %1</source>
+        <translation>Zusammengeführte doppelte Wörter: %1</translation>
+    </message>
+    <message>
+        <source>Texts with control characters removed: %1</source>
+        <translation>Texte, aus denen Steuerzeichen entfernt wurden: %1</translation>
+    </message>
+    <message>
+        <source>%1: the file does not exist</source>
+        <translation>%1: Die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1: this is a folder, not a word list</source>
+        <translation>%1: Das ist ein Ordner, keine Wortliste</translation>
+    </message>
+    <message>
+        <source>%1: this is not a file that can be read</source>
+        <translation>%1: Das ist keine Datei, die gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than 50 MB</source>
+        <translation>%1: Die Datei ist größer als 50 MB</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read (%2)</source>
+        <translation>%1: Die Datei kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the list has more than %2 lessons</source>
+        <translation>%1: Die Liste hat mehr als %2 Lektionen</translation>
+    </message>
+    <message>
+        <source>%1: the list has more than %2 words</source>
+        <translation>%1: Die Liste hat mehr als %2 Wörter</translation>
+    </message>
+    <message>
+        <source>%1: the list has no words to practise</source>
+        <translation>%1: Die Liste hat keine Wörter zum Üben</translation>
+    </message>
+    <message>
+        <source>%1: the file is not UTF-8, and this system cannot read it as Windows-1250</source>
+        <translation>%1: Die Datei ist nicht in UTF-8, und dieses System kann sie nicht als Windows-1250 lesen</translation>
+    </message>
+    <message>
+        <source>%1: the list has only one column; it needs a second one with the translations</source>
+        <translation>%1: Die Liste hat nur eine Spalte; sie braucht die ungarischen Wörter und daneben, wonach gefragt wird</translation>
+    </message>
+    <message>
+        <source>%1: the file declares entities of its own, which Tarvo does not read</source>
+        <translation>%1: Die Datei deklariert eigene Entitäten, die Tarvo nicht liest</translation>
+    </message>
+    <message>
+        <source>%1: this is not a KVTML 2 word list</source>
+        <translation>%1: Das ist keine Wortliste im Format KVTML 2</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3: %4</source>
+        <translation>%1, Zeile %2, Spalte %3: %4</translation>
+    </message>
+    <message>
+        <source>%1: the list names no languages</source>
+        <translation>%1: Die Liste nennt keine Sprachen</translation>
+    </message>
+    <message>
+        <source>%1: no language of the list is Hungarian (languages found: %2)</source>
+        <translation>%1: Keine Sprache der Liste ist Ungarisch (gefundene Sprachen: %2)</translation>
+    </message>
+</context>
 </TS>
