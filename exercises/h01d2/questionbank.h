@@ -6,8 +6,8 @@
 #include <QStringList>
 
 // The item bank and the answer check of exercise 2: yes/no questions about eight pictures,
-// answered in complete sentences. A view on lesson 1's second section: the window and the
-// review both use it.
+// answered in complete sentences. A view on lesson 1's section "2" (core/lessonfile.h): the
+// window and the review both use it.
 namespace QuestionBank {
 
 constexpr int itemCount = 8;
