@@ -3,6 +3,7 @@
 #include "core/desktop.h"
 #include "core/fsrs.h"
 #include "core/progressstore.h"
+#include "ui/celltips.h"
 #include "ui/daychart.h"
 #include "ui/windowservices.h"
 
@@ -136,6 +137,8 @@ void ProgressWindow::build(ProgressUi &ui, QWidget *c)
     ui.words->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     ui.words->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
     ui.words->horizontalHeader()->setStretchLastSection(false);
+    // A long sentence or a longer language cuts an item or its answer: the tip shows it whole.
+    showWholeTextWhereCut(ui.words);
     wordsLabel->setBuddy(ui.words);
     wordsBox->addWidget(wordsLabel);
     wordsBox->addWidget(ui.words);
