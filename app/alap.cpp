@@ -16,9 +16,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-Alap::Alap()
+Alap::Alap(Program &program)
     : FormWith({QStringLiteral("alap"), QStringLiteral("  T A R V O ! -  1. Lecke"), 5985, 6915, QColor(192, 192, 192),
-                vbFont(QStringLiteral("MS Sans Serif"), 8.25, true)})
+                vbFont(QStringLiteral("MS Sans Serif"), 8.25, true)}),
+      program_(program)
 {
 }
 
@@ -90,7 +91,7 @@ void Alap::build(AlapUi &ui, QWidget *c)
     // The number due is read when the menu opens: the menu window is on screen by then, so the
     // store is never opened during start-up.
     connect(progressMenu, &QMenu::aboutToShow, ui.mnuReview,
-            [item = ui.mnuReview] { item->setText(Program::get().reviewMenuCaption()); });
+            [this, item = ui.mnuReview] { item->setText(program_.reviewMenuCaption()); });
 
     QMenu *help = window()->menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -108,7 +109,7 @@ void Alap::Form_Load()
     centerForm(window());
     setWrongMessage();
     desktop().setTopmost(window(), true);
-    Program::get().menuLoaded();
+    program_.menuLoaded();
 }
 
 void Alap::openExercise(int exercise)
@@ -119,7 +120,7 @@ void Alap::openExercise(int exercise)
 
 void Alap::Command1_Click()
 {
-    Program::get().end();
+    program_.end();
 }
 
 void Alap::mnuAbout_Click()
@@ -129,12 +130,12 @@ void Alap::mnuAbout_Click()
 
 void Alap::mnuShowProgress_Click()
 {
-    Program::get().openProgress();
+    program_.openProgress();
 }
 
 void Alap::mnuReview_Click()
 {
-    Program::get().openReview();
+    program_.openReview();
 }
 
 void Alap::mnuHow_Click()

@@ -6,6 +6,7 @@ class QLabel;
 class QPushButton;
 class Panel3D;
 class PictureButton;
+class Program;
 
 struct AlapUi {
     Panel3D *Panel3D1;
@@ -19,7 +20,8 @@ struct AlapUi {
 class Alap : public FormWith<AlapUi> {
     Q_OBJECT
 public:
-    Alap();
+    // The program whose menu it is: it opens the Progress and Review windows and ends the run.
+    explicit Alap(Program &program);
 
     void openExercise(int exercise);
     void Command1_Click();
@@ -31,4 +33,7 @@ public:
 protected:
     void build(AlapUi &ui, QWidget *client) override;
     void Form_Load() override;
+
+private:
+    Program &program_;
 };

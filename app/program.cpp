@@ -22,12 +22,18 @@ namespace {
 Program *current = nullptr;
 } // namespace
 
-template <class T>
-T &Program::lazy(std::unique_ptr<T> &slot)
+template <class T, class... Services>
+T &Program::lazy(std::unique_ptr<T> &slot, Services &...services)
 {
     if (!slot) {
-        slot = std::make_unique<T>();
+        // A window gets the services it uses from here, as it is created.
+        slot = std::make_unique<T>(services...);
         QObject::connect(slot.get(), &Form::unloaded, [this] { windowUnloaded(); });
+        // One answer path: every window that checks answers reports them, and they are recorded
+        // here; the windows themselves know nothing of the record.
+        if constexpr (requires { &T::answerChecked; })
+            QObject::connect(slot.get(), &T::answerChecked, slot.get(),
+                             [this](const AnswerEvent &event) { store_->recordAnswer(event); });
         // A window that shows Hungarian phrases has them spoken, and takes its speech with it
         // when it unloads: the exercise windows and the review alike.
         if constexpr (requires { &T::hungarianShown; }) {
@@ -124,12 +130,10 @@ void Program::windowUnloaded()
 
 void Program::wireExercise(ExerciseForm &window)
 {
-    // What an exercise window's runs do reaches the record; the windows themselves know
-    // nothing of it.
+    // What an exercise window's runs do reaches the record (their answers as every window's do,
+    // see lazy); the windows themselves know nothing of it.
     QObject::connect(&window, &ExerciseForm::runStarted, &window,
                      [this](int exercise, bool plus, int items) { store_->recordRunStart(exercise, plus, items); });
-    QObject::connect(&window, &ExerciseForm::answerChecked, &window,
-                     [this](const AnswerEvent &event) { store_->recordAnswer(event); });
     QObject::connect(&window, &ExerciseForm::runEnded, &window, [this](bool completed) { store_->recordRunEnd(completed); });
 }
 
@@ -205,14 +209,14 @@ QList<Form *> Program::forms() const
 }
 
 Sobre &Program::sobre() { return lazy(sobre_); }
-Alap &Program::alap() { return lazy(alap_); }
+Alap &Program::alap() { return lazy(alap_, *this); }
 Hatter &Program::hatter() { return lazy(hatter_); }
 H01d1 &Program::h01d1() { return lazy(h01d1_); }
 H01d2 &Program::h01d2() { return lazy(h01d2_); }
 H01d3 &Program::h01d3() { return lazy(h01d3_); }
 Lex1 &Program::lex1() { return lazy(lex1_); }
-ProgressWindow &Program::progress() { return lazy(progress_); }
-Review &Program::review() { return lazy(review_); }
+ProgressWindow &Program::progress() { return lazy(progress_, *store_); }
+Review &Program::review() { return lazy(review_, *store_, *speech_); }
 
 Sobre &sobre() { return Program::get().sobre(); }
 Alap &alap() { return Program::get().alap(); }

@@ -22,10 +22,11 @@ class Lex1;
 
 // One run of the program: the shared module, the desktop it talks to, and its seven windows,
 // each created the first time anything refers to it and kept until the run ends. It is the one
-// place that creates and wires the windows: it installs the shared services for its run, hears
-// every window unload, and answers the exercise windows' requests for the menu, the About
-// window and each other. It keeps the learner's progress store and feeds it every run and
-// answer of the exercise windows.
+// place that creates and wires the windows: it installs the shared services for its run, hands
+// each window it creates the services that window uses (the store, the speech service, itself to
+// the menu), hears every window unload, and answers the exercise windows' requests for the menu,
+// the About window and each other. It keeps the learner's progress store and feeds it every run
+// of the exercise windows and every answer that a window reports, the review's included.
 class Program : public ExerciseHost {
 public:
     // Without a store, nothing of the run is kept.
@@ -79,8 +80,8 @@ public:
     ExerciseForm &exerciseWindow(int exercise) override;
 
 private:
-    template <class T>
-    T &lazy(std::unique_ptr<T> &slot);
+    template <class T, class... Services>
+    T &lazy(std::unique_ptr<T> &slot, Services &...services);
     void wireExercise(ExerciseForm &window);
 
     std::unique_ptr<Desktop> desktop_;

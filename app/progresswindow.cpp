@@ -1,9 +1,9 @@
 #include "app/progresswindow.h"
 
-#include "app/program.h"
 #include "core/desktop.h"
 #include "core/fsrs.h"
 #include "core/progressstore.h"
+#include "ui/celltips.h"
 #include "ui/daychart.h"
 #include "ui/windowservices.h"
 
@@ -81,7 +81,8 @@ QString dueText(const QDate &due, const QDate &today)
 
 } // namespace
 
-ProgressWindow::ProgressWindow() : FormWith({QStringLiteral("progress"), caption(), 12600, 9300, QColor(), QFont()})
+ProgressWindow::ProgressWindow(ProgressStore &store)
+    : FormWith({QStringLiteral("progress"), caption(), 12600, 9300, QColor(), QFont()}), store_(store)
 {
     setClosesOnEscape(true);
 }
@@ -136,6 +137,8 @@ void ProgressWindow::build(ProgressUi &ui, QWidget *c)
     ui.words->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     ui.words->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
     ui.words->horizontalHeader()->setStretchLastSection(false);
+    // A long sentence or a longer language cuts an item or its answer: the tip shows it whole.
+    showWholeTextWhereCut(ui.words);
     wordsLabel->setBuddy(ui.words);
     wordsBox->addWidget(wordsLabel);
     wordsBox->addWidget(ui.words);
@@ -185,7 +188,7 @@ void ProgressWindow::open()
 void ProgressWindow::refresh()
 {
     ProgressUi &u = ui();
-    ProgressStore &store = Program::get().progressStore();
+    ProgressStore &store = store_;
     const QLocale locale;
 
     const QList<ExerciseSummary> summaries = store.exerciseSummaries();
@@ -278,7 +281,7 @@ void ProgressWindow::forgetProgress()
     });
     if (!loaded || !yes)
         return;
-    if (!Program::get().progressStore().forget() &&
+    if (!store_.forget() &&
         !messageBox(caption(), tr("Your progress could not be removed."), MsgIcon::Exclamation))
         return;
     refresh();
@@ -296,7 +299,7 @@ void ProgressWindow::exportCsv()
         return;
     QString error;
     window()->setCursor(Qt::WaitCursor); // a long record takes a moment to write
-    const bool written = Program::get().progressStore().exportCsv(path, &error);
+    const bool written = store_.exportCsv(path, &error);
     window()->unsetCursor();
     if (written)
         messageBox(caption(), tr("Every answer has been written to\n%1").arg(QDir::toNativeSeparators(path)),

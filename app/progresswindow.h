@@ -2,6 +2,7 @@
 #include "ui/form.h"
 
 class DayChart;
+class ProgressStore;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -22,7 +23,8 @@ struct ProgressUi {
 class ProgressWindow : public FormWith<ProgressUi> {
     Q_OBJECT
 public:
-    ProgressWindow();
+    // The record it shows.
+    explicit ProgressWindow(ProgressStore &store);
     static QString caption();
     // How many days the chart covers and how many items the practice list shows.
     static constexpr int chartDays = 30;
@@ -40,4 +42,6 @@ protected:
 
 private:
     void fitExercisesTable();
+
+    ProgressStore &store_;
 };

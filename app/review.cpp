@@ -1,6 +1,5 @@
 #include "app/review.h"
 
-#include "app/program.h"
 #include "core/desktop.h"
 #include "core/fsrs.h"
 #include "core/progressstore.h"
@@ -32,33 +31,100 @@ QLabel *textLabel(QWidget *parent, const QString &name, const QString &role)
     return label;
 }
 
-// The right answer after a miss, with the part the learner types marked, and that part in words
-// for a screen reader (with the verdict on Next, where the focus lands) and on screen where there
-// is nothing to mark.
+// The right answer after a miss, with the part the learner types underlined and the letters that
+// differ from the answer given marked, and both in words for a screen reader (with the verdict on
+// Next, where the focus lands) and on screen where there is nothing to mark.
 struct MarkedAnswer {
     QString html;
-    QString words; // empty where the learner types the whole answer
+    QString words; // empty where there is nothing to say
+    bool wordsShown = false; // the words are on screen too: they mark what nothing marks
 };
 
-MarkedAnswer markedAnswer(const ReviewItem &item)
+// The letters of a text that differ, in reversed colours: the label's own two, so that they read
+// as well as the rest of the verdict under any theme. A space stays as wide as a space.
+QString markedLetter(QChar letter, const QPalette &palette)
 {
-    const QString &whole = item.expected;
-    if (item.answer == whole || item.answerAt < 0 || item.answerAt > whole.size() ||
-        whole.mid(item.answerAt, item.answer.size()) != item.answer)
-        return {whole.toHtmlEscaped(), QString()};
-    if (item.answer.isEmpty())
-        return {whole.toHtmlEscaped(), Review::tr("Nothing goes in the gap.")};
-    // Underlined: the verdict is bold already.
-    const QString html = whole.left(item.answerAt).toHtmlEscaped() + QStringLiteral("<u>") +
-                         item.answer.toHtmlEscaped() + QStringLiteral("</u>") +
-                         whole.mid(item.answerAt + item.answer.size()).toHtmlEscaped();
-    //: %1 is the Hungarian word or article the learner types, underlined in the right answer
-    return {html, Review::tr("The part to type: %1.").arg(item.answer)};
+    return QStringLiteral("<span style=\"white-space:pre; color:%1; background-color:%2\">%3</span>")
+        .arg(palette.color(QPalette::Window).name(), palette.color(QPalette::WindowText).name(),
+             QString(letter).toHtmlEscaped());
+}
+
+// What the marks stand for, in words.
+QString marksInWords(const QString &shown, const ReviewNearMiss &near)
+{
+    QStringList letters;
+    for (qsizetype at : near.marked)
+        letters.append(shown.at(at));
+    switch (near.kind) {
+    case NearMiss::Accents:
+    case NearMiss::Capitals:
+        //: %1 lists the letters of the right answer that differ from the answer given, as "ó, ű"
+        return Review::tr("The letters that differ: %1.").arg(letters.join(QStringLiteral(", ")));
+    case NearMiss::Spaces:
+        return near.marked.isEmpty() ? Review::tr("Your answer has a space too many.")
+                                     : Review::tr("A space is missing where it is marked.");
+    case NearMiss::FinalPunctuation:
+        if (near.marked.isEmpty())
+            return Review::tr("The right answer ends without punctuation.");
+        //: %1 is the punctuation mark at the end of the right answer
+        return Review::tr("The right answer ends with: %1").arg(letters.join(QString()));
+    case NearMiss::None: break;
+    }
+    return QString();
+}
+
+MarkedAnswer markedAnswer(const ReviewItem &item, const ReviewNearMiss &near, const QPalette &palette)
+{
+    const QString whole = near.kind == NearMiss::None ? item.expected : near.shown;
+    // The part to type, where the whole answer shown is the item's own and the part stands in it.
+    qsizetype partAt = -1;
+    QString partWords;
+    if ((near.kind == NearMiss::None || near.expected) && item.answer != whole && item.answerAt >= 0 &&
+        item.answerAt <= whole.size() && whole.mid(item.answerAt, item.answer.size()) == item.answer) {
+        if (item.answer.isEmpty()) {
+            partWords = Review::tr("Nothing goes in the gap.");
+        } else {
+            //: %1 is the Hungarian word or article the learner types, underlined in the right answer
+            partWords = Review::tr("The part to type: %1.").arg(item.answer);
+            partAt = item.answerAt;
+        }
+    }
+    const qsizetype partEnd = partAt + item.answer.size();
+    QString html;
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        // Underlined: the verdict is bold already.
+        if (i == partAt)
+            html += QStringLiteral("<u>");
+        html += near.marked.contains(i) ? markedLetter(whole.at(i), palette) : QString(whole.at(i)).toHtmlEscaped();
+        if (i + 1 == partEnd)
+            html += QStringLiteral("</u>");
+    }
+    MarkedAnswer marked{html, partWords, partAt < 0 && !partWords.isEmpty()};
+    if (const QString marks = marksInWords(whole, near); !marks.isEmpty()) {
+        marked.words = marked.words.isEmpty() ? marks : marked.words + QLatin1Char(' ') + marks;
+        marked.wordsShown = marked.wordsShown || near.marked.isEmpty();
+    }
+    return marked;
+}
+
+// The verdict on a miss, its right answer as %1.
+QString missText(NearMiss kind)
+{
+    switch (kind) {
+    //: %1 is the right answer, its letters that differ from the answer given marked
+    case NearMiss::Accents: return Review::tr("Only the accents differ: %1");
+    case NearMiss::Capitals: return Review::tr("Only the capital letters differ: %1");
+    case NearMiss::Spaces: return Review::tr("Only the spaces differ: %1");
+    case NearMiss::FinalPunctuation: return Review::tr("Only the final punctuation differs: %1");
+    case NearMiss::None: break;
+    }
+    return Review::tr("Not quite. The right answer is: %1");
 }
 
 } // namespace
 
-Review::Review() : FormWith({QStringLiteral("review"), caption(), 7800, 7200, QColor(), QFont()})
+Review::Review(ProgressStore &store, Speech &speech)
+    : FormWith({QStringLiteral("review"), caption(), 7800, 7200, QColor(), QFont()}), store_(store), speech_(speech)
 {
     setClosesOnEscape(true);
 }
@@ -154,18 +220,25 @@ void Review::build(ReviewUi &ui, QWidget *c)
     ui.check->setObjectName(QStringLiteral("check"));
     ui.next = new QPushButton(tr("&Next"), c);
     ui.next->setObjectName(QStringLiteral("next"));
+    ui.endReview = new QPushButton(tr("&End review"), c);
+    ui.endReview->setObjectName(QStringLiteral("endReview"));
+    const QString endTip = tr("Stop here and see what you have reviewed. The items not reviewed stay due.");
+    ui.endReview->setToolTip(endTip);
+    ui.endReview->setAccessibleDescription(endTip);
     ui.close = new QPushButton(tr("&Close"), c);
     ui.close->setObjectName(QStringLiteral("close"));
-    for (QPushButton *button : {ui.check, ui.next, ui.close})
+    for (QPushButton *button : {ui.check, ui.next, ui.endReview, ui.close})
         button->setAutoDefault(false);
     buttons->addWidget(ui.check);
     buttons->addWidget(ui.next);
     buttons->addStretch(1);
+    buttons->addWidget(ui.endReview);
     buttons->addWidget(ui.close);
     layout->addLayout(buttons);
 
     onControl(ui.check, &QPushButton::clicked, this, &Review::checkAnswer);
     onControl(ui.next, &QPushButton::clicked, this, &Review::nextItem);
+    onControl(ui.endReview, &QPushButton::clicked, this, &Review::endReview);
     onControl(ui.close, &QPushButton::clicked, [this] { unload(); });
 }
 
@@ -175,21 +248,24 @@ void Review::Form_Load()
     // The exercise windows stay above others; this one opens above them.
     desktop().setTopmost(window(), true);
     // The voice connects now, in the background, so that it is ready for the first answer.
-    speech().prepare();
+    speech_.prepare();
 }
 
 void Review::open()
 {
-    ProgressStore &store = Program::get().progressStore();
     items_.clear();
-    position_ = reviewed_ = right_ = 0;
-    // An item its exercise no longer has is left out, never shown broken.
-    for (const ScheduledItem &due : store.dueItems())
-        if (std::optional<ReviewItem> item = findReviewItem(due.exercise, due.plus, due.item))
+    // An item its exercise no longer has is left out, never shown broken. Each one found carries
+    // its check into the session.
+    QList<ReviewSession::Item> asked;
+    for (const ScheduledItem &due : store_.dueItems())
+        if (std::optional<ReviewItem> item = findReviewItem(due.exercise, due.plus, due.item)) {
             items_.append(*item);
+            asked.append(sessionItem(*item));
+        }
+    session_ = ReviewSession(std::move(asked));
     show();
     showStore();
-    if (items_.isEmpty())
+    if (session_.finished())
         showSummary();
     else
         showItem();
@@ -197,7 +273,7 @@ void Review::open()
 
 void Review::showStore()
 {
-    ProgressStore &store = Program::get().progressStore();
+    ProgressStore &store = store_;
     QLabel *label = ui().store;
     QString text;
     const QString problem = store.problem();
@@ -216,11 +292,15 @@ void Review::showStore()
 void Review::showItem()
 {
     ReviewUi &u = ui();
-    const ReviewItem &item = items_.at(position_);
-    answered_ = false;
+    const ReviewItem &item = items_.at(session_.current());
     u.summary->hide();
-    //: the item's number and how many items the review has
-    u.counter->setText(tr("%1 of %2").arg(position_ + 1).arg(items_.size()));
+    // The counter counts items: an item asked again after a miss keeps its number.
+    if (session_.isRepeat())
+        //: the item's number and how many items the review has, for an item asked again after a miss
+        u.counter->setText(tr("%1 of %2, again").arg(session_.number()).arg(session_.size()));
+    else
+        //: the item's number and how many items the review has
+        u.counter->setText(tr("%1 of %2").arg(session_.number()).arg(session_.size()));
     u.source->setText(item.plus ? tr("From exercise %1, Plus").arg(item.exercise)
                                 : tr("From exercise %1").arg(item.exercise));
     u.instruction->setText(item.instruction);
@@ -237,7 +317,8 @@ void Review::showItem()
     u.answer = item.hungarianKeys ? u.keyedAnswer : u.plainAnswer;
     (item.hungarianKeys ? u.plainAnswer : u.keyedAnswer)->hide();
     u.answerLabel->setBuddy(u.answer);
-    for (QWidget *w : std::initializer_list<QWidget *>{u.counter, u.source, u.answerLabel, u.answer, u.check, u.next})
+    for (QWidget *w : std::initializer_list<QWidget *>{u.counter, u.source, u.answerLabel, u.answer, u.check, u.next,
+                                                       u.endReview})
         w->setVisible(true);
     u.answer->clear();
     u.answer->setReadOnly(false);
@@ -249,40 +330,43 @@ void Review::showItem()
 
 void Review::checkAnswer()
 {
-    if (answered_ || position_ >= items_.size())
+    if (session_.finished() || session_.answered())
         return;
     ReviewUi &u = ui();
-    const ReviewItem item = items_.at(position_);
-    const ReviewCheck result = checkReviewAnswer(item, u.answer->text());
-    u.answer->setText(result.normalised);
+    const int asked = session_.current();
+    const ReviewItem item = items_.at(asked);
+    const ItemCheck result = session_.check(u.answer->text());
+    u.answer->setText(result.answer);
     if (result.capitalWarning) {
         // As exercise 2 does: the first letter is made a capital, and the learner is told.
         desktop().beep();
         if (!messageBox(caption(), QuestionBank::capitalWarning(), MsgIcon::Exclamation))
             return;
-        if (answered_ || position_ >= items_.size())
+        if (session_.finished() || session_.answered() || session_.current() != asked)
             return;
     }
-    answered_ = true;
-    ++reviewed_;
-    AnswerEvent event;
-    event.exercise = item.exercise;
-    event.plus = item.plus;
-    event.item = item.item;
-    event.expected = item.expected;
-    event.answer = result.normalised;
-    event.right = result.right;
-    event.firstTry = true;
-    Program::get().progressStore().recordAnswer(event);
-    showStore(); // a store that has just stopped saving says so
+    const ReviewSession::Outcome outcome = session_.answer(result);
+    if (outcome.counts) {
+        emit answerChecked(outcome.event);
+        showStore(); // a store that has just stopped saving says so
+    }
 
     u.answer->setReadOnly(true);
     u.check->setEnabled(false);
     u.next->setEnabled(true);
     setDefaultButton(u.next);
+    showVerdict(item, result);
+    // The focus moves on to Next, and a screen reader reads the button it lands on: the verdict
+    // goes with it (see showVerdict), so that the learner hears it without looking for the label.
+    // The window then waits for Next, however long the learner takes.
+    u.next->setFocus(Qt::OtherFocusReason);
+}
+
+void Review::showVerdict(const ReviewItem &item, const ItemCheck &result)
+{
+    ReviewUi &u = ui();
     QString verdict; // as a screen reader says it
     if (result.right) {
-        ++right_;
         //: %1 is the Hungarian answer
         verdict = tr("Right! %1").arg(item.expected);
         u.verdict->setText(verdict.toHtmlEscaped());
@@ -290,43 +374,49 @@ void Review::checkAnswer()
             u.picture->setPicture(item.answeredPicture);
         emit hungarianShown(item.spoken);
     } else {
-        const MarkedAnswer marked = markedAnswer(item);
-        const QString text = tr("Not quite. The right answer is: %1");
-        verdict = text.arg(item.expected);
+        // A miss in accents, capitals, spaces or the final punctuation alone is told as such.
+        const ReviewNearMiss near = reviewNearMiss(item, result.answer);
+        const MarkedAnswer marked = markedAnswer(item, near, u.verdict->palette());
+        const QString text = missText(near.kind);
+        verdict = text.arg(near.kind == NearMiss::None ? item.expected : near.shown);
         QString html = text.toHtmlEscaped().arg(marked.html);
         if (!marked.words.isEmpty()) {
             verdict += QLatin1Char(' ') + marked.words;
-            // Nothing to underline where the gap stays empty: the words say it on screen too.
-            if (item.answer.isEmpty())
+            // Where nothing marks it (an empty gap, a space too many), the words say it on screen.
+            if (marked.wordsShown)
                 html += QLatin1Char(' ') + marked.words.toHtmlEscaped();
         }
         u.verdict->setText(html);
         emit hungarianShown(item.expected);
     }
     u.picture->setAccessibleDescription(item.expected);
-    // The focus moves on to Next, and a screen reader reads the button it lands on: the verdict
-    // goes with it, so that the learner hears it without looking for the label. The window then
-    // waits for Next, however long the learner takes.
     u.next->setAccessibleDescription(verdict);
-    u.next->setFocus(Qt::OtherFocusReason);
 }
 
 void Review::nextItem()
 {
-    if (!answered_ || position_ >= items_.size())
+    if (session_.finished() || !session_.answered())
         return;
-    ++position_;
-    if (position_ < items_.size())
-        showItem();
-    else
+    session_.next();
+    if (session_.finished())
         showSummary();
+    else
+        showItem();
+}
+
+void Review::endReview()
+{
+    if (session_.finished())
+        return;
+    session_.end();
+    showSummary();
 }
 
 QString Review::nextDueText(const NextDue &next) const
 {
     if (!next.day.isValid() || next.items <= 0)
         return QString();
-    const QDate today = fsrs::reviewDay(Program::get().progressStore().now());
+    const QDate today = fsrs::reviewDay(store_.now());
     const qint64 days = today.daysTo(next.day);
     const QString items = next.items == 1 ? tr("1 item") : tr("%n items", nullptr, next.items);
     QString when;
@@ -345,20 +435,43 @@ QString Review::nextDueText(const NextDue &next) const
 void Review::showSummary()
 {
     ReviewUi &u = ui();
-    ProgressStore &store = Program::get().progressStore();
+    ProgressStore &store = store_;
     for (QWidget *w : std::initializer_list<QWidget *>{u.counter, u.source, u.instruction, u.task, u.picture, u.prompt,
-                                                       u.answerLabel, u.answer, u.check, u.next, u.verdict})
+                                                       u.answerLabel, u.answer, u.check, u.next, u.endReview,
+                                                       u.verdict})
         w->hide();
+    const ReviewSession::Summary done = session_.summary();
     QString text;
-    if (reviewed_ == 0)
+    if (done.items == 0) {
         text = tr("Nothing is due now.");
-    else
-        text = tr("Review done: %1 reviewed, %2 right.").arg(reviewed_).arg(right_);
-    const QString next = store.canRead() ? nextDueText(store.nextDue()) : QString();
+    } else if (done.stayDue > 0) {
+        // Ended early: what was answered is kept, the rest stays due.
+        text = done.stayDue == 1
+                   //: the review ended early: %1 items answered of %2, %3 of them right at their first answer
+                   ? tr("%1 of %2 reviewed; 1 stays due. %3 right.").arg(done.reviewed).arg(done.items).arg(done.right)
+                   //: the review ended early: %1 items answered of %2, %3 not answered, %4 right at their
+                   //: first answer
+                   : tr("%1 of %2 reviewed; %3 stay due. %4 right.")
+                         .arg(done.reviewed)
+                         .arg(done.items)
+                         .arg(done.stayDue)
+                         .arg(done.right);
+    } else {
+        text = tr("Review done: %1 reviewed, %2 right.").arg(done.reviewed).arg(done.right);
+    }
+    const QString next = store.canRead() && done.stayDue == 0 ? nextDueText(store.nextDue()) : QString();
     if (!next.isEmpty())
         text += QLatin1Char(' ') + next;
-    else if (store.canRead() && reviewed_ == 0)
+    else if (store.canRead() && done.items == 0)
         text += QLatin1Char(' ') + tr("Items you answer in the exercises come back here when they are due.");
+    if (!done.repeated.isEmpty()) {
+        // Each in the quotation marks of the interface language.
+        QStringList names;
+        for (const QString &name : done.repeated)
+            names.append(QLocale().quoteString(name));
+        //: %1 lists the items answered wrong at first, which came back until they were answered right
+        text += QLatin1Char('\n') + tr("Items that had to be repeated: %1").arg(names.join(QStringLiteral(", ")));
+    }
     u.summary->setText(text);
     u.summary->show();
     setDefaultButton(u.close);

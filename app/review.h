@@ -1,18 +1,21 @@
 #pragma once
+#include "core/reviewsession.h"
 #include "exercises/review/reviewitems.h"
 #include "ui/form.h"
 
 #include <QList>
 
 class PictureBox;
+class ProgressStore;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Speech;
 struct NextDue;
 
 struct ReviewUi {
     QLabel *store;       // why nothing can be reviewed, or why this review is not kept
-    QLabel *counter;     // "3 of 12"
+    QLabel *counter;     // "3 of 12", "3 of 12, again"
     QLabel *source;      // "From exercise 2"
     QLabel *instruction; // the exercise's own instruction
     QLabel *task;        // what to type, where the instruction leaves it open
@@ -23,17 +26,21 @@ struct ReviewUi {
     QLabel *answerLabel;
     QLabel *verdict;     // "Right!", or the right answer
     QLabel *summary;     // at the end, or when nothing is due
-    QPushButton *check, *next, *close;
+    QPushButton *check, *next, *endReview, *close;
 };
 
 // The review of the items due: each one as its own exercise presents it, checked with that
-// exercise's check, most overdue first. Every item counts once, as Good or Again, in the
-// learner's record, which then schedules it anew. After each answer the window waits for Next
-// (or Enter), so that no key meant for the verdict lands on an item not yet seen.
+// exercise's check, most overdue first. The session (core/reviewsession.h) keeps the queue: an
+// item answered wrong comes back later in it until it is answered right, and only its first
+// answer goes to the record, reported by answerChecked. After each answer the window waits for
+// Next (or Enter), so that no key meant for the verdict lands on an item not yet seen. A miss
+// that differs from the right answer only in accents, capitals, spaces or the final punctuation
+// is told so, with the letters that differ marked.
 class Review : public FormWith<ReviewUi> {
     Q_OBJECT
 public:
-    Review();
+    // The record it reviews, and the speech that its window prepares when it loads.
+    Review(ProgressStore &store, Speech &speech);
     static QString caption();
     // The Progress menu item's caption with the number of items due now.
     static QString menuCaption(int due);
@@ -45,14 +52,17 @@ public:
     void open();
     void checkAnswer();
     void nextItem();
+    // Ends the review before its end and shows what has been done so far.
+    void endReview();
 
-    // Where the review stands: the items it presents, and how far it has come.
+    // Where the review stands: the items it presents, in the order it first asks them, and the
+    // session that asks them.
     const QList<ReviewItem> &items() const { return items_; }
-    int position() const { return position_; }
-    int reviewed() const { return reviewed_; }
-    int rightCount() const { return right_; }
+    const ReviewSession &session() const { return session_; }
 
 signals:
+    // A first answer to an item, checked: what the learner's record keeps of it.
+    void answerChecked(const AnswerEvent &event);
     // A Hungarian phrase to speak: a right answer's, or the right answer after a wrong one.
     void hungarianShown(const QString &text);
 
@@ -62,13 +72,13 @@ protected:
 
 private:
     void showItem();
+    void showVerdict(const ReviewItem &item, const ItemCheck &result);
     void showSummary();
     void showStore();
     QString nextDueText(const NextDue &next) const;
 
+    ProgressStore &store_;
+    Speech &speech_;
     QList<ReviewItem> items_;
-    int position_ = 0;
-    int reviewed_ = 0;
-    int right_ = 0;
-    bool answered_ = false; // the item on screen has been checked
+    ReviewSession session_;
 };

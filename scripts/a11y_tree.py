@@ -17,7 +17,8 @@ With --review it reads the window of `tarvo --review` instead, over a record tha
 were answered into 40 days ago (--seed FILE reads the empty review while the program makes its
 record FILE; --seed FILE --insert then writes those answers into it): every item's counter,
 source, instruction, prompt, picture and answer box, the right answer read back after a wrong
-answer, the verdicts of right ones, and the summary; then it presses Close.
+answer, the verdicts of right ones, the missed item asked again, and the summary; then it presses
+Close.
 """
 import argparse
 import signal
@@ -296,7 +297,7 @@ REVIEW_ITEMS = [
     (5, "ház", "ház", "ház", "kert", True),
 ]
 REVIEW_CAPTION = "Tarvo - Review"
-REVIEW_BUTTONS = ["Check", "Next", "Close"]
+REVIEW_BUTTONS = ["Check", "Next", "End review", "Close"]
 REVIEW_BOX = "Your answer"
 # The labels of the review window, by their accessible descriptions.
 COUNTER, SOURCE, INSTRUCTION, PROMPT, VERDICT, SUMMARY = (
@@ -386,10 +387,10 @@ def read_picture(window, description):
     log(f'  reads  {describe(node)}, described "{said}"')
 
 
-def read_review_item(window, position, count):
+def read_review_item(window, position, count, again=False):
     """Reads the item on screen as a screen reader does: counter, source, instruction, prompt,
     picture and answer box. Returns the entry of REVIEW_ITEMS it is."""
-    read_label(window, COUNTER, f"{position} of {count}", 10)
+    read_label(window, COUNTER, f"{position} of {count}" + (", again" if again else ""), 10)
     source = read_label(window, SOURCE, lambda text: text.startswith("From exercise "))
     item = next((entry for entry in REVIEW_ITEMS if source == f"From exercise {entry[0]}"), None)
     if item is None:
@@ -415,7 +416,8 @@ def answer_review(window, answer):
 def review(args):
     """The review window opened by `tarvo --review` over the record REVIEW_ITEMS made: reads each
     item and the window's controls, answers the first item wrong and reads the right answer back,
-    the second right, the third (a picture alone) right, reads the summary and closes the window."""
+    the second right, the third (a picture alone) right, the first again (it comes back until it is
+    answered right), reads the summary and closes the window."""
     app = reach_application("a11y_tree", args.limit, args.wait)
     if app is None:
         return 2
@@ -445,6 +447,12 @@ def review(args):
                 answer_review(window, right)
                 read_label(window, VERDICT, f"Right! {expected}")
                 press(need('the button "Next"', find(window, "Next", (pyatspi.ROLE_PUSH_BUTTON,))))
+        # The item missed comes back last, said to be asked again, until it is answered right.
+        log(f"== review item 1 of {count}, again")
+        exercise, key, expected, right, wrong, picture = read_review_item(window, 1, count, again=True)
+        answer_review(window, right)
+        read_label(window, VERDICT, f"Right! {expected}")
+        press(need('the button "Next"', find(window, "Next", (pyatspi.ROLE_PUSH_BUTTON,))))
         read_label(window, SUMMARY, lambda text: text.startswith(f"Review done: {count} reviewed, {count - 1} right."), 10)
         log('== pressing "Close" through its accessible action')
         press(need('the button "Close"', find(window, "Close", (pyatspi.ROLE_PUSH_BUTTON,))))

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -173,6 +174,14 @@ QList<Check> checksOf(QWidget *window)
         } else if (auto *label = qobject_cast<QLabel *>(w)) {
             if (!label->text().isEmpty())
                 painted(label->contentsRect());
+            // Letters a rich text marks in colours of its own (the review's near miss) read on
+            // their own ground.
+            static const QRegularExpression marked(
+                QStringLiteral("color:(#[0-9a-fA-F]{6}); background-color:(#[0-9a-fA-F]{6})"));
+            if (label->textFormat() == Qt::RichText)
+                for (const QRegularExpressionMatch &m : marked.globalMatch(label->text()))
+                    checks.append({w->objectName() + QStringLiteral(" (marked)"), QColor(m.captured(1)),
+                                   QColor(m.captured(2)), large(w->font()) ? 3.0 : 4.5});
         } else if (auto *box = qobject_cast<QLineEdit *>(w)) {
             if (box->text().isEmpty())
                 continue;

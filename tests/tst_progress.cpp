@@ -4,6 +4,7 @@
 // command line show what was kept.
 #include "app/alap.h"
 #include "app/progresswindow.h"
+#include "app/review.h"
 #include "app/sobre.h"
 #include "core/module1.h"
 #include "core/progressstore.h"
@@ -36,6 +37,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QToolTip>
 #include <cstdio>
 #include <csignal>
 #include <sys/resource.h>
@@ -812,16 +814,61 @@ private slots:
         QVERIFY(alap().isVisible());
     }
 
+    // A word to practise too long for its cell shows whole in the cell's tip, in any language,
+    // above the tip the cell has of its own; a word that fits keeps its own tip, or none.
+    void cutWordsShowWholeInTheirTips_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("cut");
+        for (const char *language : {"en", "de"})
+            for (bool cut : {true, false})
+                QTest::addRow("%s, %s", language, cut ? "cut" : "whole") << QString::fromLatin1(language) << cut;
+    }
+    void cutWordsShowWholeInTheirTips()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, cut);
+        Translations::install({language});
+        struct English {
+            ~English() { Translations::uninstall(); }
+        } english;
+        TestRun run;
+        const QString item = cut ? QStringLiteral("Ez a szálloda a város szélén olcsó, az a szálloda a folyó partján "
+                                                  "nagyon ….")
+                                 : QStringLiteral("ház");
+        const QString expected = cut ? QString(item).replace(QStringLiteral("…"), QStringLiteral("drága")) : item;
+        run.store().recordAnswer({2, false, item, expected, QStringLiteral("zzz"), false, true});
+        toMenu();
+        triggerMenu(alap().window(), QStringLiteral("mnuShowProgress"));
+        QTableWidget *words = progress().ui().words;
+        QCOMPARE(words->rowCount(), 1);
+        const QString own = words->item(0, 0)->toolTip();
+        QCOMPARE(own, language == QLatin1String("de") ? QStringLiteral("Übung 2") : QStringLiteral("Exercise 2"));
+        const auto tipOf = [words](int column) {
+            // A tip goes a moment after it is told to: the last one gone first.
+            QToolTip::hideText();
+            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+                return QStringLiteral("(the last tip stays)");
+            const QPoint at = words->visualRect(words->model()->index(0, column)).center();
+            QHelpEvent help(QEvent::ToolTip, at, words->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(words->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipOf(0), cut ? item + QLatin1Char('\n') + own : own);
+        QCOMPARE(tipOf(1), cut ? expected : QString());
+    }
+
     // The Progress menu takes no access key that a button of its window has, so that the
     // window's own keys do what they did (Alt+P is Plus in exercises 3 and 4); the Progress
     // window's own keys are all different.
     void accessKeysStayWithTheirButtons_data()
     {
-        QTest::addColumn<int>("window"); // 0: the menu, 1 to 5: the exercises, 6: the Progress window
+        QTest::addColumn<int>("window"); // 0: the menu, 1 to 5: the exercises, 6 and 7: the Progress and Review windows
         QTest::newRow("menu") << 0;
         for (int exercise = 1; exercise <= 5; ++exercise)
             QTest::addRow("exercise %d", exercise) << exercise;
         QTest::newRow("Progress window") << 6;
+        QTest::newRow("Review window") << 7;
     }
     void accessKeysStayWithTheirButtons()
     {
@@ -835,6 +882,9 @@ private slots:
         } else if (window == 6) {
             triggerMenu(w, QStringLiteral("mnuShowProgress"));
             w = progress().window();
+        } else if (window == 7) {
+            triggerMenu(w, QStringLiteral("mnuReview"));
+            w = review().window();
         }
         QMultiMap<QKeySequence, QString> keys;
         for (QAbstractButton *button : w->findChildren<QAbstractButton *>())
@@ -843,7 +893,7 @@ private slots:
         for (QLabel *label : w->findChildren<QLabel *>())
             if (label->buddy() && !QKeySequence::mnemonic(label->text()).isEmpty())
                 keys.insert(QKeySequence::mnemonic(label->text()), label->text());
-        if (window == 6) {
+        if (window >= 6) {
             for (const QKeySequence &key : keys.uniqueKeys())
                 QVERIFY2(keys.count(key) == 1, qPrintable(QStringList(keys.values(key)).join(QLatin1String(", "))));
             return;

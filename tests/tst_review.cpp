@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -197,11 +198,24 @@ private slots:
         QCOMPARE(rows[1], (QStringList{rows[0][0], right ? given[0] : typed, right ? "1" : "0", "1"}));
 
         pressEnter(review().window()); // Next
+        if (!right) {
+            // Missed, the item comes back until it is answered right: at once, as nothing else is
+            // left. Only its first answer is recorded.
+            QCOMPARE(u.counter->text(), QStringLiteral("1 of 1, again"));
+            QCOMPARE(review().window()->focusWidget(), u.answer);
+            typeText(u.answer, given[0]);
+            pressEnter(review().window());
+            QVERIFY2(u.verdict->text().startsWith(QStringLiteral("Right!")), qPrintable(u.verdict->text()));
+            QCOMPARE(answersIn(run.store().filePath()).size(), 2);
+            pressEnter(review().window()); // Next
+        }
         QVERIFY2(u.summary->text().startsWith(QStringLiteral("Review done: 1 reviewed, %1 right.").arg(right ? 1 : 0)),
                  qPrintable(u.summary->text()));
-        // Forgotten, the item is due again on the next review day.
+        // Forgotten, the item is due again on the next review day, and the summary names it.
         if (!right)
-            QCOMPARE(u.summary->text(), QStringLiteral("Review done: 1 reviewed, 0 right. Next: tomorrow, 1 item."));
+            QCOMPARE(u.summary->text(), QStringLiteral("Review done: 1 reviewed, 0 right. Next: tomorrow, 1 item.\n"
+                                                       "Items that had to be repeated: ") +
+                                            QLocale().quoteString(item.expected));
         QCOMPARE(review().window()->focusWidget(), u.close);
         if (right)
             QCOMPARE(run.store().dueCount(), 0);
@@ -302,13 +316,18 @@ private slots:
             pressEnter(review().window());
             pressEnter(review().window()); // Next
         }
+        // The item missed comes back last, as fewer than three others were left.
+        QCOMPARE(u.counter->text(), QStringLiteral("2 of 3, again"));
+        typeText(u.answer, answerOf.value(dueKeys.value(1)));
+        pressEnter(review().window());
+        pressEnter(review().window()); // Next
         QVERIFY(u.summary->isVisible());
         const NextDue next = run.store().nextDue();
         QVERIFY(next.day.isValid());
-        QVERIFY2(u.summary->text().startsWith(QStringLiteral("Review done: 3 reviewed, 2 right. Next: ")),
-                 qPrintable(u.summary->text()));
-        QVERIFY2(u.summary->text().endsWith(QStringLiteral(", %1 item%2.").arg(next.items).arg(next.items == 1 ? "" : "s")),
-                 qPrintable(u.summary->text()));
+        const QString firstLine = u.summary->text().section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(firstLine.startsWith(QStringLiteral("Review done: 3 reviewed, 2 right. Next: ")), qPrintable(firstLine));
+        QVERIFY2(firstLine.endsWith(QStringLiteral(", %1 item%2.").arg(next.items).arg(next.items == 1 ? "" : "s")),
+                 qPrintable(firstLine));
         u.close->click();
         QVERIFY(h01d1().isVisible());
 
@@ -318,6 +337,94 @@ private slots:
         QVERIFY2(again.summary->text().startsWith(QStringLiteral("Nothing is due now. Next: ")),
                  qPrintable(again.summary->text()));
         QVERIFY(!again.answer->isVisible());
+    }
+
+    // A miss only in the accents, capitals, spaces or final punctuation is told as such, with the
+    // letters that differ marked on screen and said in words to a screen reader; it counts as a
+    // miss.
+    void nearMissIsToldAndMarked_data()
+    {
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QString>("typed"); // "CAPITALS": the part to type in capital letters
+        QTest::addColumn<QString>("verdict"); // empty: "Only the capital letters differ: " and the item's answer
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<int>("marks");
+        QTest::newRow("5: an accent") << 5 << "auto" << "Only the accents differ: autó" << "The letters that differ: ó." << 1;
+        QTest::newRow("1: capitals") << 1 << "CAPITALS" << "" << "" << -1;
+        QTest::newRow("2: a space") << 2 << "Igen,ez autó." << "Only the spaces differ: Igen, ez autó."
+                                    << "A space is missing where it is marked." << 1;
+        QTest::newRow("2: the full stop") << 2 << "Igen, ez autó" << "Only the final punctuation differs: Igen, ez autó."
+                                          << "The right answer ends with: ." << 1;
+    }
+    void nearMissIsToldAndMarked()
+    {
+        QFETCH(int, exercise);
+        QFETCH(QString, typed);
+        QFETCH(QString, verdict);
+        QFETCH(QString, words);
+        QFETCH(int, marks);
+        TestRun run;
+        useTestClock(run.store());
+        toMenu();
+        practise(exercise, false, 1);
+        reviewAfter(60);
+        ReviewUi &u = review().ui();
+        const ReviewItem item = review().items().at(0);
+        if (typed == QLatin1String("CAPITALS")) {
+            typed = item.answer.toUpper();
+            verdict = QStringLiteral("Only the capital letters differ: ") + item.expected;
+            words = QStringLiteral("The part to type: %1. The letters that differ: %2.")
+                        .arg(item.answer, item.answer.split(QString(), Qt::SkipEmptyParts).join(QStringLiteral(", ")));
+            marks = int(item.answer.size());
+        }
+        typeText(u.answer, typed);
+        pressEnter(review().window());
+        QCOMPARE(accessibleText(u.verdict), verdict);
+        QCOMPARE(u.next->accessibleDescription(), verdict + QLatin1Char(' ') + words);
+        QCOMPARE(u.verdict->text().count(QStringLiteral("background-color")), marks);
+        QCOMPARE(answersIn(run.store().filePath()).value(1), (QStringList{item.item, typed, "0", "1"}));
+    }
+
+    // A missed item comes back after three others, said to be asked again, and is not recorded a
+    // second time; the learner ends the review before its end and sees what was done, and Esc
+    // closes the window at once, what was answered kept.
+    void aMissComesBackAndTheReviewEndsEarly()
+    {
+        TestRun run;
+        useTestClock(run.store());
+        toMenu();
+        const QStringList nouns = practise(5, false, 5);
+        reviewAfter(60);
+        ReviewUi &u = review().ui();
+        QCOMPARE(review().items().size(), 5);
+        const auto answerItem = [&](bool right) {
+            typeText(u.answer, right ? review().items().at(review().session().current()).answer : QStringLiteral("x"));
+            pressEnter(review().window());
+            pressEnter(review().window()); // Next
+        };
+        QVERIFY(u.endReview->isVisible());
+        answerItem(false);
+        for (int number = 2; number <= 4; ++number) {
+            QCOMPARE(u.counter->text(), QStringLiteral("%1 of 5").arg(number));
+            answerItem(true);
+        }
+        QCOMPARE(u.counter->text(), QStringLiteral("1 of 5, again"));
+        QCOMPARE(review().session().current(), 0);
+        answerItem(true);
+        QCOMPARE(u.counter->text(), QStringLiteral("5 of 5"));
+        QCOMPARE(answersIn(run.store().filePath()).size(), 5 + 4);
+
+        u.endReview->click();
+        QCOMPARE(u.summary->text(), QStringLiteral("4 of 5 reviewed; 1 stays due. 3 right.\nItems that had to be "
+                                                   "repeated: ") +
+                                        QLocale().quoteString(review().items().at(0).expected));
+        QVERIFY(!u.endReview->isVisible());
+        QVERIFY(!u.answer->isVisible());
+        QCOMPARE(review().window()->focusWidget(), u.close);
+        QCOMPARE(run.store().dueCount(), 1);
+        QTest::keyClick(review().window(), Qt::Key_Escape);
+        QVERIFY(!review().isLoaded());
+        QCOMPARE(answersIn(run.store().filePath()).size(), 5 + 4);
     }
 
     // No record, a damaged one, one that cannot be written, one of a newer Tarvo: the window opens

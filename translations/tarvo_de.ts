@@ -1153,6 +1153,73 @@ Alle bisher aufgezeichneten Durchgänge und Antworten werden entfernt. Dies kann
         <source>What to type</source>
         <translation>Was einzugeben ist</translation>
     </message>
+    <message>
+        <source>The letters that differ: %1.</source>
+        <extracomment>%1 lists the letters of the right answer that differ from the answer given, as &quot;ó, ű&quot;</extracomment>
+        <translation>Die Buchstaben, die sich unterscheiden: %1.</translation>
+    </message>
+    <message>
+        <source>Your answer has a space too many.</source>
+        <translation>Ihre Antwort hat ein Leerzeichen zu viel.</translation>
+    </message>
+    <message>
+        <source>A space is missing where it is marked.</source>
+        <translation>Wo es markiert ist, fehlt ein Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>The right answer ends without punctuation.</source>
+        <translation>Die richtige Antwort endet ohne Satzzeichen.</translation>
+    </message>
+    <message>
+        <source>The right answer ends with: %1</source>
+        <extracomment>%1 is the punctuation mark at the end of the right answer</extracomment>
+        <translation>Die richtige Antwort endet mit: %1</translation>
+    </message>
+    <message>
+        <source>Only the accents differ: %1</source>
+        <extracomment>%1 is the right answer, its letters that differ from the answer given marked</extracomment>
+        <translation>Nur die Akzente unterscheiden sich: %1</translation>
+    </message>
+    <message>
+        <source>Only the capital letters differ: %1</source>
+        <translation>Nur die Groß- und Kleinschreibung unterscheidet sich: %1</translation>
+    </message>
+    <message>
+        <source>Only the spaces differ: %1</source>
+        <translation>Nur die Leerzeichen unterscheiden sich: %1</translation>
+    </message>
+    <message>
+        <source>Only the final punctuation differs: %1</source>
+        <translation>Nur das Satzzeichen am Ende unterscheidet sich: %1</translation>
+    </message>
+    <message>
+        <source>&amp;End review</source>
+        <translation>Wiederholung &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Stop here and see what you have reviewed. The items not reviewed stay due.</source>
+        <translation>Hier aufhören und sehen, was Sie wiederholt haben. Die nicht wiederholten Aufgaben bleiben fällig.</translation>
+    </message>
+    <message>
+        <source>%1 of %2, again</source>
+        <extracomment>the item&apos;s number and how many items the review has, for an item asked again after a miss</extracomment>
+        <translation>%1 von %2, noch einmal</translation>
+    </message>
+    <message>
+        <source>%1 of %2 reviewed; 1 stays due. %3 right.</source>
+        <extracomment>the review ended early: %1 items answered of %2, %3 of them right at their first answer</extracomment>
+        <translation>%1 von %2 wiederholt; 1 bleibt fällig. %3 richtig.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 reviewed; %3 stay due. %4 right.</source>
+        <extracomment>the review ended early: %1 items answered of %2, %3 not answered, %4 right at their first answer</extracomment>
+        <translation>%1 von %2 wiederholt; %3 bleiben fällig. %4 richtig.</translation>
+    </message>
+    <message>
+        <source>Items that had to be repeated: %1</source>
+        <extracomment>%1 lists the items answered wrong at first, which came back until they were answered right</extracomment>
+        <translation>Aufgaben, die wiederholt werden mussten: %1</translation>
+    </message>
 </context>
 <context>
     <name>SentenceBank</name>

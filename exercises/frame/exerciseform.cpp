@@ -171,7 +171,7 @@ void ExerciseForm::focusIfOpen(QWidget *box)
 void ExerciseForm::closeToMenu()
 {
     host().showMenu();
-    module1().switching = 1;
+    module1().unloadForAnotherWindow();
     unload();
 }
 
@@ -208,7 +208,7 @@ void ExerciseForm::goTo(int target)
     if (target == exercise_ || target < 1 || target > 5)
         return;
     showExercise(target);
-    module1().switching = 1;
+    module1().unloadForAnotherWindow();
     unload();
 }
 
@@ -292,9 +292,7 @@ void ExerciseForm::sayHungarian(const QString &text)
 void ExerciseForm::Form_Unload()
 {
     endRun(false);
-    if (module1().switching == 1) {
-        module1().switching = 0;
+    if (module1().takeUnloading() == Unloading::ToAnotherWindow)
         return;
-    }
     host().showMenu();
 }

@@ -127,10 +127,11 @@ void H01d3::Form_Load()
     fillEnds();
     kulcslista();
     H01d3Ui &u = ui();
-    if (module1().exerciseCode == 3) {
+    // The exercise the opener has set: the window opens with its instruction and title.
+    if (module1().exerciseCode == SentenceBank::Run3) {
         u.Label2->setText(SentenceBank::instruction(3));
         title = QStringLiteral("Tarvo! --- 1. Lecke: 3.");
-    } else if (module1().exerciseCode == 4) {
+    } else if (module1().exerciseCode == SentenceBank::Run4) {
         u.Label2->setText(SentenceBank::instruction(4));
         title = QStringLiteral("Tarvo! --- 1. Lecke: 4.");
     }
@@ -139,7 +140,7 @@ void H01d3::Form_Load()
 
 void H01d3::Form_Unload()
 {
-    module1().exerciseCode = 0;
+    module1().exerciseCode = SentenceBank::NoRun;
     ExerciseForm::Form_Unload();
 }
 
@@ -370,7 +371,7 @@ void H01d3::goTo(int exercise)
 
 void H01d3::showFor(int exercise)
 {
-    module1().exerciseCode = exercise;
+    module1().exerciseCode = SentenceBank::runCode(exercise, false);
     show();
     (exercise == 3 ? ui().Command6 : ui().Command7)->setEnabled(false);
 }

@@ -62,25 +62,25 @@ QStringList keys()
 int runCode(int exercise, bool plus)
 {
     if (exercise == 3)
-        return plus ? 1 : 3;
+        return plus ? PlusRun3 : Run3;
     if (exercise == 4)
-        return plus ? 2 : 4;
-    return 0;
+        return plus ? PlusRun4 : Run4;
+    return NoRun;
 }
 
 int exerciseOfCode(int code)
 {
-    return code == 1 || code == 3 ? 3 : 4;
+    return code == PlusRun3 || code == Run3 ? 3 : 4;
 }
 
 bool plusOfCode(int code)
 {
-    return code == 1 || code == 2;
+    return code == PlusRun3 || code == PlusRun4;
 }
 
 bool runRange(int code, int &lo, int &hi)
 {
-    if (code < 1 || code > 4)
+    if (code < PlusRun3 || code > Run4)
         return false;
     const Bank::Runs &runs = bank().runs[exerciseOfCode(code) - 3];
     const int count = plusOfCode(code) ? runs.all : runs.ordinary;

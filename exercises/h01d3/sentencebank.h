@@ -18,7 +18,10 @@ QStringList stems();
 QStringList ends();
 QStringList keys();
 
-// The run codes: 3 and 4 the plain exercises 3 and 4, 1 and 2 their extended (Plus) runs.
+// The run codes, as module1().exerciseCode holds them for the window: 3 and 4 the plain
+// exercises 3 and 4 (also the exercise the window is opened for, before a run), 1 and 2 their
+// extended (Plus) runs, 0 none (the window is not loaded).
+enum RunCode : int { NoRun = 0, PlusRun3 = 1, PlusRun4 = 2, Run3 = 3, Run4 = 4 };
 int runCode(int exercise, bool plus);
 int exerciseOfCode(int code);
 bool plusOfCode(int code);

@@ -44,6 +44,27 @@ std::optional<QString> filledGap(const QString &typed, const QString &before, co
     return gap;
 }
 
+// The check of an item as its exercise checks it. Where the learner types a part of a phrase (the
+// article, the word in a gap), the whole phrase is taken as well: checked by the word in its gap
+// with the item's own check, and kept whole.
+AnswerCheck boundCheck(const LessonItem &found)
+{
+    return [found](const QString &answer) {
+        std::optional<QString> gap;
+        if (const auto *article = found.as<ArticleItem>())
+            gap = filledGap(answer, QString(), article->noun,
+                            [&](const QString &word) { return ArticleBank::phrase(word, article->noun); });
+        else if (const auto *sentence = found.as<GapItem>())
+            gap = filledGap(answer, sentence->stem, sentence->ending, [&](const QString &word) {
+                return SentenceBank::completedSentence(sentence->stem, word, sentence->ending);
+            });
+        ItemCheck check = checkAnswer(found, gap.value_or(answer));
+        if (gap)
+            check.answer = collapseSpaces(trimSpaces(answer));
+        return check;
+    };
+}
+
 } // namespace
 
 std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString &key)
@@ -67,8 +88,10 @@ std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString 
         item.prompt = question->question;
         item.picture = Picture{pictureResource(question->picture), Picture::Ink};
         item.answeredPicture = Picture{pictureResource(question->picture), Picture::Colour};
-        item.expected = questionAnswers(*question).longAnswer;
+        const QuestionAnswers answers = questionAnswers(*question);
+        item.expected = answers.longAnswer;
         item.answer = item.expected;
+        item.alsoRight = {answers.shortAnswer, answers.predicateAnswer, answers.pronounAnswer};
     } else if (const auto *gap = found->as<GapItem>()) {
         item.instruction = SentenceBank::instruction(exercise);
         item.prompt = SentenceBank::gappedSentence(gap->stem, gap->ending);
@@ -85,34 +108,46 @@ std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString 
         return std::nullopt;
     }
     item.spoken = item.expected;
+    item.check = boundCheck(*found);
     return item;
 }
 
 ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
 {
-    ReviewCheck result;
-    result.normalised = answer;
-    const LessonItem *found = locate(item.exercise, item.plus, item.item);
-    if (!found)
-        return result;
-    const auto take = [&result](const ItemCheck &check) {
-        result.normalised = check.answer;
-        result.right = check.right;
-        result.capitalWarning = check.capitalWarning;
-    };
-    // Where the learner types a part of a phrase (the article, the word in a gap), the whole
-    // phrase is taken as well: checked by the word in its gap with the item's own check, and kept
-    // whole.
-    std::optional<QString> gap;
-    if (const auto *article = found->as<ArticleItem>())
-        gap = filledGap(answer, QString(), article->noun,
-                        [&](const QString &word) { return ArticleBank::phrase(word, article->noun); });
-    else if (const auto *sentence = found->as<GapItem>())
-        gap = filledGap(answer, sentence->stem, sentence->ending, [&](const QString &word) {
-            return SentenceBank::completedSentence(sentence->stem, word, sentence->ending);
-        });
-    take(checkAnswer(*found, gap.value_or(answer)));
-    if (gap)
-        result.normalised = collapseSpaces(trimSpaces(answer));
-    return result;
+    if (!item.check)
+        return {false, answer, false};
+    const ItemCheck check = item.check(answer);
+    return {check.right, check.answer, check.capitalWarning};
 }
+
+ReviewSession::Item sessionItem(const ReviewItem &item)
+{
+    ReviewSession::Item entry;
+    entry.record.exercise = item.exercise;
+    entry.record.plus = item.plus;
+    entry.record.item = item.item;
+    entry.record.expected = item.expected;
+    entry.name = item.expected;
+    entry.check = item.check;
+    return entry;
+}
+
+ReviewNearMiss reviewNearMiss(const ReviewItem &item, const QString &answer)
+{
+    if (NearMissFound found = nearMiss(answer, item.expected); found.kind != NearMiss::None)
+        return {found.kind, item.expected, found.marked, true};
+    // The part to type, where it stands in the whole answer.
+    if (!item.answer.isEmpty() && item.answer != item.expected && item.answerAt >= 0 &&
+        item.expected.mid(item.answerAt, item.answer.size()) == item.answer) {
+        if (NearMissFound found = nearMiss(answer, item.answer); found.kind != NearMiss::None) {
+            for (qsizetype &at : found.marked)
+                at += item.answerAt;
+            return {found.kind, item.expected, found.marked, true};
+        }
+    }
+    for (const QString &right : item.alsoRight)
+        if (NearMissFound found = nearMiss(answer, right); found.kind != NearMiss::None)
+            return {found.kind, right, found.marked, false};
+    return {};
+}
+

@@ -1,7 +1,10 @@
 #pragma once
+#include "core/nearmiss.h"
+#include "core/reviewsession.h"
 #include "ui/picture.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // One item of an exercise as the review presents it again: what its own exercise shows of it and
@@ -20,6 +23,9 @@ struct ReviewItem {
     qsizetype answerAt = 0;  // where that answer stands in `expected` (the gap's place when it is empty)
     QString spoken;          // the Hungarian phrase a right answer speaks
     bool hungarianKeys = true; // the answer box substitutes Hungarian letters (exercises 2 to 5)
+    QStringList alsoRight;   // the other answers the check takes in full (a question's shorter answers)
+    AnswerCheck check;       // the exercise's own check, bound to the item when it was found; none
+                             // for an item that no exercise has
 };
 
 // One answer checked with the item's own exercise's check and normalisation. Where the learner
@@ -32,6 +38,22 @@ struct ReviewCheck {
 };
 
 // The item that the answer log records as (exercise, plus, item), if it still exists in its
-// exercise; nothing for an item no exercise has any more.
+// exercise; nothing for an item no exercise has any more. It carries its check: nothing is
+// looked up again to check an answer to it.
 std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString &item);
 ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer);
+
+// The item as a session asks it: what the record keeps its answers under, named by its right
+// answer, with its own check.
+ReviewSession::Item sessionItem(const ReviewItem &item);
+
+// A wrong answer (as its check took it) that differs from a right one in one way only: which
+// right answer, as the review shows it, and where it differs. Compared with the whole right
+// answer, the part the learner types, and the other answers the check takes, in that order.
+struct ReviewNearMiss {
+    NearMiss kind = NearMiss::None;
+    QString shown;           // the right answer to show: the item's expected, or another it takes
+    QList<qsizetype> marked; // where it differs, as indexes into shown
+    bool expected = false;   // shown is the item's expected, in which the part to type is marked
+};
+ReviewNearMiss reviewNearMiss(const ReviewItem &item, const QString &answer);

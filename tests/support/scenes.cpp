@@ -114,6 +114,8 @@ QWidget *reviewIn(ReviewState state)
         ExerciseForm &w = openExercise(2);
         w.frame().start->click();
         answerRightly(2);
+        if (state == ReviewState::EndedEarly)
+            answerRightly(2);
         w.frame().close->click();
         clock = clock.addDays(400);
     } else {
@@ -123,10 +125,16 @@ QWidget *reviewIn(ReviewState state)
     ReviewUi &u = review().ui();
     if (state == ReviewState::Right)
         u.answer->setText(review().items().value(0).answer);
-    if (state == ReviewState::Wrong)
+    if (state == ReviewState::Wrong || state == ReviewState::Repeat || state == ReviewState::EndedEarly)
         u.answer->setText(QStringLiteral("Nem."));
-    if (state == ReviewState::Right || state == ReviewState::Wrong)
+    if (state == ReviewState::NearMiss) // "Igen, ez autó." without its accent
+        u.answer->setText(review().items().value(0).expected.replace(QStringLiteral("ó"), QStringLiteral("o")));
+    if (state != ReviewState::Due && state != ReviewState::NothingDue)
         u.check->click();
+    if (state == ReviewState::Repeat)
+        u.next->click();
+    if (state == ReviewState::EndedEarly)
+        u.endReview->click();
     return review().window();
 }
 
@@ -156,6 +164,9 @@ QList<Scene> scenes()
         {"review, picture due", [](FakeDesktop &) { return reviewIn(ReviewState::Due); }},
         {"review, right answer", [](FakeDesktop &) { return reviewIn(ReviewState::Right); }},
         {"review, wrong answer", [](FakeDesktop &) { return reviewIn(ReviewState::Wrong); }},
+        {"review, only an accent missed", [](FakeDesktop &) { return reviewIn(ReviewState::NearMiss); }},
+        {"review, asked again", [](FakeDesktop &) { return reviewIn(ReviewState::Repeat); }},
+        {"review, ended early", [](FakeDesktop &) { return reviewIn(ReviewState::EndedEarly); }},
         {"review, nothing due", [](FakeDesktop &) { return reviewIn(ReviewState::NothingDue); }},
     };
 }

@@ -29,8 +29,10 @@ QWidget *progressWithRecord();
 QWidget *aboutFromMenu();
 
 // The review with a picture of exercise 2 due: as it comes, after a right answer (in colour) or a
-// wrong one (the right answer shown in the window); or with nothing due, its summary alone.
-enum class ReviewState { Due, Right, Wrong, NothingDue };
+// wrong one (the right answer shown in the window), after one that misses only an accent (the
+// letter marked), or asked again after a wrong answer; with two pictures due, ended after the
+// first was missed (the summary so far); or with nothing due, its summary alone.
+enum class ReviewState { Due, Right, Wrong, NearMiss, Repeat, EndedEarly, NothingDue };
 QWidget *reviewIn(ReviewState state);
 
 using Builder = std::function<QWidget *(FakeDesktop &)>;
