@@ -185,7 +185,7 @@ void Review::open()
     position_ = reviewed_ = right_ = 0;
     // An item its exercise no longer has is left out, never shown broken.
     for (const ScheduledItem &due : store.dueItems())
-        if (std::optional<ReviewItem> item = findReviewItem(due.exercise, due.plus, due.item))
+        if (std::optional<ReviewItem> item = findReviewItem(due))
             items_.append(*item);
     show();
     showStore();
@@ -273,6 +273,8 @@ void Review::checkAnswer()
     event.answer = result.normalised;
     event.right = result.right;
     event.firstTry = true;
+    event.lesson = item.lesson;
+    event.section = item.section;
     Program::get().progressStore().recordAnswer(event);
     showStore(); // a store that has just stopped saving says so
 

@@ -1,11 +1,13 @@
 #pragma once
+#include "core/runevents.h"
 #include "ui/picture.h"
 
 #include <QString>
 #include <optional>
 
 // One item of an exercise as the review presents it again: what its own exercise shows of it and
-// the answer that exercise expects. Made from the exercises' own item banks, never copied.
+// the answer that exercise expects. Made from the exercises' own item banks, never copied; an
+// item of another lesson is made from that lesson as the exercise that asks its kind shows it.
 struct ReviewItem {
     int exercise = 0;        // 1 to 5
     bool plus = false;       // an item of the Plus run of exercise 3 or 4
@@ -20,6 +22,8 @@ struct ReviewItem {
     qsizetype answerAt = 0;  // where that answer stands in `expected` (the gap's place when it is empty)
     QString spoken;          // the Hungarian phrase a right answer speaks
     bool hungarianKeys = true; // the answer box substitutes Hungarian letters (exercises 2 to 5)
+    QString lesson = lessonOneId(); // the lesson and section the record keeps it in (AnswerEvent)
+    QString section;
 };
 
 // One answer checked with the item's own exercise's check and normalisation. Where the learner
@@ -31,7 +35,12 @@ struct ReviewCheck {
     bool capitalWarning = false; // exercise 2 made its first letter a capital, and warns as it does
 };
 
-// The item that the answer log records as (exercise, plus, item), if it still exists in its
-// exercise; nothing for an item no exercise has any more.
-std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString &item);
+struct ScheduledItem;
+
+// The item that the answer log records as (lesson, section, exercise, plus, item), if a known
+// lesson (core/lessons.h) still has it where that exercise asks it; nothing for an item that is in
+// no lesson any more, or in a lesson no longer known.
+std::optional<ReviewItem> findReviewItem(const QString &lesson, const QString &section, int exercise, bool plus,
+                                         const QString &item);
+std::optional<ReviewItem> findReviewItem(const ScheduledItem &due);
 ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer);
