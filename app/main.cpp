@@ -47,8 +47,8 @@ QCommandLineOption exportOption()
 {
     return QCommandLineOption(
         QStringLiteral("export-csv"),
-        QCoreApplication::translate("CommandLine", "Write every recorded answer to <file> as CSV (UTF-8) and exit "
-                                                   "without opening a window."),
+        QCoreApplication::translate("CommandLine", "Write every recorded answer, with its lesson, to <file> as CSV "
+                                                   "(UTF-8) and exit without opening a window."),
         //: The value of --export-csv, as the option's description names it: <file>.
         QCoreApplication::translate("CommandLine", "file"));
 }

@@ -2,6 +2,7 @@
 
 #include "core/desktop.h"
 #include "core/fsrs.h"
+#include "core/lessons.h"
 #include "core/progressstore.h"
 #include "ui/celltips.h"
 #include "ui/daychart.h"
@@ -233,7 +234,8 @@ void ProgressWindow::refresh()
         u.words->setItem(i, 0, cell(w.hard ? tr("%1 (hard word)").arg(w.item) : w.item));
         u.words->setItem(i, 1, cell(w.expected));
         u.words->setItem(i, 2, cell(QString::number(w.wrong), true));
-        u.words->setItem(i, 3, cell(dueText(w.due, today)));
+        u.words->setItem(i, 3, cell(Lessons::item(w.lesson, w.section, w.item) ? dueText(w.due, today)
+                                                                                : tr("no longer in any lesson")));
         u.words->item(i, 0)->setToolTip(
             w.hard ? tr("Exercise %1; forgotten %n times after it had been learnt", nullptr, w.lapses).arg(w.exercise)
                    : tr("Exercise %1").arg(w.exercise));

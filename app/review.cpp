@@ -258,7 +258,7 @@ void Review::open()
     // its check into the session.
     QList<ReviewSession::Item> asked;
     for (const ScheduledItem &due : store_.dueItems())
-        if (std::optional<ReviewItem> item = findReviewItem(due.exercise, due.plus, due.item)) {
+        if (std::optional<ReviewItem> item = findReviewItem(due)) {
             items_.append(*item);
             asked.append(sessionItem(*item));
         }

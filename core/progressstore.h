@@ -27,8 +27,8 @@ struct DayCount {
 
 // An item the learner got wrong, with its right answer.
 struct PracticeWord {
-    int exercise = 0;
-    QString item;
+    int exercise = 0;       // the exercise form that asks it
+    QString item;           // its key in its lesson
     QString expected;
     int wrong = 0;
     int right = 0;
@@ -37,10 +37,12 @@ struct PracticeWord {
     QDate due;
     int lapses = 0;  // first tries that went wrong after the item's first review (Again on a reviewed item)
     bool hard = false; // 8 lapses or more
+    QString lesson;    // the lesson and its section that the item was recorded in (AnswerEvent)
+    QString section;
 };
 
 // The memory state of one item the learner has met, derived from the first tries in the answer
-// log: (exercise, plus, item) is its key.
+// log: (lesson, section, exercise, plus, item) is its key.
 struct ScheduledItem {
     int exercise = 0;
     bool plus = false;
@@ -53,6 +55,8 @@ struct ScheduledItem {
     QDateTime lastReview;  // UTC
     QDate due;             // the review day it falls due (a review day starts at 04:00 local time)
     double recall = 0;     // predicted probability of recall at the store's now()
+    QString lesson;        // as AnswerEvent::lesson
+    QString section;       // as recordedSection() gives it: lesson 1's exercise, none for a word list
 };
 
 // How many items of one exercise fall due.
@@ -60,6 +64,14 @@ struct DueOutlook {
     int exercise = 0;   // 1 to 5
     int dueToday = 0;   // due on or before today's review day
     int dueWeek = 0;    // due within the next 7 review days, today's included
+};
+
+// What the record holds of one lesson.
+struct LessonProgress {
+    QString lesson;
+    int met = 0;      // its items answered at least once (any that have left the lesson since included)
+    int dueToday = 0; // its scheduled items due on or before today's review day (as dueCount() counts:
+                      // the Plus run and the ordinary one of an item apart)
 };
 
 // The next review day after today on which items fall due.
@@ -89,7 +101,8 @@ public:
     virtual QList<DayCount> dailyCounts(const QDate &last, int days) = 0;
     // The items answered wrong most often, most first.
     virtual QList<PracticeWord> wordsToPractise(int limit) = 0;
-    // Every answer as CSV (UTF-8, header row). False with a reason in *error on failure.
+    // Every answer as CSV (UTF-8, header row; the columns time, exercise, plus, item, answer,
+    // right, first_try, lesson). False with a reason in *error on failure.
     virtual bool exportCsv(const QString &path, QString *error) = 0;
     // Removes every run and answer. False when the store cannot be written.
     virtual bool forget() = 0;
@@ -113,6 +126,8 @@ public:
     virtual NextDue nextDue() { return {}; }
     // The five exercises, in order.
     virtual QList<DueOutlook> dueOutlook();
+    // Every lesson the record has answers to, by id: one query however many lessons there are.
+    virtual QList<LessonProgress> lessonProgress() { return {}; }
     // Throws away the schedule and derives it anew from the answer log. False on failure.
     virtual bool rebuildSchedule() { return true; }
 
@@ -144,7 +159,7 @@ public:
 class SqliteProgressStore : public ProgressStore {
 public:
     // The schema version this program writes.
-    static constexpr int schemaVersion = 4;
+    static constexpr int schemaVersion = 5;
 
     explicit SqliteProgressStore(QString path);
     ~SqliteProgressStore() override;
@@ -170,6 +185,7 @@ public:
     int dueCount() override;
     NextDue nextDue() override;
     QList<DueOutlook> dueOutlook() override;
+    QList<LessonProgress> lessonProgress() override;
     bool rebuildSchedule() override;
 
     // Opens the file now if it is not open yet.

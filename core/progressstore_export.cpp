@@ -29,10 +29,11 @@ bool SqliteProgressStore::exportCsv(const QString &path, QString *error)
         //: %1 is the file the learner chose, %2 the system's reason
         return failed(QCoreApplication::translate("ProgressStore", "%1 cannot be written: %2")
                           .arg(QDir::toNativeSeparators(path), file.errorString()));
-    file.write("time,exercise,plus,item,answer,right,first_try\r\n");
+    file.write("time,exercise,plus,item,answer,right,first_try,lesson\r\n");
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT time, exercise, plus, item, answer, is_right, first_try FROM answers ORDER BY id")))
+    if (!q.exec(QStringLiteral("SELECT time, exercise, plus, item, answer, is_right, first_try, lesson FROM answers "
+                                   "ORDER BY id")))
         return failed(QCoreApplication::translate("ProgressStore", "The progress file cannot be read: %1")
                           .arg(q.lastError().text()));
     QString line;
@@ -42,7 +43,8 @@ bool SqliteProgressStore::exportCsv(const QString &path, QString *error)
                 QString::number(q.value(2).toInt() ? 1 : 0) + QLatin1Char(',') + csvField(q.value(3).toString()) +
                 QLatin1Char(',') + csvField(q.value(4).toString()) + QLatin1Char(',') +
                 QString::number(q.value(5).toInt() ? 1 : 0) + QLatin1Char(',') +
-                QString::number(q.value(6).toInt() ? 1 : 0) + QLatin1String("\r\n");
+                QString::number(q.value(6).toInt() ? 1 : 0) + QLatin1Char(',') + csvField(q.value(7).toString()) +
+                QLatin1String("\r\n");
         file.write(line.toUtf8());
     }
     if (q.lastError().isValid())

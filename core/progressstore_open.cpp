@@ -73,6 +73,76 @@ const char *const schemaV4[] = {
     "DELETE FROM schedule_replayed",
 };
 
+// The third version's schedule, as it was laid out then: one row per (exercise, Plus run, item).
+const char *const scheduleV3Table =
+    "CREATE TABLE IF NOT EXISTS schedule(exercise INTEGER NOT NULL, plus INTEGER NOT NULL, item TEXT NOT NULL, "
+    "expected TEXT NOT NULL DEFAULT '', stability REAL NOT NULL, difficulty REAL NOT NULL, reviews INTEGER NOT NULL, "
+    "lapses INTEGER NOT NULL, last_time TEXT NOT NULL, last_day TEXT NOT NULL, due TEXT NOT NULL, "
+    "PRIMARY KEY(exercise, plus, item))";
+
+// The third: the review schedule, one row per item with the memory state its first tries give,
+// and the last answer that was replayed into it. The rows are filled from the log after the
+// migration, when the open finds the schedule behind the log.
+const char *const schemaV3[] = {
+    scheduleV3Table,
+    "CREATE INDEX IF NOT EXISTS schedule_due ON schedule(due, exercise)",
+    "CREATE TABLE IF NOT EXISTS schedule_replayed(id INTEGER PRIMARY KEY CHECK(id = 1), last_answer INTEGER NOT NULL)",
+};
+
+// The fifth: every answer, item and schedule row names its lesson and the item's section there,
+// so that lessons other than lesson 1 can be recorded. Everything older is lesson 1's, in the
+// section of its exercise: each item keeps its history and its memory state, copied over as it
+// is (the schedule stays current). The summaries by item and the schedule are laid out anew with
+// the lesson in their keys; the trigger that keeps the summaries is made anew for them, and the
+// items met of each lesson are summed up, so that a list of lessons reads a row per lesson.
+const char *const schemaV5[] = {
+    "ALTER TABLE answers ADD COLUMN lesson TEXT NOT NULL DEFAULT '1'",
+    "ALTER TABLE answers ADD COLUMN section TEXT NOT NULL DEFAULT ''",
+    "UPDATE answers SET section = CAST(exercise AS TEXT)",
+    "DROP TRIGGER IF EXISTS answers_stats",
+    "CREATE TABLE item_stats_v5(lesson TEXT NOT NULL, section TEXT NOT NULL, exercise INTEGER NOT NULL, "
+    "item TEXT NOT NULL, expected TEXT NOT NULL DEFAULT '', is_right INTEGER NOT NULL DEFAULT 0, "
+    "wrong INTEGER NOT NULL DEFAULT 0, PRIMARY KEY(lesson, section, exercise, item))",
+    "INSERT INTO item_stats_v5 SELECT '1', CAST(exercise AS TEXT), exercise, item, expected, is_right, wrong "
+    "FROM item_stats",
+    "DROP TABLE item_stats",
+    "ALTER TABLE item_stats_v5 RENAME TO item_stats",
+    "CREATE INDEX item_stats_wrong ON item_stats(wrong DESC)",
+    "CREATE TRIGGER answers_stats AFTER INSERT ON answers BEGIN "
+    " INSERT INTO exercise_stats(exercise, answers, first_tries, first_tries_right, last_time) "
+    "  VALUES(new.exercise, 1, new.first_try, new.first_try AND new.is_right, new.time) "
+    "  ON CONFLICT(exercise) DO UPDATE SET answers = answers + 1, first_tries = first_tries + excluded.first_tries, "
+    "  first_tries_right = first_tries_right + excluded.first_tries_right, "
+    "  last_time = max(coalesce(last_time, ''), excluded.last_time); "
+    " INSERT INTO day_stats(day, is_right, wrong) VALUES(date(new.time, 'localtime'), new.is_right, NOT new.is_right) "
+    "  ON CONFLICT(day) DO UPDATE SET is_right = is_right + excluded.is_right, wrong = wrong + excluded.wrong; "
+    " INSERT INTO item_stats(lesson, section, exercise, item, expected, is_right, wrong) "
+    "  VALUES(new.lesson, new.section, new.exercise, new.item, new.expected, new.is_right, NOT new.is_right) "
+    "  ON CONFLICT(lesson, section, exercise, item) DO UPDATE SET is_right = is_right + excluded.is_right, "
+    "  wrong = wrong + excluded.wrong, expected = CASE WHEN excluded.expected <> '' THEN excluded.expected "
+    "  ELSE expected END; "
+    "END",
+    // A schedule lost from an older file is laid out as it was, to be copied (empty) and derived anew.
+    scheduleV3Table,
+    "CREATE TABLE schedule_v5(lesson TEXT NOT NULL, section TEXT NOT NULL, exercise INTEGER NOT NULL, "
+    "plus INTEGER NOT NULL, item TEXT NOT NULL, expected TEXT NOT NULL DEFAULT '', stability REAL NOT NULL, "
+    "difficulty REAL NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL, last_time TEXT NOT NULL, "
+    "last_day TEXT NOT NULL, due TEXT NOT NULL, PRIMARY KEY(lesson, section, exercise, plus, item))",
+    "INSERT INTO schedule_v5 SELECT '1', CAST(exercise AS TEXT), exercise, plus, item, expected, stability, "
+    "difficulty, reviews, lapses, last_time, last_day, due FROM schedule",
+    "DROP TABLE schedule",
+    "ALTER TABLE schedule_v5 RENAME TO schedule",
+    "CREATE INDEX schedule_due ON schedule(due, exercise)",
+    "CREATE INDEX schedule_lesson ON schedule(lesson, due)",
+    // How many items of each lesson were met, kept by a trigger as the summaries are: a new row of
+    // the summaries by item is an item met for the first time.
+    "CREATE TABLE lesson_stats(lesson TEXT PRIMARY KEY, met INTEGER NOT NULL DEFAULT 0)",
+    "INSERT INTO lesson_stats SELECT lesson, count(*) FROM item_stats WHERE item <> '' GROUP BY lesson",
+    "CREATE TRIGGER item_stats_met AFTER INSERT ON item_stats WHEN new.item <> '' BEGIN "
+    " INSERT INTO lesson_stats(lesson, met) VALUES(new.lesson, 1) ON CONFLICT(lesson) DO UPDATE SET met = met + 1; "
+    "END",
+};
+
 // local_utc_offset(time): the offset from UTC, in seconds east, that this machine's time zone has
 // at a time of the log (0 for a text that is none). Looked up once per quarter of an hour (a
 // million answers fall in few of them; offsets change on whole quarters).
@@ -112,10 +182,33 @@ struct Migration {
 const Migration migrations[] = {
     {1, schemaV1},
     {2, schemaV2},
-    {3, progressstore::scheduleSchema},
+    {3, schemaV3},
     {4, schemaV4},
+    {5, schemaV5},
 };
 static_assert(std::size(migrations) == SqliteProgressStore::schemaVersion, "every schema version has its migration");
+
+} // namespace
+
+bool progressstore::layOut(const QSqlDatabase &db, int version, QSqlError *error)
+{
+    QSqlQuery q(db);
+    if (!addFunctions(db))
+        return false;
+    for (const Migration &m : migrations)
+        if (m.version <= version)
+            for (const char *sql : m.statements)
+                if (!q.exec(QLatin1String(sql))) {
+                    *error = q.lastError();
+                    return false;
+                }
+    if (q.exec(QStringLiteral("PRAGMA user_version=%1").arg(version)))
+        return true;
+    *error = q.lastError();
+    return false;
+}
+
+namespace {
 
 bool looksLikeSqlite(const QString &path)
 {
@@ -127,15 +220,16 @@ bool looksLikeSqlite(const QString &path)
 
 } // namespace
 
-// The third: the review schedule, one row per item (exercise, Plus run, item) with the memory
-// state its first tries give, and the last answer that was replayed into it. The rows are
-// filled from the log after the migration, when the open finds the schedule behind the log.
-const char *const progressstore::scheduleSchema[3] = {
-    "CREATE TABLE IF NOT EXISTS schedule(exercise INTEGER NOT NULL, plus INTEGER NOT NULL, item TEXT NOT NULL, "
-    "expected TEXT NOT NULL DEFAULT '', stability REAL NOT NULL, difficulty REAL NOT NULL, reviews INTEGER NOT NULL, "
-    "lapses INTEGER NOT NULL, last_time TEXT NOT NULL, last_day TEXT NOT NULL, due TEXT NOT NULL, "
-    "PRIMARY KEY(exercise, plus, item))",
+// The review schedule as this version lays it out (the fifth): one row per item (lesson, section,
+// exercise, Plus run, item) with the memory state its first tries give, and the last answer that
+// was replayed into it. Laid out again, should it be lost, when it is derived anew from the log.
+const char *const progressstore::scheduleSchema[4] = {
+    "CREATE TABLE IF NOT EXISTS schedule(lesson TEXT NOT NULL, section TEXT NOT NULL, exercise INTEGER NOT NULL, "
+    "plus INTEGER NOT NULL, item TEXT NOT NULL, expected TEXT NOT NULL DEFAULT '', stability REAL NOT NULL, "
+    "difficulty REAL NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL, last_time TEXT NOT NULL, "
+    "last_day TEXT NOT NULL, due TEXT NOT NULL, PRIMARY KEY(lesson, section, exercise, plus, item))",
     "CREATE INDEX IF NOT EXISTS schedule_due ON schedule(due, exercise)",
+    "CREATE INDEX IF NOT EXISTS schedule_lesson ON schedule(lesson, due)",
     "CREATE TABLE IF NOT EXISTS schedule_replayed(id INTEGER PRIMARY KEY CHECK(id = 1), last_answer INTEGER NOT NULL)",
 };
 
@@ -370,13 +464,14 @@ bool SqliteProgressStore::Impl::prepareWrites(QSqlError *error)
     markReplayed = std::make_unique<QSqlQuery>(db);
     const std::pair<QSqlQuery *, const char *> statements[] = {
         {insertAnswer.get(), "INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected, "
-                             "utc_offset) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"},
+                             "utc_offset, lesson, section) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"},
         {insertRun.get(), "INSERT INTO runs(started, exercise, plus, items) VALUES(?, ?, ?, ?)"},
         {endRun.get(), "UPDATE runs SET ended = ?, completed = ? WHERE id = ?"},
         {readItem.get(), "SELECT stability, difficulty, reviews, lapses, last_day, due, last_time, expected "
-                         "FROM schedule WHERE exercise = ? AND plus = ? AND item = ?"},
+                         "FROM schedule WHERE lesson = ? AND section = ? AND exercise = ? AND plus = ? AND item = ?"},
         {writeItem.get(), writeScheduleSql},
-        {writeExpected.get(), "UPDATE schedule SET expected = ? WHERE exercise = ? AND plus = ? AND item = ?"},
+        {writeExpected.get(), "UPDATE schedule SET expected = ? WHERE lesson = ? AND section = ? AND exercise = ? "
+                              "AND plus = ? AND item = ?"},
         {markReplayed.get(), markReplayedSql},
     };
     for (const auto &[q, sql] : statements) {

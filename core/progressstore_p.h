@@ -39,8 +39,12 @@ inline QString notNull(const QString &text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
-// The review schedule's tables (schema version 3); each statement may run again.
-extern const char *const scheduleSchema[3];
+// The review schedule's tables as this version lays them out; each statement may run again.
+extern const char *const scheduleSchema[4];
+
+// Lays out an empty file as schema `version` had it, with the migrations up to it: for the
+// benchmark's files of older versions. False, with the error where SQLite gave one, on failure.
+bool layOut(const QSqlDatabase &db, int version, QSqlError *error);
 
 // The connection's own SQLite handle (null for a connection that is not SQLite's).
 sqlite3 *handleOf(const QSqlDatabase &db);
@@ -52,8 +56,8 @@ QList<DueOutlook> noOutlook();
 
 // Writes one item's schedule, with scheduleRow's bindings; and notes the last answer replayed.
 inline constexpr const char *writeScheduleSql =
-    "INSERT OR REPLACE INTO schedule(exercise, plus, item, expected, stability, difficulty, reviews, lapses, "
-    "last_time, last_day, due) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    "INSERT OR REPLACE INTO schedule(lesson, section, exercise, plus, item, expected, stability, difficulty, "
+    "reviews, lapses, last_time, last_day, due) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 inline constexpr const char *markReplayedSql = "INSERT OR REPLACE INTO schedule_replayed(id, last_answer) VALUES(1, ?)";
 
 // Times as the log keeps them: ISO 8601 in UTC with milliseconds ("2026-12-07T15:20:00.000Z").

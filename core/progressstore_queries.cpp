@@ -5,6 +5,7 @@
 
 #include <QVariant>
 #include <algorithm>
+#include <tuple>
 
 using namespace progressstore;
 
@@ -71,11 +72,14 @@ QList<PracticeWord> SqliteProgressStore::wordsToPractise(int limit)
     // and the lapses of both.
     q.prepare(QStringLiteral(
         "SELECT s.exercise, s.item, s.expected, s.wrong, s.is_right, "
-        " (SELECT min(due) FROM schedule c WHERE c.exercise = s.exercise AND c.plus IN (0, 1) AND c.item = s.item), "
-        " (SELECT sum(lapses) FROM schedule c WHERE c.exercise = s.exercise AND c.plus IN (0, 1) AND c.item = s.item) "
-        "FROM (SELECT exercise, item, expected, wrong, is_right FROM item_stats WHERE wrong > 0 AND item <> '' "
-        "      ORDER BY wrong DESC, is_right ASC, item LIMIT ?) s "
-        "ORDER BY s.wrong DESC, s.is_right ASC, s.item"));
+        " (SELECT min(due) FROM schedule c WHERE c.lesson = s.lesson AND c.section = s.section "
+        "  AND c.exercise = s.exercise AND c.plus IN (0, 1) AND c.item = s.item), "
+        " (SELECT sum(lapses) FROM schedule c WHERE c.lesson = s.lesson AND c.section = s.section "
+        "  AND c.exercise = s.exercise AND c.plus IN (0, 1) AND c.item = s.item), "
+        " s.lesson, s.section "
+        "FROM (SELECT lesson, section, exercise, item, expected, wrong, is_right FROM item_stats "
+        "      WHERE wrong > 0 AND item <> '' ORDER BY wrong DESC, is_right ASC, item, lesson, section LIMIT ?) s "
+        "ORDER BY s.wrong DESC, s.is_right ASC, s.item, s.lesson, s.section"));
     q.addBindValue(limit);
     if (q.exec())
         while (q.next()) {
@@ -84,6 +88,8 @@ QList<PracticeWord> SqliteProgressStore::wordsToPractise(int limit)
             w.due = QDate::fromString(q.value(5).toString(), Qt::ISODate);
             w.lapses = q.value(6).toInt();
             w.hard = w.lapses >= 8;
+            w.lesson = q.value(7).toString();
+            w.section = q.value(8).toString();
             out.append(w);
         }
     return out;
@@ -100,7 +106,7 @@ QList<ScheduledItem> SqliteProgressStore::dueItems(int limit)
     // The schedule holds one row per item met: read straight through (the due index would cost a
     // lookup per row when most are due).
     q.prepare(QStringLiteral("SELECT exercise, plus, item, expected, stability, difficulty, reviews, lapses, last_time, "
-                             "last_day, due FROM schedule WHERE +due <= ?"));
+                             "last_day, due, lesson, section FROM schedule WHERE +due <= ?"));
     q.addBindValue(dayText(today));
     if (!q.exec())
         return out;
@@ -118,6 +124,8 @@ QList<ScheduledItem> SqliteProgressStore::dueItems(int limit)
         s.due = QDate::fromString(q.value(10).toString(), Qt::ISODate);
         const QDate last = QDate::fromString(q.value(9).toString(), Qt::ISODate);
         s.recall = fsrs::retrievability(fsrs::elapsedDays(last, today), s.stability);
+        s.lesson = q.value(11).toString();
+        s.section = q.value(12).toString();
         out.append(s);
     }
     // Lowest recall first; then the longest overdue, then a fixed order.
@@ -130,7 +138,7 @@ QList<ScheduledItem> SqliteProgressStore::dueItems(int limit)
             return a.exercise < b.exercise;
         if (a.plus != b.plus)
             return a.plus < b.plus;
-        return a.item < b.item;
+        return std::tie(a.item, a.lesson, a.section) < std::tie(b.item, b.lesson, b.section);
     };
     if (limit > 0 && limit < out.size()) {
         std::partial_sort(out.begin(), out.begin() + limit, out.end(), before);
@@ -188,5 +196,23 @@ QList<DueOutlook> SqliteProgressStore::dueOutlook()
             if (n >= 1 && n <= 5)
                 out[n - 1] = DueOutlook{n, q.value(1).toInt(), q.value(2).toInt()};
         }
+    return out;
+}
+
+QList<LessonProgress> SqliteProgressStore::lessonProgress()
+{
+    QList<LessonProgress> out;
+    if (!canRead())
+        return out;
+    QSqlQuery q = d->query();
+    q.setForwardOnly(true);
+    // A row per lesson: the items met as the summaries keep them, the items due counted on the
+    // lesson's part of its index (as few steps as there are items due).
+    q.prepare(QStringLiteral("SELECT lesson, met, (SELECT count(*) FROM schedule s WHERE s.lesson = l.lesson AND "
+                             "s.due <= ?) FROM lesson_stats l ORDER BY lesson"));
+    q.addBindValue(dayText(fsrs::reviewDay(now())));
+    if (q.exec())
+        while (q.next())
+            out.append(LessonProgress{q.value(0).toString(), q.value(1).toInt(), q.value(2).toInt()});
     return out;
 }

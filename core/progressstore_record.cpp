@@ -15,25 +15,48 @@ using namespace progressstore;
 
 namespace {
 
+// The key of one item of the schedule: its lesson, its section there, the exercise that asks it,
+// the run (Plus or not) and its key in the lesson.
+struct ItemKey {
+    QString lesson, section;
+    int exercise = 0;
+    bool plus = false;
+    QString item;
+};
+
 // Binds one item's schedule to the statement of writeScheduleSql.
-void bindSchedule(QSqlQuery &q, int exercise, bool plus, const QString &item, const QString &expected,
-                  const QString &lastTime, const fsrs::ItemMemory &m)
+void bindSchedule(QSqlQuery &q, const ItemKey &key, const QString &expected, const QString &lastTime,
+                  const fsrs::ItemMemory &m)
 {
-    q.bindValue(0, exercise);
-    q.bindValue(1, int(plus));
-    q.bindValue(2, notNull(item));
-    q.bindValue(3, notNull(expected));
-    q.bindValue(4, m.state.stability);
-    q.bindValue(5, m.state.difficulty);
-    q.bindValue(6, m.reviews);
-    q.bindValue(7, m.lapses);
-    q.bindValue(8, notNull(lastTime));
-    q.bindValue(9, notNull(dayText(m.lastDay)));
-    q.bindValue(10, notNull(dayText(m.due)));
+    q.bindValue(0, notNull(key.lesson));
+    q.bindValue(1, notNull(key.section));
+    q.bindValue(2, key.exercise);
+    q.bindValue(3, int(key.plus));
+    q.bindValue(4, notNull(key.item));
+    q.bindValue(5, notNull(expected));
+    q.bindValue(6, m.state.stability);
+    q.bindValue(7, m.state.difficulty);
+    q.bindValue(8, m.reviews);
+    q.bindValue(9, m.lapses);
+    q.bindValue(10, notNull(lastTime));
+    q.bindValue(11, notNull(dayText(m.lastDay)));
+    q.bindValue(12, notNull(dayText(m.due)));
+}
+
+// Binds an item's key to a statement's places from `first` on: lesson, section, exercise, plus, item.
+void bindKey(QSqlQuery &q, int first, const ItemKey &key)
+{
+    q.bindValue(first, notNull(key.lesson));
+    q.bindValue(first + 1, notNull(key.section));
+    q.bindValue(first + 2, key.exercise);
+    q.bindValue(first + 3, int(key.plus));
+    q.bindValue(first + 4, notNull(key.item));
 }
 
 // One scheduled item while the log is replayed; texts as the log's UTF-8 bytes until the end.
 struct Replayed {
+    std::string lesson;
+    std::string section;
     int exercise = 0;
     bool plus = false;
     std::string item;
@@ -113,8 +136,8 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
                               QSqlError::ConnectionError));
     sqlite3_stmt *st = nullptr;
     if (sqlite3_prepare_v2(handle,
-                           "SELECT time, exercise, plus, item, is_right, first_try, expected, utc_offset FROM answers "
-                           "WHERE item <> '' ORDER BY id",
+                           "SELECT time, exercise, plus, item, is_right, first_try, expected, utc_offset, lesson, "
+                           "section FROM answers WHERE item <> '' ORDER BY id",
                            -1, &st, nullptr) != SQLITE_OK)
         return fail(sqliteError(handle));
     std::vector<Replayed> items;
@@ -125,8 +148,17 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
         const int exercise = sqlite3_column_int(st, 1);
         const bool plus = sqlite3_column_int(st, 2) != 0;
         const std::string_view item = textOf(st, 3);
+        const std::string_view lesson = textOf(st, 8);
+        const std::string_view section = textOf(st, 9);
         const bool firstTry = sqlite3_column_int(st, 5) != 0;
-        key.assign(reinterpret_cast<const char *>(&exercise), sizeof exercise);
+        // Each text after its length, so that no text can run into the next.
+        key.clear();
+        for (const std::string_view text : {lesson, section}) {
+            const size_t size = text.size();
+            key.append(reinterpret_cast<const char *>(&size), sizeof size);
+            key += text;
+        }
+        key.append(reinterpret_cast<const char *>(&exercise), sizeof exercise);
         key += plus ? '+' : '-';
         key += item;
         auto found = index.find(key);
@@ -134,7 +166,8 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
             if (!firstTry)
                 continue;
             found = index.emplace(key, items.size()).first;
-            items.push_back(Replayed{exercise, plus, std::string(item), {}, {}, {}});
+            items.push_back(Replayed{std::string(lesson), std::string(section), exercise, plus, std::string(item), {},
+                                     {}, {}});
         }
         Replayed &r = items[found->second];
         const std::string_view expected = textOf(st, 6);
@@ -160,7 +193,8 @@ bool SqliteProgressStore::Impl::rebuild(QSqlError *error)
     if (!insert.prepare(QLatin1String(writeScheduleSql)))
         return fail(insert.lastError());
     for (const Replayed &r : items) {
-        bindSchedule(insert, r.exercise, r.plus, fromUtf8(r.item), fromUtf8(r.expected), fromUtf8(r.lastTime), r.memory);
+        bindSchedule(insert, ItemKey{fromUtf8(r.lesson), fromUtf8(r.section), r.exercise, r.plus, fromUtf8(r.item)},
+                     fromUtf8(r.expected), fromUtf8(r.lastTime), r.memory);
         if (!insert.exec())
             return fail(insert.lastError());
     }
@@ -177,10 +211,10 @@ bool SqliteProgressStore::Impl::schedule(qint64 answerId, const AnswerEvent &eve
                                          QSqlError *error)
 {
     if (!event.item.isEmpty()) {
+        const ItemKey key{event.lesson, recordedSection(event.lesson, event.section, event.exercise), event.exercise,
+                          event.plus, event.item};
         QSqlQuery &read = *readItem;
-        read.bindValue(0, event.exercise);
-        read.bindValue(1, int(event.plus));
-        read.bindValue(2, event.item);
+        bindKey(read, 0, key);
         if (!read.exec()) {
             *error = read.lastError();
             return false;
@@ -202,8 +236,8 @@ bool SqliteProgressStore::Impl::schedule(qint64 answerId, const AnswerEvent &eve
             const QString time = timeText(at);
             fsrs::review(m, fsrs::reviewDay(at.toMSecsSinceEpoch(), utcOffset), event.right);
             QSqlQuery &w = *writeItem;
-            bindSchedule(w, event.exercise, event.plus, event.item, event.expected.isEmpty() ? expected : event.expected,
-                         time > lastTime ? time : lastTime, m);
+            bindSchedule(w, key, event.expected.isEmpty() ? expected : event.expected, time > lastTime ? time : lastTime,
+                         m);
             if (!w.exec()) {
                 *error = w.lastError();
                 return false;
@@ -213,9 +247,7 @@ bool SqliteProgressStore::Impl::schedule(qint64 answerId, const AnswerEvent &eve
             if (known && !event.expected.isEmpty()) {
                 QSqlQuery &w = *writeExpected;
                 w.bindValue(0, event.expected);
-                w.bindValue(1, event.exercise);
-                w.bindValue(2, int(event.plus));
-                w.bindValue(3, event.item);
+                bindKey(w, 1, key);
                 if (!w.exec()) {
                     *error = w.lastError();
                     return false;
@@ -285,6 +317,8 @@ void SqliteProgressStore::recordAnswer(const AnswerEvent &event)
     q.bindValue(6, int(event.firstTry));
     q.bindValue(7, notNull(event.expected));
     q.bindValue(8, utcOffset);
+    q.bindValue(9, notNull(event.lesson));
+    q.bindValue(10, notNull(recordedSection(event.lesson, event.section, event.exercise)));
     bool ok = q.exec();
     if (!ok)
         error = q.lastError();
@@ -325,7 +359,7 @@ bool SqliteProgressStore::forget()
     }
     QSqlQuery q = d->query();
     bool ok = true;
-    for (const char *table : {"answers", "runs", "exercise_stats", "day_stats", "item_stats", "schedule"})
+    for (const char *table : {"answers", "runs", "exercise_stats", "day_stats", "item_stats", "lesson_stats", "schedule"})
         ok = ok && q.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
     ok = ok && q.exec(QStringLiteral("INSERT OR REPLACE INTO schedule_replayed(id, last_answer) VALUES(1, 0)"));
     ok = ok && q.exec(QStringLiteral("COMMIT"));

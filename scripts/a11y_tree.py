@@ -344,8 +344,9 @@ def insert_answers(path):
     with sqlite3.connect(path, timeout=5) as db:
         for i, (exercise, item, expected, *_) in enumerate(REVIEW_ITEMS):
             time_text = (then + datetime.timedelta(seconds=10 * i)).strftime("%Y-%m-%dT%H:%M:%S.000Z")
-            db.execute("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
-                       "VALUES (?, ?, 0, ?, ?, 1, 1, ?)", (time_text, exercise, item, expected, expected))
+            db.execute("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected, "
+                       "lesson, section) VALUES (?, ?, 0, ?, ?, 1, 1, ?, '1', ?)",
+                       (time_text, exercise, item, expected, expected, str(exercise)))
     log(f"a11y_tree: {len(REVIEW_ITEMS)} answers of 40 days ago written to {path}")
 
 

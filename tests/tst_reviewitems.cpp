@@ -7,6 +7,9 @@
 #include "exercises/h01d2/h01d2.h"
 #include "exercises/h01d3/h01d3.h"
 #include "exercises/lex1/lex1.h"
+#include "core/lessonfile.h"
+#include "core/lessons.h"
+#include "core/wordlist.h"
 #include "exercises/review/reviewitems.h"
 #include "support/testing.h"
 #include "ui/picturebutton.h"
@@ -16,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -55,6 +59,8 @@ private slots:
     void windowAgrees();
     void goneItems_data();
     void goneItems();
+    void otherLessons_data();
+    void otherLessons();
 };
 
 void ReviewItemsTest::windowAgrees_data()
@@ -185,9 +191,11 @@ void ReviewItemsTest::windowAgrees()
     QCOMPARE(rightEvent.exercise, exercise);
     QCOMPARE(rightEvent.plus, plus);
 
-    const std::optional<ReviewItem> item = findReviewItem(rightEvent.exercise, rightEvent.plus, rightEvent.item);
+    const std::optional<ReviewItem> item =
+        findReviewItem(rightEvent.lesson, rightEvent.section, rightEvent.exercise, rightEvent.plus, rightEvent.item);
     QVERIFY(item);
     QCOMPARE(item->item, rightEvent.item);
+    QCOMPARE(item->lesson + QLatin1Char('/') + item->section, QStringLiteral("1/%1").arg(exercise));
     QCOMPARE(item->expected, rightEvent.expected);
     QCOMPARE(item->spoken, spoken);
     QCOMPARE(item->instruction, shown.instruction);
@@ -222,22 +230,31 @@ void ReviewItemsTest::goneItems_data()
     QTest::addColumn<int>("exercise");
     QTest::addColumn<bool>("plus");
     QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("lesson");
+    QTest::addColumn<QString>("section");
+    const auto gone = [](const char *name, int exercise, bool plus, const QString &item,
+                         const QString &lesson = lessonOneId(), const QString &section = QString()) {
+        QTest::newRow(name) << exercise << plus << item << lesson << section;
+    };
 
-    QTest::newRow("no exercise 6") << 6 << false << "autó";
-    QTest::newRow("no exercise 0") << 0 << false << "autó";
-    QTest::newRow("empty key") << 1 << false << "";
-    QTest::newRow("unknown noun") << 1 << false << "kutya";
-    QTest::newRow("noun shown before Start only") << 1 << false << "autó";
-    QTest::newRow("exercise 1 has no Plus run") << 1 << true << "szoba";
-    QTest::newRow("noun of exercise 1 in exercise 5") << 5 << false << "étterem";
-    QTest::newRow("question without its mark") << 2 << false << "Ez autó";
-    QTest::newRow("exercise 2 has no Plus run") << 2 << true << "Ez autó?";
-    QTest::newRow("question in exercise 1") << 1 << false << "Ez autó?";
-    QTest::newRow("Plus item of 3 asked as plain 3") << 3 << false << "Te Viktor …?";
-    QTest::newRow("Plus item of 4 asked as plain 4") << 4 << false << "Ez a sziget kicsi, az ….";
-    QTest::newRow("item of 3 asked in 4") << 4 << true << "Én újságíró ….";
-    QTest::newRow("sentence without its gap") << 3 << false << "Én újságíró vagyok.";
-    QTest::newRow("exercise 5 has no Plus run") << 5 << true << "autó";
+    gone("no exercise 6", 6, false, "autó");
+    gone("no exercise 0", 0, false, "autó");
+    gone("empty key", 1, false, "");
+    gone("unknown noun", 1, false, "kutya");
+    gone("noun shown before Start only", 1, false, "autó");
+    gone("exercise 1 has no Plus run", 1, true, "szoba");
+    gone("noun of exercise 1 in exercise 5", 5, false, "étterem");
+    gone("question without its mark", 2, false, "Ez autó");
+    gone("exercise 2 has no Plus run", 2, true, "Ez autó?");
+    gone("question in exercise 1", 1, false, "Ez autó?");
+    gone("Plus item of 3 asked as plain 3", 3, false, "Te Viktor …?");
+    gone("Plus item of 4 asked as plain 4", 4, false, "Ez a sziget kicsi, az ….");
+    gone("item of 3 asked in 4", 4, true, "Én újságíró ….");
+    gone("sentence without its gap", 3, false, "Én újságíró vagyok.");
+    gone("exercise 5 has no Plus run", 5, true, "autó");
+    gone("lesson 1's noun in another section", 1, false, "szoba", lessonOneId(), "5");
+    gone("a lesson no longer known", 1, false, "szoba", "allatok-3fa2c1d0");
+    gone("no lesson", 1, false, "szoba", "");
 }
 
 void ReviewItemsTest::goneItems()
@@ -245,10 +262,73 @@ void ReviewItemsTest::goneItems()
     QFETCH(int, exercise);
     QFETCH(bool, plus);
     QFETCH(QString, item);
-    QVERIFY(!findReviewItem(exercise, plus, item));
+    QFETCH(QString, lesson);
+    QFETCH(QString, section);
+    QVERIFY(!findReviewItem(lesson, section, exercise, plus, item));
     // An item the review kept from before checks nothing right.
-    ReviewItem stale{.exercise = exercise, .plus = plus, .item = item};
+    ReviewItem stale{.exercise = exercise, .plus = plus, .item = item, .lesson = lesson, .section = section};
     QVERIFY(!checkReviewAnswer(stale, item).right);
+}
+
+// A lesson besides lesson 1 (here a word list's, in two sections) is found through the lessons
+// Tarvo knows: its items where the exercise that asks their kind asks them, by their section or
+// by their key alone; taken out, it is gone. Lesson 1 cannot be put aside.
+void ReviewItemsTest::otherLessons_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<int>("exercise");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("inLesson"); // the lesson has the item there
+    QTest::addColumn<QString>("prompt"); // empty: the review does not find it
+    QTest::addColumn<QString>("answer");
+
+    QTest::newRow("article, by its key") << "" << 1 << "article:kutya" << true << "kutya" << "a";
+    QTest::newRow("article, by its section") << "lesson:Haus" << 1 << "article:ablak" << true << "ablak" << "az";
+    QTest::newRow("word, by its key") << "" << 5 << "word:kutya" << true << "dog" << "kutya";
+    QTest::newRow("word in another section") << "lesson:Haus" << 5 << "word:kutya" << false << "" << "";
+    QTest::newRow("word asked as an article") << "" << 1 << "word:kutya" << true << "" << "";
+    QTest::newRow("article asked as a word") << "" << 5 << "article:kutya" << true << "" << "";
+}
+
+void ReviewItemsTest::otherLessons()
+{
+    QFETCH(QString, section);
+    QFETCH(int, exercise);
+    QFETCH(QString, key);
+    QFETCH(bool, inLesson);
+    QFETCH(QString, prompt);
+    QFETCH(QString, answer);
+    // As a word list of two lessons gives it (core/wordlist.h).
+    const auto words = [](const QString &title, const QString &prompt, const QString &hungarian) {
+        return LessonSection{QStringLiteral("lesson:") + title, title,
+                             {LessonItem{WordList::wordKey(hungarian), WordItem{prompt, QStringLiteral("en"), {}, hungarian}},
+                              LessonItem{WordList::articleKey(hungarian),
+                                         ArticleItem{hungarian, WordList::articleFor(hungarian)}}}};
+    };
+    const Lesson list{QStringLiteral("allatok-3fa2c1d0"), QStringLiteral("Állatok"),
+                      {words(QStringLiteral("Tiere"), QStringLiteral("dog"), QStringLiteral("kutya")),
+                       words(QStringLiteral("Haus"), QStringLiteral("window"), QStringLiteral("ablak"))}};
+    const QString id = list.id;
+    QVERIFY(Lessons::add(std::make_shared<const Lesson>(list)));
+    QVERIFY(!Lessons::add(std::make_shared<const Lesson>(Lesson{lessonOneId(), QStringLiteral("Not lesson 1")})));
+    QCOMPARE(Lessons::find(lessonOneId()).get(), &lessonOne());
+
+    const std::optional<ReviewItem> item = findReviewItem(id, section, exercise, false, key);
+    QCOMPARE(bool(item), !prompt.isEmpty());
+    QCOMPARE(bool(Lessons::item(id, section, key)), inLesson);
+    if (item) {
+        QCOMPARE(item->lesson, id);
+        QCOMPARE(item->section, section);
+        QCOMPARE(item->prompt, prompt);
+        QCOMPARE(item->answer, answer);
+        QVERIFY(checkReviewAnswer(*item, answer).right);
+    }
+    QVERIFY(Lessons::remove(id));
+    QVERIFY(!Lessons::remove(id));
+    QVERIFY(!findReviewItem(id, section, exercise, false, key));
+    QVERIFY(!Lessons::item(id, section, key));
+    if (item)
+        QVERIFY(!checkReviewAnswer(*item, answer).right);
 }
 
 QTEST_MAIN(ReviewItemsTest)

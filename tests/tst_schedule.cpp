@@ -7,6 +7,8 @@
 #include "core/progressstore.h"
 
 #include <QFile>
+#include <QMap>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -75,7 +77,8 @@ QDateTime local(const QString &day, const QString &hhmm)
     return QDateTime(date, QTime::fromString(hhmm, QStringLiteral("hh:mm")), Qt::LocalTime).toUTC();
 }
 
-// One answer of a row: "DAY HH:MM EXERCISE PLUS ITEM R|W F|-" (F: a first try).
+// One answer of a row: "DAY HH:MM EXERCISE PLUS ITEM R|W F|- [LESSON [SECTION]]" (F: a first try;
+// lesson 1 unless a lesson is named).
 struct Step {
     QDateTime at;
     AnswerEvent event;
@@ -87,9 +90,11 @@ QList<Step> parse(const QStringList &lines)
     for (const QString &line : lines) {
         const QStringList f = line.split(QLatin1Char(' '));
         const QString item = f[4] == QLatin1String("-") ? QString() : f[4];
-        steps.append({local(f[0], f[1]),
-                      AnswerEvent{f[2].toInt(), f[3] == QLatin1String("1"), item, item + QStringLiteral("!"),
-                                  QStringLiteral("typed"), f[5] == QLatin1String("R"), f[6] == QLatin1String("F")}});
+        AnswerEvent event{f[2].toInt(), f[3] == QLatin1String("1"), item, item + QStringLiteral("!"),
+                          QStringLiteral("typed"), f[5] == QLatin1String("R"), f[6] == QLatin1String("F")};
+        event.lesson = f.value(7, event.lesson);
+        event.section = f.value(8);
+        steps.append({local(f[0], f[1]), event});
     }
     return steps;
 }
@@ -112,7 +117,8 @@ QList<ScheduledItem> everything(SqliteProgressStore &store)
     QList<ScheduledItem> all = store.dueItems();
     store.setClock({});
     std::sort(all.begin(), all.end(), [](const ScheduledItem &a, const ScheduledItem &b) {
-        return std::tie(a.exercise, a.plus, a.item) < std::tie(b.exercise, b.plus, b.item);
+        return std::tie(a.lesson, a.section, a.exercise, a.plus, a.item) <
+               std::tie(b.lesson, b.section, b.exercise, b.plus, b.item);
     });
     return all;
 }
@@ -122,6 +128,8 @@ void compareSchedules(const QList<ScheduledItem> &got, const QList<ScheduledItem
     QCOMPARE(got.size(), expected.size());
     for (int i = 0; i < got.size(); ++i) {
         const ScheduledItem &a = got[i], &b = expected[i];
+        QCOMPARE(a.lesson, b.lesson);
+        QCOMPARE(a.section, b.section);
         QCOMPARE(a.exercise, b.exercise);
         QCOMPARE(a.plus, b.plus);
         QCOMPARE(a.item, b.item);
@@ -136,11 +144,14 @@ void compareSchedules(const QList<ScheduledItem> &got, const QList<ScheduledItem
 }
 
 // The state of one item as its first tries give it, replayed here by hand.
-fsrs::ItemMemory replay(const QList<Step> &steps, int exercise, bool plus, const QString &item)
+fsrs::ItemMemory replay(const QList<Step> &steps, int exercise, bool plus, const QString &item,
+                        const QString &lesson = lessonOneId(), const QString &section = QString())
 {
     fsrs::ItemMemory m;
     for (const Step &s : steps)
-        if (s.event.firstTry && s.event.exercise == exercise && s.event.plus == plus && s.event.item == item)
+        if (s.event.firstTry && s.event.exercise == exercise && s.event.plus == plus && s.event.item == item &&
+            s.event.lesson == lesson &&
+            recordedSection(lesson, s.event.section, exercise) == recordedSection(lesson, section, exercise))
             fsrs::review(m, fsrs::reviewDay(s.at), s.event.right);
     return m;
 }
@@ -185,6 +196,14 @@ private slots:
         QTest::newRow("Plus and ordinary runs apart")
             << QStringList{"0 10:00 3 1 x W F", "0 10:00 3 0 x R F", "0 10:00 4 0 x W F"} << 1 << 0 << 2 << 1 << ""
             << "12:00";
+        QTest::newRow("one key in two lessons apart")
+            << QStringList{"0 10:00 3 0 x W F tiere-0a1b2c3d", "0 10:00 3 0 x R F"} << 1 << 0 << 2 << 1 << ""
+            << "12:00";
+        QTest::newRow("one key in two sections of a lesson apart")
+            << QStringList{"0 10:00 3 0 x W F other a", "0 10:00 3 0 x R F", "0 10:00 3 0 x W F other b"} << 1 << 0
+            << 2 << 1 << "" << "12:00";
+        QTest::newRow("lesson 1's section is its exercise")
+            << QStringList{"0 10:00 3 0 x R F 1 3", "0 20:00 3 0 x R F"} << 2 << 0 << 2 << 1 << "" << "12:00";
         QTest::newRow("a name that fits no picture: no item")
             << QStringList{"0 10:00 5 0 - W F", "0 10:00 5 0 - W -", "0 10:00 3 0 x R F"} << 1 << 0 << 2 << 1 << ""
             << "12:00";
@@ -239,10 +258,12 @@ private slots:
             SqliteProgressStore store(path);
             record(store, steps);
             kept = everything(store);
-            const auto x = std::find_if(kept.begin(), kept.end(),
-                                        [](const ScheduledItem &s) { return s.exercise == 3 && !s.plus && s.item == "x"; });
+            const auto x = std::find_if(kept.begin(), kept.end(), [](const ScheduledItem &s) {
+                return s.lesson == lessonOneId() && s.exercise == 3 && !s.plus && s.item == "x";
+            });
             QVERIFY(x != kept.end());
             const fsrs::ItemMemory byHand = replay(steps, 3, false, QStringLiteral("x"));
+            QCOMPARE(x->section, QStringLiteral("3"));
             QCOMPARE(x->reviews, reviews);
             QCOMPARE(x->lapses, lapses);
             QCOMPARE(x->stability, byHand.state.stability);
@@ -257,7 +278,7 @@ private slots:
                 QDate due;
                 int itemLapses = 0;
                 for (const ScheduledItem &s : kept)
-                    if (s.exercise == w.exercise && s.item == w.item) {
+                    if (s.lesson == w.lesson && s.section == w.section && s.exercise == w.exercise && s.item == w.item) {
                         due = due.isValid() ? std::min(due, s.due) : s.due;
                         itemLapses += s.lapses;
                     }
@@ -284,8 +305,25 @@ private slots:
             // Lowest predicted recall first, recall after the review days since the last review.
             const QList<ScheduledItem> due = store.dueItems();
             QCOMPARE(due.size(), store.dueCount());
+            // Per lesson: the items met (whatever the runs that asked them) and those due.
+            QMap<QString, QSet<QString>> met;
+            for (const Step &s : steps)
+                if (!s.event.item.isEmpty())
+                    met[s.event.lesson].insert(recordedSection(s.event.lesson, s.event.section, s.event.exercise) +
+                                               QLatin1Char('/') + QString::number(s.event.exercise) +
+                                               QLatin1Char('/') + s.event.item);
+            QMap<QString, int> dueIn;
+            for (const ScheduledItem &s : due)
+                ++dueIn[s.lesson];
+            const QList<LessonProgress> lessons = store.lessonProgress();
+            QCOMPARE(lessons.size(), met.size());
+            for (const LessonProgress &l : lessons) {
+                QCOMPARE(l.met, int(met.value(l.lesson).size()));
+                QCOMPARE(l.dueToday, dueIn.value(l.lesson));
+            }
             for (int i = 0; i < due.size(); ++i) {
-                const fsrs::ItemMemory m = replay(steps, due[i].exercise, due[i].plus, due[i].item);
+                const fsrs::ItemMemory m =
+                    replay(steps, due[i].exercise, due[i].plus, due[i].item, due[i].lesson, due[i].section);
                 QCOMPARE(due[i].recall, fsrs::retrievability(fsrs::elapsedDays(m.lastDay, x->due), m.state.stability));
                 if (i > 0)
                     QVERIFY2(due[i - 1].recall <= due[i].recall, qPrintable(due[i].item));
@@ -354,17 +392,22 @@ private slots:
 
     // Files that older versions of Tarvo wrote (tests/data: version 1, version 2 written by the
     // store as it was before the schedule, version 3 by the store before it kept each answer's
-    // offset from UTC) open, migrate to this version and give the schedule that the same answers
-    // recorded today give. Each answer takes the offset this machine's zone had at its time.
+    // offset from UTC, version 4 by the store before it kept each answer's lesson) open, migrate to
+    // this version and give the schedule and the words to practise that the same answers recorded
+    // today give, in the zone the file's offsets were taken in (a file without offsets takes the
+    // ones this machine's zone had at its times). Everything of them is lesson 1's, in the section
+    // of its exercise.
     void migratesOlderFiles_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("version");
         QTest::addColumn<int>("items");
         QTest::addColumn<int>("answers");
-        QTest::newRow("version 1") << "progress-v1.sqlite" << 1 << 2 << 5;
-        QTest::newRow("version 2") << "progress-v2.sqlite" << 2 << 4 << 8;
-        QTest::newRow("version 3") << "progress-v3.sqlite" << 3 << 4 << 9;
+        QTest::addColumn<QString>("zone"); // where the file's offsets were taken; empty: this machine's
+        QTest::newRow("version 1") << "progress-v1.sqlite" << 1 << 2 << 5 << "";
+        QTest::newRow("version 2") << "progress-v2.sqlite" << 2 << 4 << 8 << "";
+        QTest::newRow("version 3") << "progress-v3.sqlite" << 3 << 4 << 9 << "";
+        QTest::newRow("version 4") << "progress-v4.sqlite" << 4 << 7 << 10 << "Europe/Budapest";
     }
     void migratesOlderFiles()
     {
@@ -372,6 +415,7 @@ private slots:
         QFETCH(int, version);
         QFETCH(int, items);
         QFETCH(int, answers);
+        QFETCH(QString, zone);
         const QString source = QFINDTESTDATA(QStringLiteral("data/") + file);
         QVERIFY(!source.isEmpty());
         QTemporaryDir dir;
@@ -380,8 +424,9 @@ private slots:
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(sql(path, {QStringLiteral("PRAGMA user_version")}).toInt(), version);
 
-        // The same answers, recorded now at the times the file has.
+        // The same answers, recorded now at the times the file has, and the offsets it kept.
         QList<Step> steps;
+        QList<int> offsets, expectedOffsets;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
             db.setDatabaseName(path);
@@ -394,6 +439,9 @@ private slots:
                                           q.value(QStringLiteral("item")).toString(), q.value(QStringLiteral("expected")).toString(),
                                           q.value(QStringLiteral("answer")).toString(), q.value(QStringLiteral("is_right")).toBool(),
                                           q.value(QStringLiteral("first_try")).toBool()}});
+            if (!zone.isEmpty() && q.exec(QStringLiteral("SELECT utc_offset FROM answers ORDER BY id")))
+                while (q.next())
+                    expectedOffsets.append(q.value(0).toInt());
         }
         QSqlDatabase::removeDatabase(QStringLiteral("old"));
         QCOMPARE(steps.size(), answers);
@@ -402,7 +450,10 @@ private slots:
         QVERIFY2(migrated.problem().isEmpty(), qPrintable(migrated.problem()));
         QCOMPARE(sql(path, {QStringLiteral("PRAGMA user_version")}).toInt(), SqliteProgressStore::schemaVersion);
         QCOMPARE(sql(path, {QStringLiteral("SELECT count(*) FROM answers")}).toInt(), answers);
-        QList<int> offsets, expectedOffsets;
+        QCOMPARE(sql(path, {QStringLiteral("SELECT count(*) FROM answers WHERE lesson = '1' AND "
+                                           "section = CAST(exercise AS TEXT)")})
+                     .toInt(),
+                 answers);
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("migrated"));
             db.setDatabaseName(path);
@@ -412,7 +463,8 @@ private slots:
             while (q.next()) {
                 offsets.append(q.value(1).toInt());
                 const QDateTime time = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
-                expectedOffsets.append(time.toLocalTime().offsetFromUtc());
+                if (zone.isEmpty())
+                    expectedOffsets.append(time.toLocalTime().offsetFromUtc());
             }
         }
         QSqlDatabase::removeDatabase(QStringLiteral("migrated"));
@@ -420,11 +472,30 @@ private slots:
         QCOMPARE(offsets, expectedOffsets);
         const QList<ScheduledItem> schedule = everything(migrated);
         QCOMPARE(schedule.size(), items);
+        for (const ScheduledItem &s : schedule)
+            QVERIFY2(s.lesson == lessonOneId() && s.section == QString::number(s.exercise), qPrintable(s.item));
 
         QTemporaryDir freshDir;
         SqliteProgressStore fresh(freshDir.filePath(QStringLiteral("progress.sqlite")));
-        record(fresh, steps);
+        {
+            LocalZone there(zone);
+            record(fresh, steps);
+        }
         compareSchedules(schedule, everything(fresh));
+        const QList<PracticeWord> words = migrated.wordsToPractise(50), freshWords = fresh.wordsToPractise(50);
+        QCOMPARE(words.size(), freshWords.size());
+        for (int i = 0; i < words.size(); ++i) {
+            const PracticeWord &a = words[i], &b = freshWords[i];
+            QCOMPARE(a.item, b.item);
+            QCOMPARE(std::tie(a.lesson, a.section, a.exercise, a.expected, a.wrong, a.right, a.due, a.lapses),
+                     std::tie(b.lesson, b.section, b.exercise, b.expected, b.wrong, b.right, b.due, b.lapses));
+        }
+        const QList<LessonProgress> lessons = migrated.lessonProgress();
+        QCOMPARE(lessons.size(), 1);
+        QCOMPARE(lessons[0].lesson, lessonOneId());
+        QCOMPARE(lessons[0].met, sql(path, {QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT exercise, item "
+                                                           "FROM answers WHERE item <> '')")})
+                                     .toInt());
 
         // And it goes on from there: a wrong first try at a reviewed item is a lapse.
         const ScheduledItem first = schedule.first();
@@ -434,7 +505,8 @@ private slots:
         QCOMPARE(after.lapses, first.lapses + 1);
     }
 
-    // Forget my progress clears the schedule with the log; the next answer starts it afresh.
+    // Forget my progress clears the schedule and the lessons' figures with the log; the next answer
+    // starts them afresh.
     void forgetClearsTheSchedule()
     {
         QTemporaryDir dir;
@@ -444,8 +516,10 @@ private slots:
         QVERIFY(store.forget());
         QVERIFY(everything(store).isEmpty());
         QCOMPARE(store.nextDue().items, 0);
+        QVERIFY(store.lessonProgress().isEmpty());
         record(store, parse({"0 10:00 2 0 b R F"}));
         QCOMPARE(everything(store).size(), 1);
+        QCOMPARE(store.lessonProgress().value(0).met, 1);
         QCOMPARE(everything(store).first().reviews, 1);
     }
 };

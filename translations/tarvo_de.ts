@@ -106,10 +106,6 @@
         <translation>Drillübungen für Ungarischlernende.</translation>
     </message>
     <message>
-        <source>Write every recorded answer to &lt;file&gt; as CSV (UTF-8) and exit without opening a window.</source>
-        <translation>Schreibt jede aufgezeichnete Antwort als CSV (UTF-8) in &lt;Datei&gt; und beendet sich, ohne ein Fenster zu öffnen.</translation>
-    </message>
-    <message>
         <source>file</source>
         <extracomment>The value of --export-csv, as the option&apos;s description names it: &lt;file&gt;.</extracomment>
         <translation>Datei</translation>
@@ -126,6 +122,10 @@
     <message>
         <source>Check the lesson file &lt;file&gt;: print &quot;ok&quot;, or what is wrong and where, and exit without opening a window.</source>
         <translation>Prüft die Lektionsdatei &lt;Datei&gt;, gibt „ok“ aus oder was wo falsch ist, und beendet sich, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Write every recorded answer, with its lesson, to &lt;file&gt; as CSV (UTF-8) and exit without opening a window.</source>
+        <translation>Schreibt jede aufgezeichnete Antwort mit ihrer Lektion als CSV (UTF-8) in &lt;Datei&gt; und beendet sich, ohne ein Fenster zu öffnen.</translation>
     </message>
 </context>
 <context>
@@ -968,6 +968,10 @@ Alle bisher aufgezeichneten Durchgänge und Antworten werden entfernt. Dies kann
 %1</source>
         <translation>Alle Antworten wurden in folgende Datei geschrieben:
 %1</translation>
+    </message>
+    <message>
+        <source>no longer in any lesson</source>
+        <translation>in keiner Lektion mehr</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 
 #include "core/answer.h"
 #include "core/lessonfile.h"
+#include "core/lessons.h"
+#include "core/progressstore.h"
 #include "exercises/h01d1/articlebank.h"
 #include "exercises/h01d2/questionbank.h"
 #include "exercises/h01d3/sentencebank.h"
@@ -10,20 +12,44 @@
 
 namespace {
 
-// The item of lesson 1 that the log records as (exercise, plus, key), if a run of that exercise
-// asks it: its section is the exercise; exercise 1's first noun is never drawn, and the ordinary
-// runs of exercises 3 and 4 leave out their Plus items.
-const LessonItem *locate(int exercise, bool plus, const QString &key)
+// Whether an exercise asks items of a kind: the article (1), the question (2), the gap (3 and 4),
+// the picture to name and the word (5).
+bool asks(int exercise, ItemKind kind)
+{
+    switch (kind) {
+    case ItemKind::Article: return exercise == 1;
+    case ItemKind::Question: return exercise == 2;
+    case ItemKind::Gap: return exercise == 3 || exercise == 4;
+    case ItemKind::Picture:
+    case ItemKind::Word: return exercise == 5;
+    }
+    return false;
+}
+
+// The item that the log records as (lesson, section, exercise, plus, key), if a run of that
+// exercise asks it. In lesson 1 its section is the exercise, and exercise 1's first noun is never
+// drawn; the ordinary runs of exercises 3 and 4 leave out their Plus items.
+const LessonItem *locate(const QString &lesson, const QString &sectionId, int exercise, bool plus, const QString &key)
 {
     if (key.isEmpty() || exercise < 1 || exercise > 5 || (plus && exercise != 3 && exercise != 4))
         return nullptr;
-    const LessonSection &section = lessonOneSection(exercise);
-    const int index = section.indexOf(key);
-    if (index < 0)
-        return nullptr;
-    const LessonItem *item = &section.items.at(index);
-    if (exercise == 1 && (index < ArticleBank::firstDrawn || index >= ArticleBank::firstDrawn + ArticleBank::drawnCount))
-        return nullptr;
+    const LessonItem *item = nullptr;
+    if (lesson == lessonOneId()) {
+        if (recordedSection(lesson, sectionId, exercise) != QString::number(exercise))
+            return nullptr;
+        const LessonSection &section = lessonOneSection(exercise);
+        const int index = section.indexOf(key);
+        if (index < 0)
+            return nullptr;
+        if (exercise == 1 &&
+            (index < ArticleBank::firstDrawn || index >= ArticleBank::firstDrawn + ArticleBank::drawnCount))
+            return nullptr;
+        item = &section.items.at(index);
+    } else {
+        item = Lessons::item(lesson, sectionId, key);
+        if (!item || !asks(exercise, item->kind()))
+            return nullptr;
+    }
     if (const auto *gap = item->as<GapItem>(); gap && gap->plus && !plus)
         return nullptr;
     return item;
@@ -67,12 +93,20 @@ AnswerCheck boundCheck(const LessonItem &found)
 
 } // namespace
 
-std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString &key)
+std::optional<ReviewItem> findReviewItem(const ScheduledItem &due)
 {
-    const LessonItem *found = locate(exercise, plus, key);
+    return findReviewItem(due.lesson, due.section, due.exercise, due.plus, due.item);
+}
+
+std::optional<ReviewItem> findReviewItem(const QString &lesson, const QString &section, int exercise, bool plus,
+                                         const QString &key)
+{
+    const LessonItem *found = locate(lesson, section, exercise, plus, key);
     if (!found)
         return std::nullopt;
     ReviewItem item;
+    item.lesson = lesson;
+    item.section = recordedSection(lesson, section, exercise);
     item.exercise = exercise;
     item.plus = plus;
     item.item = key;
@@ -104,6 +138,14 @@ std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString 
         item.answeredPicture = Picture{pictureResource(picture->picture), Picture::Colour};
         item.expected = picture->answer;
         item.answer = picture->answer;
+    } else if (const auto *word = found->as<WordItem>()) {
+        item.prompt = word->prompt;
+        if (!word->picture.isEmpty()) {
+            item.picture = Picture{pictureResource(word->picture), Picture::Grey};
+            item.answeredPicture = Picture{pictureResource(word->picture), Picture::Colour};
+        }
+        item.expected = word->answer;
+        item.answer = word->answer;
     } else {
         return std::nullopt;
     }
@@ -127,6 +169,8 @@ ReviewSession::Item sessionItem(const ReviewItem &item)
     entry.record.plus = item.plus;
     entry.record.item = item.item;
     entry.record.expected = item.expected;
+    entry.record.lesson = item.lesson;
+    entry.record.section = item.section;
     entry.name = item.expected;
     entry.check = item.check;
     return entry;

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/nearmiss.h"
 #include "core/reviewsession.h"
+#include "core/runevents.h"
 #include "ui/picture.h"
 
 #include <QString>
@@ -8,7 +9,8 @@
 #include <optional>
 
 // One item of an exercise as the review presents it again: what its own exercise shows of it and
-// the answer that exercise expects. Made from the exercises' own item banks, never copied.
+// the answer that exercise expects. Made from the exercises' own item banks, never copied; an
+// item of another lesson is made from that lesson as the exercise that asks its kind shows it.
 struct ReviewItem {
     int exercise = 0;        // 1 to 5
     bool plus = false;       // an item of the Plus run of exercise 3 or 4
@@ -26,6 +28,8 @@ struct ReviewItem {
     QStringList alsoRight;   // the other answers the check takes in full (a question's shorter answers)
     AnswerCheck check;       // the exercise's own check, bound to the item when it was found; none
                              // for an item that no exercise has
+    QString lesson = lessonOneId(); // the lesson and section the record keeps it in (AnswerEvent)
+    QString section;
 };
 
 // One answer checked with the item's own exercise's check and normalisation. Where the learner
@@ -37,10 +41,16 @@ struct ReviewCheck {
     bool capitalWarning = false; // exercise 2 made its first letter a capital, and warns as it does
 };
 
-// The item that the answer log records as (exercise, plus, item), if it still exists in its
-// exercise; nothing for an item no exercise has any more. It carries its check: nothing is
-// looked up again to check an answer to it.
-std::optional<ReviewItem> findReviewItem(int exercise, bool plus, const QString &item);
+struct ScheduledItem;
+
+// The item that the answer log records as (lesson, section, exercise, plus, item), if a known
+// lesson (core/lessons.h) still has it where that exercise asks it; nothing for an item that is in
+// no lesson any more, or in a lesson no longer known. It carries its check: nothing is looked up
+// again to check an answer to it.
+std::optional<ReviewItem> findReviewItem(const QString &lesson, const QString &section, int exercise, bool plus,
+                                         const QString &item);
+std::optional<ReviewItem> findReviewItem(const ScheduledItem &due);
+
 ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer);
 
 // The item as a session asks it: what the record keeps its answers under, named by its right
