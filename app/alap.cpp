@@ -91,6 +91,9 @@ void Alap::build(AlapUi &ui, QWidget *c)
     // store is never opened during start-up.
     connect(progressMenu, &QMenu::aboutToShow, ui.mnuReview,
             [item = ui.mnuReview] { item->setText(Program::get().reviewMenuCaption()); });
+    ui.mnuLessons = progressMenu->addAction(tr("&Lessons..."));
+    ui.mnuLessons->setObjectName(QStringLiteral("mnuLessons"));
+    onControl(ui.mnuLessons, &QAction::triggered, this, &Alap::mnuLessons_Click);
 
     QMenu *help = window()->menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -135,6 +138,11 @@ void Alap::mnuShowProgress_Click()
 void Alap::mnuReview_Click()
 {
     Program::get().openReview();
+}
+
+void Alap::mnuLessons_Click()
+{
+    Program::get().openLessons();
 }
 
 void Alap::mnuHow_Click()
