@@ -92,6 +92,9 @@ void Alap::build(AlapUi &ui, QWidget *c)
     // store is never opened during start-up.
     connect(progressMenu, &QMenu::aboutToShow, ui.mnuReview,
             [this, item = ui.mnuReview] { item->setText(program_.reviewMenuCaption()); });
+    ui.mnuLessons = progressMenu->addAction(tr("&Lessons..."));
+    ui.mnuLessons->setObjectName(QStringLiteral("mnuLessons"));
+    onControl(ui.mnuLessons, &QAction::triggered, this, &Alap::mnuLessons_Click);
 
     QMenu *help = window()->menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -136,6 +139,11 @@ void Alap::mnuShowProgress_Click()
 void Alap::mnuReview_Click()
 {
     program_.openReview();
+}
+
+void Alap::mnuLessons_Click()
+{
+    program_.openLessons();
 }
 
 void Alap::mnuHow_Click()

@@ -13,7 +13,7 @@ struct AlapUi {
     PictureButton *Button1, *Button2, *Button3, *Button4, *Button5;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9, *Label10;
     QPushButton *Command1;
-    QAction *mnuabout, *mnuHow, *mnuShowProgress, *mnuReview;
+    QAction *mnuabout, *mnuHow, *mnuShowProgress, *mnuReview, *mnuLessons;
 };
 
 // The exercise menu.
@@ -29,6 +29,7 @@ public:
     void mnuHow_Click();
     void mnuShowProgress_Click();
     void mnuReview_Click();
+    void mnuLessons_Click();
 
 protected:
     void build(AlapUi &ui, QWidget *client) override;

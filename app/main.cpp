@@ -1,5 +1,6 @@
 #include "core/desktop.h"
 #include "core/lessonfile.h"
+#include "core/lessonlibrary.h"
 #include "core/progressstore.h"
 #include "core/translations.h"
 #include "app/program.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <cstdio>
 #include <cstring>
@@ -32,11 +34,46 @@ QCommandLineOption reviewOption()
                                                           "closed."));
 }
 
+QCommandLineOption lessonsOption()
+{
+    return QCommandLineOption(QStringLiteral("lessons"),
+                              QCoreApplication::translate("CommandLine",
+                                                          "Open the Lessons window alone: lesson 1 and the word lists "
+                                                          "you imported. Tarvo ends when it is closed."));
+}
+
+QCommandLineOption importOption()
+{
+    return QCommandLineOption(QStringLiteral("import"),
+                              QCoreApplication::translate("CommandLine",
+                                                          "Import the word lists given as arguments (KVTML, CSV or "
+                                                          "tab-separated text) as lessons, and exit without opening a "
+                                                          "window."));
+}
+
+QCommandLineOption nounsOption()
+{
+    return QCommandLineOption(QStringLiteral("nouns"),
+                              QCoreApplication::translate("CommandLine",
+                                                          "With --import: every word of a list that does not give word "
+                                                          "types is a noun, and its article is asked too."));
+}
+
+// Whether an argument is a word list to import: a file that exists, by its extension.
+bool isWordListFile(const QString &argument)
+{
+    const QFileInfo file(argument);
+    const QString suffix = file.suffix().toLower();
+    return file.isFile() && (suffix == QLatin1String("kvtml") || suffix == QLatin1String("csv") ||
+                             suffix == QLatin1String("tsv") || suffix == QLatin1String("txt"));
+}
+
 // Whether the command line asks for something done without a window.
 bool windowless(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i)
-        for (const char *option : {"--export-csv", "--check-lesson", "-h", "--help", "--help-all", "-v", "--version"})
+        for (const char *option : {"--export-csv", "--check-lesson", "--import", "-h", "--help", "--help-all", "-v",
+                                   "--version"})
             if (std::strcmp(argv[i], option) == 0 || std::strncmp(argv[i], "--export-csv=", 13) == 0 ||
                 std::strncmp(argv[i], "--check-lesson=", 15) == 0)
                 return true;
@@ -73,18 +110,62 @@ bool parseCommandLine(QCommandLineParser &parser)
     parser.addOption(exportOption());
     parser.addOption(checkLessonOption());
     parser.addOption(reviewOption());
+    parser.addOption(lessonsOption());
+    parser.addOption(importOption());
+    parser.addOption(nounsOption());
+    parser.addPositionalArgument(
+        QStringLiteral("lists"),
+        QCoreApplication::translate("CommandLine", "Word lists to import; without --import, Tarvo then shows them in "
+                                                   "the Lessons window."),
+        //: The arguments as --help shows them
+        QCoreApplication::translate("CommandLine", "[word lists...]"));
     QString error;
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(QCoreApplication::arguments())) {
         error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        //: %1 is an argument given on the command line that Tarvo takes no part of
-        error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
-                    .arg(parser.positionalArguments().first());
+    } else if (parser.isSet(QStringLiteral("import"))) {
+        if (parser.positionalArguments().isEmpty())
+            error = QCoreApplication::translate("CommandLine", "--import needs the word lists to import.");
+    } else if (parser.isSet(QStringLiteral("nouns"))) {
+        error = QCoreApplication::translate("CommandLine", "--nouns goes with --import.");
+    } else {
+        // A word list opened from a file manager is imported and shown in the Lessons window; any
+        // other argument is a mistake.
+        const bool showsLessons = !parser.isSet(QStringLiteral("review")) && !parser.isSet(QStringLiteral("export-csv")) &&
+                                  !parser.isSet(QStringLiteral("check-lesson"));
+        for (const QString &argument : parser.positionalArguments())
+            if (error.isEmpty() && !(showsLessons && isWordListFile(argument)))
+                //: %1 is an argument given on the command line that Tarvo takes no part of
+                error = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(argument);
+    }
     if (error.isEmpty())
         return true;
     std::fprintf(stderr, "tarvo: %s\n%s\n", qPrintable(error),
                  qPrintable(QCoreApplication::translate("CommandLine", "Try 'tarvo --help' for more information.")));
     return false;
+}
+
+// tarvo --import: each list made a lesson, one line for it on standard output and one for each
+// kind of entry set aside; a list that cannot be imported is told on standard error, and
+// nothing of it is kept. Status 1 when any list could not be imported.
+int importWordLists(const QStringList &paths, bool nouns)
+{
+    LessonLibrary library;
+    WordList::Options options;
+    options.interfaceLanguage = QLocale().name();
+    options.nouns = nouns;
+    int status = 0;
+    for (const QString &path : paths) {
+        const LessonLibrary::Imported imported = library.import(path, options);
+        if (!imported.ok()) {
+            std::fprintf(stderr, "tarvo: %s\n", qPrintable(imported.error));
+            status = 1;
+            continue;
+        }
+        const QStringList lines = imported.lines();
+        for (int i = 0; i < lines.size(); ++i)
+            std::printf(i == 0 ? "%s\n" : "  %s\n", qPrintable(lines[i]));
+    }
+    return status;
 }
 
 // The command line without a display: help, version, the export of every answer, or the check
@@ -98,6 +179,8 @@ int runCommandLine(int argc, char *argv[])
         return 1;
     parser.process(app); // help and version, as Qt shows them
     const QCommandLineOption exportOption = ::exportOption();
+    if (parser.isSet(QStringLiteral("import")))
+        return importWordLists(parser.positionalArguments(), parser.isSet(QStringLiteral("nouns")));
     if (parser.isSet(QStringLiteral("check-lesson"))) {
         const LessonFile::Result lesson = LessonFile::load(parser.value(QStringLiteral("check-lesson")));
         std::fprintf(lesson.ok() ? stdout : stderr, "%s\n", lesson.ok() ? "ok" : qPrintable(lesson.error));
@@ -137,6 +220,8 @@ int main(int argc, char *argv[])
                     std::make_unique<SqliteProgressStore>(SqliteProgressStore::defaultPath()));
     if (parser.isSet(QStringLiteral("review")))
         program.startReview();
+    else if (parser.isSet(QStringLiteral("lessons")) || !parser.positionalArguments().isEmpty())
+        program.startLessons(parser.positionalArguments());
     else
         program.start();
     return QApplication::exec();

@@ -6,6 +6,8 @@
 #include "core/speech.h"
 #include "ui/fonts.h"
 #include "app/hatter.h"
+#include "app/lessonswindow.h"
+#include "core/lessonlibrary.h"
 #include "app/progresswindow.h"
 #include "app/review.h"
 #include "core/progressstore.h"
@@ -66,6 +68,7 @@ Program::~Program()
     storeCheck_.reset();
     for (Form *form : forms())
         form->discard();
+    lessons_.reset();
     review_.reset();
     progress_.reset();
     lex1_.reset();
@@ -106,6 +109,40 @@ void Program::start()
 
 void Program::startReview()
 {
+    openReview();
+}
+
+void Program::startLessons(const QStringList &wordLists)
+{
+    lessons().open();
+    lessons().importFiles(wordLists);
+}
+
+LessonLibrary &Program::lessonLibrary()
+{
+    if (!library_)
+        library_ = std::make_unique<LessonLibrary>(lessonFolder_.isEmpty() ? LessonLibrary::defaultFolder() : lessonFolder_);
+    return *library_;
+}
+
+void Program::setLessonFolder(const QString &folder)
+{
+    lessonFolder_ = folder;
+    library_.reset();
+}
+
+void Program::practise(const QString &lessonId)
+{
+    if (lessonId == lessonOne().id) {
+        // Lesson 1 is practised in its exercise windows: in the one open now, or from the menu.
+        for (Form *form : forms())
+            if (qobject_cast<ExerciseForm *>(form) && form->isVisible()) {
+                form->show();
+                return;
+            }
+        showMenu();
+        return;
+    }
     openReview();
 }
 
@@ -172,6 +209,11 @@ void Program::openReview()
     review().open();
 }
 
+void Program::openLessons()
+{
+    lessons().open();
+}
+
 QString Program::reviewMenuCaption()
 {
     return Review::menuCaption(store_->dueCount());
@@ -202,7 +244,7 @@ QList<Form *> Program::forms() const
     QList<Form *> all;
     for (Form *form : std::initializer_list<Form *>{sobre_.get(), alap_.get(), hatter_.get(), h01d1_.get(),
                                                      h01d2_.get(), h01d3_.get(), lex1_.get(), progress_.get(),
-                                                     review_.get()})
+                                                     review_.get(), lessons_.get()})
         if (form)
             all.append(form);
     return all;
@@ -217,6 +259,7 @@ H01d3 &Program::h01d3() { return lazy(h01d3_); }
 Lex1 &Program::lex1() { return lazy(lex1_); }
 ProgressWindow &Program::progress() { return lazy(progress_, *store_); }
 Review &Program::review() { return lazy(review_, *store_, *speech_); }
+LessonsWindow &Program::lessons() { return lazy(lessons_, *this); }
 
 Sobre &sobre() { return Program::get().sobre(); }
 Alap &alap() { return Program::get().alap(); }
@@ -227,3 +270,4 @@ H01d3 &h01d3() { return Program::get().h01d3(); }
 Lex1 &lex1() { return Program::get().lex1(); }
 ProgressWindow &progress() { return Program::get().progress(); }
 Review &review() { return Program::get().review(); }
+LessonsWindow &lessons() { return Program::get().lessons(); }

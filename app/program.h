@@ -4,10 +4,13 @@
 #include "exercises/frame/exerciseform.h"
 
 #include <QIcon>
+#include <QStringList>
 #include <memory>
 
 class Desktop;
 class Form;
+class LessonLibrary;
+class LessonsWindow;
 class ProgressWindow;
 class Review;
 class QTimer;
@@ -44,6 +47,9 @@ public:
     void start();
     // Start-up straight into the review of the items due; the run ends when it is closed.
     void startReview();
+    // Start-up straight into the Lessons window, importing the word lists given (from a file
+    // manager); the run ends when it is closed.
+    void startLessons(const QStringList &wordLists = {});
     // End: every window closes at once, without its unload handler.
     void end();
     // Called after a window has unloaded: the run ends when no window is left on screen.
@@ -52,6 +58,13 @@ public:
 
     Desktop &desktop() { return *desktop_; }
     ProgressStore &progressStore() { return *store_; }
+    // The learner's imported lessons, in the folder given here or else in the application's data
+    // folder (LessonLibrary::defaultFolder). Nothing of it is read before a window asks for it.
+    LessonLibrary &lessonLibrary();
+    void setLessonFolder(const QString &folder);
+    // Practises a lesson: lesson 1 in the menu's exercises (in the exercise window already open,
+    // if one is); an imported lesson in the Review window's form.
+    void practise(const QString &lessonId);
     // Tells the learner, once per run and in one box of the menu window, what went wrong with
     // the progress store, if anything has. Waits while the menu is not on screen.
     void tellStoreProblem();
@@ -69,6 +82,7 @@ public:
     Lex1 &lex1();
     ProgressWindow &progress();
     Review &review();
+    LessonsWindow &lessons();
     // The windows created so far.
     QList<Form *> forms() const;
 
@@ -77,6 +91,7 @@ public:
     void openProgress() override;
     void openReview() override;
     QString reviewMenuCaption() override;
+    void openLessons() override;
     ExerciseForm &exerciseWindow(int exercise) override;
 
 private:
@@ -96,6 +111,9 @@ private:
     std::unique_ptr<Lex1> lex1_;
     std::unique_ptr<ProgressWindow> progress_;
     std::unique_ptr<Review> review_;
+    std::unique_ptr<LessonsWindow> lessons_;
+    std::unique_ptr<LessonLibrary> library_;
+    QString lessonFolder_;
     std::unique_ptr<QTimer> storeCheck_; // opens the store a moment after the menu is up
     bool ended_ = false;
     bool storeProblemTold_ = false;
@@ -111,3 +129,4 @@ H01d3 &h01d3();
 Lex1 &lex1();
 ProgressWindow &progress();
 Review &review();
+LessonsWindow &lessons();

@@ -5,7 +5,9 @@
 //   tarvo-bench [runs]      prints one table; every figure is the median of the runs
 //   tarvo-bench RUNS --store   only the store's figures
 //   tarvo-bench RUNS --wordlists   only the word lists' imports
+//   tarvo-bench RUNS --lessons   only the Lessons window over 100 lessons
 #include "app/alap.h"
+#include "app/lessonswindow.h"
 #include "core/desktop.h"
 #include "app/program.h"
 #include "app/progresswindow.h"
@@ -13,6 +15,7 @@
 #include "app/sobre.h"
 #include "core/draw.h"
 #include "core/lessonfile.h"
+#include "core/lessonlibrary.h"
 #include "core/progressstore.h"
 #include "core/speech.h"
 #include "core/translations.h"
@@ -331,6 +334,44 @@ void benchReviewOpen(const QString &dir, int runs, double plainWindowUs)
     std::printf("  (%d items due, %d of them presented)\n", due, int(review().items().size()));
 }
 
+// The Lessons window over 100 imported lessons of 500 words each (50,000 words, every one a noun
+// with its article item too): the lessons kept through the library, then the window opened the
+// first time (its index read), again and again, and once with the index removed, when every
+// lesson file is read whole. A program of its own, on a store that keeps nothing.
+void benchLessonsOpen(const QString &dir, int runs, double plainWindowUs)
+{
+    const QString folder = dir + QStringLiteral("/lessons");
+    LessonLibrary library(folder);
+    QElapsedTimer t;
+    t.start();
+    for (int l = 0; l < 100; ++l) {
+        WordList::Result list;
+        list.lesson.id = QStringLiteral("bench-%1").arg(l);
+        list.lesson.title = QStringLiteral("Lecke %1").arg(l);
+        LessonSection section{QStringLiteral("words"), QString(), {}};
+        for (int w = 0; w < 500; ++w) {
+            const QString word = QStringLiteral("szó %1 %2").arg(l).arg(w);
+            section.items.append({WordList::wordKey(word), WordItem{QStringLiteral("word %1").arg(w), QStringLiteral("en"), QString(), word}});
+            section.items.append({WordList::articleKey(word), ArticleItem{word, WordList::articleFor(word)}});
+        }
+        list.lesson.sections.append(section);
+        library.add(QStringLiteral("bench-%1.csv").arg(l), list);
+    }
+    row("keep 100 lessons of 500 words (write and check)", t.elapsed() / 1000.0, 0, "s");
+
+    Program program(std::make_unique<QuietDesktop>());
+    program.setLessonFolder(folder);
+    openFigures(lessons(), runs, "open the Lessons window (100 lessons, 50,000 words)", plainWindowUs);
+    std::printf("  (%d lessons listed)\n", int(lessons().listed().size()));
+    QFile::remove(folder + QStringLiteral("/.index.json"));
+    t.restart();
+    lessons().open();
+    QCoreApplication::processEvents();
+    row("open the Lessons window, its index removed", t.nsecsElapsed() / 1e6, plainWindowUs / 1000, "ms");
+    lessons().unload();
+    settle();
+}
+
 // A KVTML list of 10,000 entries as Parley writes one (English and Hungarian, 100 lessons of 100
 // entries, every other entry a noun) and the same words as CSV, each imported as a lesson.
 void benchWordLists(const QString &dir, int runs)
@@ -400,9 +441,18 @@ int main(int argc, char **argv)
     // --store: only the store's figures (the million answers and the schedule).
     const bool storeOnly = argc > 2 && QByteArray(argv[2]) == "--store";
     QTemporaryDir data;
-    // --wordlists: only the word lists' imports.
+    // --wordlists: only the word lists' imports; --lessons: only the Lessons window.
     if (argc > 2 && QByteArray(argv[2]) == "--wordlists") {
         benchWordLists(data.path(), runs);
+        return 0;
+    }
+    if (argc > 2 && QByteArray(argv[2]) == "--lessons") {
+        const double plain = timeUs(runs, [] {
+            QLabel label(QStringLiteral("Hello"));
+            label.show();
+            QCoreApplication::processEvents();
+        });
+        benchLessonsOpen(data.path(), runs, plain);
         return 0;
     }
     QList<double> tShown, tMenu, tRss, tStoreRss, pShown, pRss, deShown, deMenu;
@@ -516,6 +566,8 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents();
     });
     benchReviewOpen(data.path(), runs, plainShown);
+    settle();
+    benchLessonsOpen(data.path(), runs, plainShown);
     settle();
 
     Program program(std::make_unique<QuietDesktop>(), std::make_unique<SqliteProgressStore>(bigStore));

@@ -77,6 +77,11 @@ QString Desktop::saveFileName(QWidget *, const QString &, const QString &, const
     return {};
 }
 
+QStringList Desktop::openFileNames(QWidget *, const QString &, const QString &)
+{
+    return {};
+}
+
 bool QtDesktop::question(QWidget *owner, const QString &title, const QString &text)
 {
     // On the heap and watched, as the message box is.
@@ -90,4 +95,9 @@ bool QtDesktop::question(QWidget *owner, const QString &title, const QString &te
 QString QtDesktop::saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter)
 {
     return QFileDialog::getSaveFileName(owner, title, suggested, filter);
+}
+
+QStringList QtDesktop::openFileNames(QWidget *owner, const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(owner, title, QString(), filter);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QWidget;
@@ -29,6 +30,8 @@ public:
     virtual bool question(QWidget *owner, const QString &title, const QString &text);
     // The file the learner chooses to save to, or empty when cancelled.
     virtual QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter);
+    // The existing files the learner chooses to open, or none when cancelled.
+    virtual QStringList openFileNames(QWidget *owner, const QString &title, const QString &filter);
 };
 
 // The desktop of the running program (installed by it, see core/services.h).
@@ -47,6 +50,7 @@ public:
     Speaker &speaker() override;
     bool question(QWidget *owner, const QString &title, const QString &text) override;
     QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter) override;
+    QStringList openFileNames(QWidget *owner, const QString &title, const QString &filter) override;
 
 private:
     std::unique_ptr<QtSpeaker> speaker_;

@@ -62,8 +62,15 @@ const LessonItem *Lesson::item(const QString &sectionId, const QString &key) con
     return found ? found->item(key) : nullptr;
 }
 
+bool isPictureFile(const QString &name)
+{
+    return name.contains(QLatin1Char('.'));
+}
+
 QString pictureResource(const QString &name)
 {
+    if (isPictureFile(name))
+        return name;
     return QStringLiteral(":/") + name + QStringLiteral(".svg");
 }
 

@@ -114,7 +114,12 @@ struct Lesson {
     bool operator==(const Lesson &) const = default;
 };
 
-// The compiled-in drawing a picture name stands for: "ex2/item0" is ":/ex2/item0.svg".
+// Whether a picture name is a picture file of the lesson's own rather than a drawing compiled
+// into Tarvo: a file's name has a dot (before its suffix), a drawing's never has. A lesson read
+// from a file holds each of its picture files by its full path.
+bool isPictureFile(const QString &name);
+// What a picture name stands for: a compiled-in drawing's resource ("ex2/item0" is
+// ":/ex2/item0.svg"), or a picture file's path as it is.
 QString pictureResource(const QString &name);
 
 // The four answers a question accepts, made from its subject, pronoun and predicate.

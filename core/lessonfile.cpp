@@ -1,6 +1,7 @@
 #include "core/lessonfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -99,7 +100,14 @@ QString fileFault(const QString &file, const QString &what)
 // Reads the parsed document into a lesson, stopping at the first fault with its place.
 class Reader {
 public:
-    explicit Reader(QString name) : name_(std::move(name)) {}
+    Reader(QString name, const QString &folder) : name_(std::move(name)), folder_(folder)
+    {
+        if (!folder_.isEmpty()) {
+            canonicalFolder_ = QDir(folder_).canonicalPath();
+            if (!canonicalFolder_.isEmpty() && !canonicalFolder_.endsWith(QLatin1Char('/')))
+                canonicalFolder_ += QLatin1Char('/');
+        }
+    }
 
     QString error;
 
@@ -146,6 +154,8 @@ public:
 
 private:
     QString name_;
+    QString folder_;          // where the file's own pictures are; empty: it may name none
+    QString canonicalFolder_; // the same with links resolved, ending in "/"
     int section_ = 0; // the place being read: section and item numbers from 1, 0 for none
     int item_ = 0;
     QString key_;
@@ -237,10 +247,34 @@ private:
             return false;
         if (out.isEmpty())
             return true;
+        if (isPictureFile(out)) {
+            const QString file = pictureFile(out);
+            if (file.isEmpty())
+                return fail(QCoreApplication::translate("Lesson", "there is no picture \"%1\"").arg(shown(out)));
+            out = file;
+            return true;
+        }
         static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9_-]+(/[A-Za-z0-9_-]+)*$"));
         if (!name.match(out).hasMatch() || !QFile::exists(pictureResource(out)))
             return fail(QCoreApplication::translate("Lesson", "there is no picture \"%1\"").arg(shown(out)));
         return true;
+    }
+
+    // The picture file a reference names, as a path in the folder the file was read from; empty
+    // when it is not a plain file in that folder or below it (no "..", no absolute path, no link
+    // that leads out).
+    QString pictureFile(const QString &reference) const
+    {
+        if (canonicalFolder_.isEmpty() || reference.startsWith(QLatin1Char('/')) || reference.contains(QLatin1Char('\\')))
+            return QString();
+        for (const QStringView part : QStringView(reference).split(QLatin1Char('/')))
+            if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String(".."))
+                return QString();
+        const QString path = folder_ + QLatin1Char('/') + reference;
+        const QFileInfo info(path);
+        if (!info.isFile() || !info.canonicalFilePath().startsWith(canonicalFolder_))
+            return QString();
+        return path;
     }
 
     bool readSection(const QJsonValue &value, LessonSection &section)
@@ -373,7 +407,15 @@ void field(QByteArray &out, const char *name, bool value)
     out += value ? "\": true" : "\": false";
 }
 
-void writeItem(QByteArray &out, const LessonItem &item)
+// A picture as the file names it: a picture file in the file's folder by its path from there.
+QString pictureName(const QString &picture, const QString &folder)
+{
+    if (folder.isEmpty() || !picture.startsWith(folder))
+        return picture;
+    return picture.mid(folder.size());
+}
+
+void writeItem(QByteArray &out, const LessonItem &item, const QString &folder)
 {
     out += "        { \"key\": ";
     quoted(out, item.key);
@@ -389,7 +431,7 @@ void writeItem(QByteArray &out, const LessonItem &item)
         field(out, "pronoun", q->pronoun);
         field(out, "predicate", q->predicate);
         field(out, "yes", q->yes);
-        field(out, "picture", q->picture);
+        field(out, "picture", pictureName(q->picture, folder));
     } else if (const auto *g = item.as<GapItem>()) {
         field(out, "stem", g->stem);
         field(out, "answer", g->answer);
@@ -397,7 +439,7 @@ void writeItem(QByteArray &out, const LessonItem &item)
         if (g->plus)
             field(out, "plus", true);
     } else if (const auto *p = item.as<PictureItem>()) {
-        field(out, "picture", p->picture);
+        field(out, "picture", pictureName(p->picture, folder));
         field(out, "answer", p->answer);
     } else if (const auto *w = item.as<WordItem>()) {
         if (!w->prompt.isEmpty())
@@ -405,7 +447,7 @@ void writeItem(QByteArray &out, const LessonItem &item)
         if (!w->language.isEmpty())
             field(out, "language", w->language);
         if (!w->picture.isEmpty())
-            field(out, "picture", w->picture);
+            field(out, "picture", pictureName(w->picture, folder));
         field(out, "answer", w->answer);
     }
     out += " }";
@@ -413,7 +455,7 @@ void writeItem(QByteArray &out, const LessonItem &item)
 
 } // namespace
 
-Result parse(const QByteArray &source, const QString &name)
+Result parse(const QByteArray &source, const QString &name, const QString &folder)
 {
     const auto failed = [&name](const QString &what) { return Result{Lesson(), fileFault(name, what)}; };
     const auto failedAt = [&name](const QByteArray &text, qsizetype offset, const QString &what) {
@@ -439,7 +481,7 @@ Result parse(const QByteArray &source, const QString &name)
         return failedAt(bytes, parseError.offset, parseError.errorString());
     if (!document.isObject())
         return failed(QCoreApplication::translate("Lesson", "the file does not hold a lesson (an object in braces)"));
-    Reader reader(name);
+    Reader reader(name, folder.isEmpty() ? QString() : QDir(folder).absolutePath());
     Lesson lesson;
     if (!reader.read(document.object(), lesson))
         return Result{Lesson(), reader.error};
@@ -458,11 +500,14 @@ Result load(const QString &path)
     const QByteArray bytes = file.read(maxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return failed(QCoreApplication::translate("Lesson", "the file cannot be read (%1)").arg(file.errorString()));
-    return parse(bytes, path);
+    return parse(bytes, path, QFileInfo(path).absolutePath());
 }
 
-QByteArray write(const Lesson &lesson)
+QByteArray write(const Lesson &lesson, const QString &folder)
 {
+    QString inside = folder.isEmpty() ? QString() : QDir(folder).absolutePath();
+    if (!inside.isEmpty() && !inside.endsWith(QLatin1Char('/')))
+        inside += QLatin1Char('/');
     QByteArray out = "{\n  \"format\": \"tarvo-lesson\",\n  \"version\": ";
     out += QByteArray::number(formatVersion);
     out += ",\n  \"id\": ";
@@ -480,7 +525,7 @@ QByteArray write(const Lesson &lesson)
         }
         out += ",\n      \"items\": [\n";
         for (qsizetype i = 0; i < section.items.size(); ++i) {
-            writeItem(out, section.items.at(i));
+            writeItem(out, section.items.at(i), inside);
             out += i + 1 < section.items.size() ? ",\n" : "\n";
         }
         out += "      ]\n    }";

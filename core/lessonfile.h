@@ -23,13 +23,17 @@ struct Result {
     bool ok() const { return error.isEmpty(); }
 };
 
-// The file at a path (a resource path too); `name` in the messages is the path as given.
+// The file at a path (a resource path too); `name` in the messages is the path as given. Its
+// picture files are looked for in its own folder.
 Result load(const QString &path);
-// The bytes of a file; `name` is what the messages call it.
-Result parse(const QByteArray &bytes, const QString &name);
-// The lesson as a file, one item a line, fields in their documented order; parse() reads it
-// back to the same lesson.
-QByteArray write(const Lesson &lesson);
+// The bytes of a file; `name` is what the messages call it. The picture files it names are looked
+// for in `folder` and below it (a file naming one is refused when `folder` is empty), and the
+// lesson holds each by its path there.
+Result parse(const QByteArray &bytes, const QString &name, const QString &folder = QString());
+// The lesson as a file, one item a line, fields in their documented order, each picture file in
+// `folder` (or below it) by its path from there; parse() with the same folder reads it back to
+// the same lesson.
+QByteArray write(const Lesson &lesson, const QString &folder = QString());
 
 } // namespace LessonFile
 

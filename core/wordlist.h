@@ -80,6 +80,12 @@ struct Result {
     // A CSV list whose header did not say which column is Hungarian: the reader guessed from
     // the letters, and the learner should confirm.
     bool columnsGuessed = false;
+    // The list says the word type of its entries (a KVTML list with word types); a list that
+    // does not may be all nouns, as the learner says (Options::nouns).
+    bool wordTypes = false;
+    // A KVTML list none of whose languages is marked Hungarian: refused, but the learner may
+    // pick one of its columns (Options::hungarianColumn) and read it again.
+    bool hungarianMissing = false;
     bool ok() const { return error.isEmpty(); }
 };
 

@@ -55,6 +55,7 @@ public:
     QList<Entry> entries;
     QList<ListLesson> lessons;
     QSet<QString> nouns; // entry ids in a noun container
+    bool wordTypes = false; // the list has word types, in its entries or as containers
 
 private:
     QString readText() { return xml.readElementText(QXmlStreamReader::SkipChildElements); }
@@ -118,6 +119,7 @@ bool KvtmlParser::parse()
                     xml.skipCurrentElement();
             }
         } else if (name == QLatin1String("wordtypes")) {
+            wordTypes = true;
             while (xml.readNextStartElement()) {
                 if (xml.name() == QLatin1String("container"))
                     typeContainer(false, 0);
@@ -176,6 +178,7 @@ void KvtmlParser::entry()
         } else if (name == QLatin1String("translation")) {
             translation(e);
         } else if (name == QLatin1String("wordtype")) {
+            wordTypes = true;
             e.noun = isNounType(xml.readElementText(QXmlStreamReader::IncludeChildElements)) || e.noun;
         } else {
             xml.skipCurrentElement();
@@ -195,9 +198,10 @@ void KvtmlParser::translation(Entry &e)
             t.comment = readText();
         else if (name == QLatin1String("image"))
             t.images.append(readText());
-        else if (name == QLatin1String("wordtype"))
+        else if (name == QLatin1String("wordtype")) {
+            wordTypes = true;
             e.noun = isNounType(xml.readElementText(QXmlStreamReader::IncludeChildElements)) || e.noun;
-        else
+        } else
             xml.skipCurrentElement();
     }
 }
@@ -326,11 +330,13 @@ Result parseKvtml(const QByteArray &bytes, const QString &name, const QString &f
             found.append(describe(id).left(40));
         if (found.size() > 10)
             found = found.mid(0, 10) << QStringLiteral("…");
-        return builder.fail(found.isEmpty()
-                                ? QCoreApplication::translate("WordList", "%1: the list names no languages").arg(name)
-                                : QCoreApplication::translate("WordList", "%1: no language of the list is Hungarian "
-                                                                          "(languages found: %2)")
-                                      .arg(name, found.join(QStringLiteral(", "))));
+        Result refused = builder.fail(
+            found.isEmpty() ? QCoreApplication::translate("WordList", "%1: the list names no languages").arg(name)
+                            : QCoreApplication::translate("WordList", "%1: no language of the list is Hungarian "
+                                                                      "(languages found: %2)")
+                                  .arg(name, found.join(QStringLiteral(", "))));
+        refused.hungarianMissing = !found.isEmpty();
+        return refused;
     }
     // The prompt: the learner's choice, else their interface language, else English, else the
     // first other language; none in a list of Hungarian only.
@@ -349,6 +355,7 @@ Result parseKvtml(const QByteArray &bytes, const QString &name, const QString &f
         prompt = pick([](const Identifier &id) { return languageOf(id.locale) == QLatin1String("en"); });
     if (!prompt)
         prompt = pick([](const Identifier &) { return true; });
+    result.wordTypes = parser.wordTypes;
     result.hungarianColumn = hungarian->id;
     result.promptColumn = prompt ? prompt->id : QString();
     const QString promptLanguage = prompt ? languageOf(cleanText(prompt->locale)) : QString();

@@ -3,6 +3,8 @@
 #   files     the staged tree holds the program, launcher, metainfo, manual and every icon size
 #   desktop   desktop-file-validate accepts the launcher, without a warning
 #   metainfo  appstreamcli accepts the metainfo file and the staged tree as a whole
+#   mime      the type of KVTML word lists: update-mime-database takes it without a word, and the
+#             database it builds knows *.kvtml and a file that begins with <kvtml
 #   deb       cpack builds the Debian package; its control fields and contents are as intended
 # Tools are looked up when the check runs, so a missing one says which Debian package to install.
 cmake_minimum_required(VERSION 3.21)
@@ -10,6 +12,7 @@ cmake_minimum_required(VERSION 3.21)
 set(root ${STAGE}${PREFIX})
 set(desktop_file ${root}/share/applications/${APP_ID}.desktop)
 set(metainfo_file ${root}/share/metainfo/${APP_ID}.metainfo.xml)
+set(mime_file ${root}/share/mime/packages/${APP_ID}.xml)
 
 function(need_tool var name package)
   find_program(${var} ${name})
@@ -73,6 +76,7 @@ elseif(CHECK STREQUAL "files")
       bin/tarvo
       share/applications/${APP_ID}.desktop
       share/metainfo/${APP_ID}.metainfo.xml
+      share/mime/packages/${APP_ID}.xml
       share/icons/hicolor/scalable/apps/${APP_ID}.svg
       share/man/man1/tarvo.1.gz
       share/doc/tarvo/copyright
@@ -117,11 +121,20 @@ elseif(CHECK STREQUAL "files")
     fail("the scalable icon differs from ${ICON_SOURCE}")
   endif()
 
-  # The launcher starts the installed program and names the installed icon.
+  # The launcher starts the installed program, with the word lists a file manager opens in it,
+  # for their types, and names the installed icon.
   desktop_value(${desktop_file} Exec exec)
-  if(NOT exec STREQUAL "tarvo")
-    fail("Exec=${exec}, expected tarvo")
+  if(NOT exec STREQUAL "tarvo %F")
+    fail("Exec=${exec}, expected tarvo %F")
   endif()
+  # (Read whole: its semicolons would make a CMake list of it.)
+  file(READ ${desktop_file} entry)
+  string(REGEX MATCH "\nMimeType=[^\n]*" types "${entry}")
+  foreach(type application/x-kvtml text/csv)
+    if(NOT types MATCHES "[=;]${type};")
+      fail("the launcher's MimeType lacks ${type}")
+    endif()
+  endforeach()
   desktop_value(${desktop_file} Icon icon)
   if(NOT icon STREQUAL APP_ID)
     fail("Icon=${icon}, expected ${APP_ID}")
@@ -164,6 +177,27 @@ elseif(CHECK STREQUAL "metainfo")
   endforeach()
   # The tree as a whole: the metainfo together with the launcher it names.
   run_clean("" ${appstreamcli} validate-tree --no-net --explain ${root})
+
+elseif(CHECK STREQUAL "mime")
+  need_tool(update update-mime-database shared-mime-info)
+  file(REMOVE_RECURSE ${OUT})
+  file(COPY ${mime_file} DESTINATION ${OUT}/packages)
+  run_clean("[Ww]arning|[Ee]rror|[Ii]nvalid|[Uu]nknown" ${update} -V ${OUT})
+  file(READ ${OUT}/globs2 globs)
+  if(NOT globs MATCHES "application/x-kvtml:\\*\\.kvtml")
+    fail("the database has no glob *.kvtml for application/x-kvtml:\n${globs}")
+  endif()
+  if(NOT EXISTS ${OUT}/application/x-kvtml.xml)
+    fail("the database has no application/x-kvtml")
+  endif()
+  file(READ ${OUT}/magic magic HEX)
+  string(HEX "application/x-kvtml" type_hex)
+  string(HEX "<kvtml" kvtml_hex)
+  string(TOLOWER "${type_hex}" type_hex)
+  string(TOLOWER "${kvtml_hex}" kvtml_hex)
+  if(NOT magic MATCHES "${type_hex}" OR NOT magic MATCHES "${kvtml_hex}")
+    fail("the database has no magic <kvtml for application/x-kvtml")
+  endif()
 
 elseif(CHECK STREQUAL "deb")
   need_tool(dpkg_deb dpkg-deb dpkg)
@@ -208,6 +242,7 @@ elseif(CHECK STREQUAL "deb")
 
   execute_process(COMMAND ${dpkg_deb} --contents ${debs} OUTPUT_VARIABLE contents COMMAND_ERROR_IS_FATAL ANY)
   foreach(path usr/bin/tarvo usr/share/applications/${APP_ID}.desktop usr/share/metainfo/${APP_ID}.metainfo.xml
+               usr/share/mime/packages/${APP_ID}.xml
                usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg usr/share/icons/hicolor/48x48/apps/${APP_ID}.png
                usr/share/doc/tarvo/copyright)
     string(FIND "${contents}" " ./${path}\n" at)

@@ -7,7 +7,10 @@
 # `tarvo --review` twice in a record of its own: over no record (the empty review is read), and
 # over answers of 40 days ago, whose items it reads one by one (counter, source, instruction,
 # item, picture, answer box), answering the first wrong (the right answer is read back) and the
-# others right, reads the summary and closes the window, which ends the program.
+# others right, reads the summary and closes the window, which ends the program. Last it imports a
+# word list with `tarvo --import` and opens another in the Lessons window as a file manager does
+# (`tarvo LIST`): reads the choices for a list without a header, ticks "These are nouns", presses
+# Import, reads the box that tells the import, finds both lessons in the table and presses Close.
 #
 #   scripts/a11y-check.sh [PATH/TO/tarvo]      (default: build/tarvo)
 #
@@ -17,7 +20,7 @@
 set -u
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
-limit=${A11Y_CHECK_LIMIT:-150}   # seconds for the whole run
+limit=${A11Y_CHECK_LIMIT:-200}   # seconds for the whole run
 check=a11y-check
 . "$repo/scripts/lib/desktop-session.sh"
 
@@ -79,6 +82,29 @@ if [ "${1:-}" = "--in-session" ]; then
   fi
   show_output "$reviewed"
   [ "$reviewed" -gt "$status" ] && status=$reviewed
+
+  # The Lessons window, as a file manager opens a word list in it: one list imported before from
+  # the command line, then a list without a header opened, asked about and imported.
+  echo "a11y-check: the Lessons window, with a word list opened in it"
+  lists=$repo/tests/data/wordlists
+  env XDG_DATA_HOME="$work/lessons" "$tarvo" --import "$lists/kvtml/bilingual.kvtml" >"$work/import.log" 2>&1 ||
+    { echo "a11y-check: tarvo --import failed:" >&2; cat "$work/import.log" >&2; exit 2; }
+  start_program XDG_DATA_HOME="$work/lessons" -- "$lists/csv/tab-utf16.txt"
+  "$PYTHON" "$repo/scripts/a11y_tree.py" --lessons --expect "Tiere und Dinge" "tab-utf16" --wait 20 --limit 40
+  listed=$?
+  # Closing the Lessons window ends a program that started with it.
+  if [ "$listed" -eq 0 ]; then
+    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.2; done
+    if kill -0 "$app" 2>/dev/null; then
+      echo "a11y-check: tarvo still runs after its Lessons window closed" >&2
+      listed=1
+    else
+      wait "$app"
+      app=""
+    fi
+  fi
+  show_output "$listed"
+  [ "$listed" -gt "$status" ] && status=$listed
   exit "$status"
 fi
 

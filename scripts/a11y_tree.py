@@ -13,6 +13,10 @@ accessibility bus cannot be reached.
 Needs Debian's python3-pyatspi and a running session bus with the AT-SPI bus on it; it is
 started by scripts/a11y-check.sh, which sets all of that up.
 
+With --lessons it reads the Lessons window of `tarvo LIST` (a word list opened as a file manager
+opens it): the choices for a list without a header, the box that tells the import, and the table
+of lessons (--expect names the titles it must list).
+
 With --review it reads the window of `tarvo --review` instead, over a record that REVIEW_ITEMS
 were answered into 40 days ago (--seed FILE reads the empty review while the program makes its
 record FILE; --seed FILE --insert then writes those answers into it): every item's counter,
@@ -468,12 +472,105 @@ def review(args):
     return 0
 
 
+# The Lessons window of `tarvo LIST`, as a file manager opens a word list: first the choices for
+# a list without a header, then the list of lessons.
+LESSONS_BUTTONS = ["Import...", "Practise", "Remove...", "Close"]
+CHOICES_BUTTONS = ["Import", "Cancel"]
+CHOICES_COMBOS = ["Hungarian words:", "Ask by:"]  # the labels of the two boxes
+NOUNS = "These are nouns"
+PREVIEW = "The first words as they would be imported"
+
+
+def lessons_window(app, wait):
+    return wait_for("the Lessons window",
+                    lambda: next((w for w in windows(app) if safe(lambda: w.name) == "Tarvo - Lessons"), None), wait)
+
+
+def labelled(window, label, role):
+    """The control of that role that the label names (on Linux, Qt names a combo box by the
+    choice it shows, and its label by a relation, which is what a screen reader reads)."""
+    for _, node in walk(window):
+        if safe(lambda: node.getRole()) != role:
+            continue
+        for relation in safe(node.getRelationSet, []) or []:
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY and any(
+                    safe(lambda: relation.getTarget(i).name) == label for i in range(relation.getNTargets())):
+                return node
+    return None
+
+
+def table_cells(window):
+    """The texts of the cells of the window's table of lessons, as a screen reader reads them."""
+    table = need('the table "Lessons"', find(window, "Lessons", (pyatspi.ROLE_TABLE,)))
+    return [safe(lambda: n.name, "") for _, n in walk(table) if safe(lambda: n.getRole()) == pyatspi.ROLE_TABLE_CELL]
+
+
+def lessons(args):
+    """The Lessons window opened by `tarvo LIST` (a list without a header, in a record where
+    EXPECT[0] was imported before): reads the choices (the two columns, the nouns tick box, the
+    first words), ticks the box and presses Import through their accessible actions, reads the
+    box that tells what came of it and presses OK, finds every title of EXPECT in the table of
+    lessons with its number of words, and presses Close."""
+    app = reach_application("a11y_tree", args.limit, args.wait)
+    if app is None:
+        return 2
+    window = lessons_window(app, args.wait)
+    if window is None:
+        return 2
+    wait_for("the choices", lambda: find(window, NOUNS, (pyatspi.ROLE_CHECK_BOX,)), args.wait)
+    log(f"-- window {describe(window)}")
+    print_tree(window)
+    log()
+    log(f"== the choices for a list without a header {describe(window)}")
+    missing = check(window, CHOICES_BUTTONS)
+    try:
+        for label in CHOICES_COMBOS:
+            combo = need(f'the box labelled "{label}"', labelled(window, label, pyatspi.ROLE_COMBO_BOX))
+            log(f'  reads  {describe(combo)}, labelled "{label}"')
+        read_label(window, PREVIEW, lambda text: text.startswith("First words: "))
+        tick = need(f'the tick box "{NOUNS}"', find(window, NOUNS, (pyatspi.ROLE_CHECK_BOX,)))
+        log(f'== ticking "{NOUNS}" and pressing "Import" through their accessible actions')
+        press(tick)
+        need("the tick", wait_for("the tick", lambda: safe(tick.getState).contains(pyatspi.STATE_CHECKED), 5))
+        press(need('the button "Import"', find(window, "Import", (pyatspi.ROLE_PUSH_BUTTON,))))
+        box = need("the box telling the import", wait_for("the box", lambda: message_box(app), args.wait))
+        told = label_text(box)
+        log(f'  reads  the box: "{told}"')
+        if f"into \u201c{args.expect[-1]}\u201d" not in told:
+            raise StepFailed(f'the box saying the words were imported into "{args.expect[-1]}"')
+        press(need('the button "OK"', find(box, "OK", (pyatspi.ROLE_PUSH_BUTTON,))))
+        log(f"== the lessons {describe(window)}")
+        missing += check(window, LESSONS_BUTTONS)
+        cells = need("the imported lessons in the table",
+                     wait_for("the imported lessons", lambda: all(t in table_cells(window) for t in args.expect)
+                              and table_cells(window), args.wait))
+        log(f"  reads  the table: {cells}")
+        for title in args.expect:
+            words = cells[cells.index(title) + 1]
+            if not words.isdigit():
+                raise StepFailed(f'the number of words of "{title}" (read "{words}")')
+        log('== pressing "Close" through its accessible action')
+        press(need('the button "Close"', find(window, "Close", (pyatspi.ROLE_PUSH_BUTTON,))))
+    except StepFailed as failed:
+        log(f"a11y_tree: the Lessons window stopped at: {failed}")
+        missing.append(str(failed))
+    log()
+    if missing:
+        log("a11y_tree: FAILED, not found: " + ", ".join(f'"{name}"' for name in missing))
+        return 1
+    log("a11y_tree: the Lessons window read through")
+    return 0
+
+
 def main():
     parser = arguments(__doc__, "window", 90)
     parser.add_argument("--seed", metavar="FILE",
                         help="wait for the program to make its record FILE, then return (with --insert: add the old answers)")
     parser.add_argument("--insert", action="store_true", help="with --seed: add the answers of 40 days ago")
     parser.add_argument("--review", action="store_true", help="read the review window of `tarvo --review`")
+    parser.add_argument("--lessons", action="store_true", help="read the Lessons window of `tarvo LIST`")
+    parser.add_argument("--expect", nargs="*", default=[],
+                        help="with --lessons: the titles the table lists, the one being imported last")
     args = parser.parse_args()
     if args.seed:
         if args.insert:
@@ -482,6 +579,8 @@ def main():
         return seed_record(args.seed, args)
     if args.review:
         return review(args)
+    if args.lessons:
+        return lessons(args)
     app = reach_application("a11y_tree", args.limit, args.wait)
     if app is None:
         return 2

@@ -6,6 +6,7 @@
 #include "exercises/h01d3/sentencebank.h"
 #include "support/testing.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -48,6 +49,8 @@ private slots:
     void badInput_data();
     void badInput();
     void docExample();
+    void pictureFiles_data();
+    void pictureFiles();
     void lessonOne();
     void checkLessonCommand_data();
     void checkLessonCommand();
@@ -164,6 +167,54 @@ void LessonTest::docExample()
     QVERIFY(question.capitalWarning);
     QCOMPARE(question.answer, QStringLiteral("Igen, az."));
     QCOMPARE(LessonFile::parse(LessonFile::write(lesson), QStringLiteral("again")).lesson, lesson);
+}
+
+void LessonTest::pictureFiles_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("inFolder"); // read with the folder the file lies in
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("beside the file") << "pictures/kutya.png" << true << true;
+    QTest::newRow("with spaces and accents") << "pictures/fekete kutya.png" << true << true;
+    QTest::newRow("not read from a folder") << "pictures/kutya.png" << false << false;
+    QTest::newRow("missing") << "pictures/macska.png" << true << false;
+    QTest::newRow("a folder") << "pictures" << true << false; // no dot: a drawing's name, and no drawing's
+    QTest::newRow("up and out") << "../kutya.png" << true << false;
+    QTest::newRow("up and back in") << "pictures/../pictures/kutya.png" << true << false;
+    QTest::newRow("from the root") << "/pictures/kutya.png" << true << false;
+    QTest::newRow("a link out of the folder") << "pictures/link.png" << true << false;
+}
+
+// A picture file beside the lesson file: found there and held by its full path, written back by
+// its path from the folder; anything outside the folder, or not there, is refused.
+void LessonTest::pictureFiles()
+{
+    QFETCH(QString, picture);
+    QFETCH(bool, inFolder);
+    QFETCH(bool, loads);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("lesson/pictures")));
+    const QString folder = dir.filePath(QStringLiteral("lesson"));
+    for (const QString &name : {QStringLiteral("lesson/pictures/kutya.png"), QStringLiteral("lesson/pictures/fekete kutya.png"),
+                                QStringLiteral("kutya.png")}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("kutya.png")), folder + QStringLiteral("/pictures/link.png")));
+    const QByteArray bytes =
+        lessonWith("{\"key\": \"k\", \"kind\": \"word\", \"picture\": \"" + picture.toUtf8() + "\", \"answer\": \"kutya\"}");
+    const LessonFile::Result result = LessonFile::parse(bytes, QStringLiteral("l.json"), inFolder ? folder : QString());
+    if (!loads) {
+        QCOMPARE(result.error, QStringLiteral("l.json, section 1, item 1 (\"k\"): there is no picture \"%1\"").arg(picture));
+        return;
+    }
+    QVERIFY2(result.ok(), qPrintable(result.error));
+    const QString held = result.lesson.sections[0].items[0].picture();
+    QCOMPARE(held, folder + QLatin1Char('/') + picture);
+    QCOMPARE(pictureResource(held), held);
+    QCOMPARE(LessonFile::parse(LessonFile::write(result.lesson, folder), QStringLiteral("again"), folder).lesson,
+             result.lesson);
+    QVERIFY(LessonFile::write(result.lesson, folder).contains("\"picture\": \"" + picture.toUtf8() + '"'));
 }
 
 // Lesson 1: the five exercises' items in their sections, each keyed by the text its window

@@ -3,6 +3,7 @@
 // translation system (under a pseudo-translation that wraps each text in [[ ]]) while the
 // Hungarian content never does; and access keys that do not clash, in English and in German.
 #include "app/alap.h"
+#include "app/lessonswindow.h"
 #include "app/progresswindow.h"
 #include "app/review.h"
 #include "core/module1.h"
@@ -46,6 +47,8 @@ QSet<QString> hungarianWords()
             texts << a.longAnswer << a.shortAnswer << a.predicateAnswer << a.pronounAnswer;
         }
     texts << QStringLiteral("T A R V O Tarvo Lecke") << QStringLiteral("áéíóöőúüű").split(QString());
+    // The word lists the Lessons window shows are content too, in whatever language they are.
+    texts << lessonsContent();
     QSet<QString> words;
     static const QRegularExpression word(QStringLiteral("\\p{L}+"));
     for (const QString &text : texts)
@@ -197,6 +200,20 @@ QList<Scene> moreScenes()
              toMenu();
              QTest::qWait(450); // the store opens once the menu is up
              return alap().window();
+         }},
+        {"lessons, remove asked",
+         [](FakeDesktop &) {
+             QWidget *w = lessonsIn(LessonsState::TwoLists);
+             lessons().ui().lessons->selectRow(1);
+             lessons().ui().remove->click();
+             return w;
+         }},
+        {"lessons, a list that cannot be read",
+         [](FakeDesktop &) {
+             toMenu();
+             triggerMenu(alap().window(), QStringLiteral("mnuLessons"));
+             lessons().importFiles({QStringLiteral("/nonexistent/list.csv")});
+             return lessons().window();
          }},
         {"review done",
          [](FakeDesktop &) {

@@ -205,6 +205,7 @@ private slots:
                                 "</translation><translation id=\"b\"><text>fish</text></translation></entry></entries></kvtml>";
         const Result refused = parseKvtml(list, QStringLiteral("x.kvtml"), QString());
         QCOMPARE(refused.columns, (QList<Column>{{"a", "Magyarul", "xx"}, {"b", "", "en"}}));
+        QVERIFY2(refused.hungarianMissing, qPrintable(refused.error));
         Options picked;
         picked.hungarianColumn = QStringLiteral("a");
         QCOMPARE(summary(parseKvtml(list, QStringLiteral("x.kvtml"), QString(), picked).lesson),

@@ -87,6 +87,10 @@
         <source>Select the exercise you want to work with by clicking on its number. (Exercises 1 to 4 correspond to those in the part D of  &quot;Kelvora!&quot;, meanwhile the last exercise is a bonus on vocabulary. </source>
         <translation>Wählen Sie die Übung, mit der Sie arbeiten möchten, indem Sie auf ihre Nummer klicken. (Die Übungen 1 bis 4 entsprechen denen in Teil D von „Kelvora!“; die letzte Übung ist eine Zusatzübung zum Wortschatz.)</translation>
     </message>
+    <message>
+        <source>&amp;Lessons...</source>
+        <translation>&amp;Lektionen...</translation>
+    </message>
 </context>
 <context>
     <name>ArticleBank</name>
@@ -126,6 +130,35 @@
     <message>
         <source>Write every recorded answer, with its lesson, to &lt;file&gt; as CSV (UTF-8) and exit without opening a window.</source>
         <translation>Schreibt jede aufgezeichnete Antwort mit ihrer Lektion als CSV (UTF-8) in &lt;Datei&gt; und beendet sich, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Open the Lessons window alone: lesson 1 and the word lists you imported. Tarvo ends when it is closed.</source>
+        <translation>Nur das Fenster „Lektionen“ öffnen: Lektion 1 und die Wortlisten, die Sie importiert haben. Tarvo endet, wenn es geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Import the word lists given as arguments (KVTML, CSV or tab-separated text) as lessons, and exit without opening a window.</source>
+        <translation>Die als Argumente angegebenen Wortlisten (KVTML, CSV oder durch Tabulatoren getrennter Text) als Lektionen importieren und beenden, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>With --import: every word of a list that does not give word types is a noun, and its article is asked too.</source>
+        <translation>Mit --import: Jedes Wort einer Liste ohne Wortarten ist ein Substantiv, und sein Artikel wird ebenfalls abgefragt.</translation>
+    </message>
+    <message>
+        <source>Word lists to import; without --import, Tarvo then shows them in the Lessons window.</source>
+        <translation>Zu importierende Wortlisten; ohne --import zeigt Tarvo sie danach im Fenster „Lektionen“.</translation>
+    </message>
+    <message>
+        <source>[word lists...]</source>
+        <extracomment>The arguments as --help shows them</extracomment>
+        <translation>[Wortlisten...]</translation>
+    </message>
+    <message>
+        <source>--import needs the word lists to import.</source>
+        <translation>--import braucht die zu importierenden Wortlisten.</translation>
+    </message>
+    <message>
+        <source>--nouns goes with --import.</source>
+        <translation>--nouns gilt nur zusammen mit --import.</translation>
     </message>
 </context>
 <context>
@@ -236,6 +269,10 @@
     <message>
         <source>&amp;OnTop</source>
         <translation>Im &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>&amp;Lessons...</source>
+        <translation>&amp;Lektionen...</translation>
     </message>
 </context>
 <context>
@@ -574,6 +611,229 @@
     <message>
         <source>the file cannot be read (%1)</source>
         <translation>die Datei kann nicht gelesen werden (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>LessonLibrary</name>
+    <message>
+        <source>the picture %1 cannot be read (%2)</source>
+        <translation>das Bild %1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>the picture %1 cannot be copied to %2 (%3)</source>
+        <translation>das Bild %1 kann nicht nach %2 kopiert werden (%3)</translation>
+    </message>
+    <message>
+        <source>%1: another lesson has the id &quot;%2&quot; already</source>
+        <extracomment>%1 is a lesson file, %2 the id it gives its lesson</extracomment>
+        <translation>%1: eine andere Lektion hat bereits die Kennung „%2“</translation>
+    </message>
+    <message>
+        <source>%1: the lesson cannot be kept in %2 (%3)</source>
+        <extracomment>%1 is the word list, %2 the folder of the lessons, %3 why</extracomment>
+        <translation>%1: die Lektion kann nicht in %2 gespeichert werden (%3)</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson of the folder %2</source>
+        <translation>%1 ist keine Lektion des Ordners %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be removed (%2)</source>
+        <extracomment>%1 is a lesson file, %2 why it cannot be removed</extracomment>
+        <translation>%1 kann nicht entfernt werden (%2)</translation>
+    </message>
+    <message>
+        <source>Imported 1 word into “%1”</source>
+        <translation>1 Wort in „%1“ importiert</translation>
+    </message>
+    <message>
+        <source>Imported %1 words into “%2”</source>
+        <translation>%1 Wörter in „%2“ importiert</translation>
+    </message>
+    <message>
+        <source>It had been imported before and is updated: %1 new, %2 changed, %3 no longer in the list.</source>
+        <extracomment>An update of a lesson imported before: how many words are new, changed, and gone</extracomment>
+        <translation>Die Liste war schon importiert; ihre Lektion ist aktualisiert: %1 neu, %2 geändert, %3 nicht mehr in der Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>LessonsWindow</name>
+    <message>
+        <source>not known</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Language %1</source>
+        <extracomment>A column of a word list named by its language code (%1, &quot;en&quot;)</extracomment>
+        <translation>Sprache %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Tarvo - Lessons</source>
+        <translation>Tarvo - Lektionen</translation>
+    </message>
+    <message>
+        <source>Word lists (*.kvtml *.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Wortlisten (*.kvtml *.csv *.tsv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Lessons</source>
+        <translation>&amp;Lektionen</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Lektionen</translation>
+    </message>
+    <message>
+        <source>Lesson 1 and the word lists you imported. Enter or a double click practises the lesson.</source>
+        <translation>Lektion 1 und die Wortlisten, die Sie importiert haben. Die Eingabetaste oder ein Doppelklick übt die Lektion.</translation>
+    </message>
+    <message>
+        <source>Lesson</source>
+        <translation>Lektion</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Met so far</source>
+        <translation>Bisher gesehen</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Heute fällig</translation>
+    </message>
+    <message>
+        <source>Files that could not be read</source>
+        <translation>Dateien, die nicht gelesen werden konnten</translation>
+    </message>
+    <message>
+        <source>Where your lessons are kept</source>
+        <translation>Wo Ihre Lektionen gespeichert sind</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Import a word list: KVTML (Parley, KWordQuiz), CSV or tab-separated text</source>
+        <translation>Eine Wortliste importieren: KVTML (Parley, KWordQuiz), CSV oder durch Tabulatoren getrennter Text</translation>
+    </message>
+    <message>
+        <source>&amp;Practise</source>
+        <translation>Ü&amp;ben</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <translation>&amp;Entfernen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>The word list being imported</source>
+        <translation>Die Wortliste, die importiert wird</translation>
+    </message>
+    <message>
+        <source>What to choose</source>
+        <translation>Was zu wählen ist</translation>
+    </message>
+    <message>
+        <source>Column of the Hungarian words</source>
+        <translation>Spalte mit den ungarischen Wörtern</translation>
+    </message>
+    <message>
+        <source>&amp;Hungarian words:</source>
+        <translation>&amp;Ungarische Wörter:</translation>
+    </message>
+    <message>
+        <source>Column to ask by</source>
+        <translation>Spalte, mit der abgefragt wird</translation>
+    </message>
+    <message>
+        <source>&amp;Ask by:</source>
+        <translation>&amp;Abfragen mit:</translation>
+    </message>
+    <message>
+        <source>These are &amp;nouns</source>
+        <translation>Das sind alles &amp;Substantive</translation>
+    </message>
+    <message>
+        <source>Tarvo then also asks each word&apos;s article, a or az</source>
+        <translation>Tarvo fragt dann auch den Artikel jedes Wortes ab, a oder az</translation>
+    </message>
+    <message>
+        <source>The first words as they would be imported</source>
+        <translation>Die ersten Wörter, wie sie importiert würden</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Built in: the five exercises of the menu</source>
+        <translation>Eingebaut: die fünf Übungen des Menüs</translation>
+    </message>
+    <message>
+        <source>Items of the five exercises</source>
+        <translation>Aufgaben der fünf Übungen</translation>
+    </message>
+    <message>
+        <source>These files in the lessons folder could not be read and are left as they are:</source>
+        <translation>Diese Dateien im Ordner der Lektionen konnten nicht gelesen werden und bleiben, wie sie sind:</translation>
+    </message>
+    <message>
+        <source>Your imported lessons are kept in the folder
+%1</source>
+        <translation>Ihre importierten Lektionen werden in diesem Ordner gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>Import word lists</source>
+        <translation>Wortlisten importieren</translation>
+    </message>
+    <message>
+        <source>Importing “%1”</source>
+        <extracomment>%1 is the word list&apos;s file name</extracomment>
+        <translation>„%1“ wird importiert</translation>
+    </message>
+    <message>
+        <source>No language of this list is marked as Hungarian. Choose the one that is, and the one Tarvo asks by.</source>
+        <translation>Keine Sprache dieser Liste ist als Ungarisch gekennzeichnet. Wählen Sie die ungarische und die, mit der Tarvo abfragt.</translation>
+    </message>
+    <message>
+        <source>The list does not say which column holds the Hungarian words. Tarvo has made a guess: check the first words below, and choose other columns if they are wrong.</source>
+        <translation>Die Liste gibt nicht an, welche Spalte die ungarischen Wörter enthält. Tarvo hat geraten: Prüfen Sie die ersten Wörter unten, und wählen Sie andere Spalten, falls sie falsch sind.</translation>
+    </message>
+    <message>
+        <source>The list does not say which of its words are nouns. If they all are, tick the box: Tarvo then also asks each one&apos;s article.</source>
+        <translation>Die Liste gibt nicht an, welche ihrer Wörter Substantive sind. Wenn es alle sind, kreuzen Sie das Kästchen an: Tarvo fragt dann auch jeweils den Artikel ab.</translation>
+    </message>
+    <message>
+        <source>First words: %1</source>
+        <extracomment>%1 lists the first words of a word list, each followed by its prompt in brackets</extracomment>
+        <translation>Erste Wörter: %1</translation>
+    </message>
+    <message>
+        <source>Remove the lesson “%1”?
+
+Its words leave the review. Your answers to them stay in your record, and you can import the list again.</source>
+        <translation>Die Lektion „%1“ entfernen?
+
+Ihre Wörter werden nicht mehr wiederholt. Ihre Antworten darauf bleiben in Ihrem Verlauf, und Sie können die Liste wieder importieren.</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,9 @@ void ExerciseForm::bindFrame(const FrameControls &controls, const FrameMenus &me
     onControl(review, &QAction::triggered, [] { host().openReview(); });
     // The number due is read when the menu opens, never while the window loads.
     connect(progress, &QMenu::aboutToShow, review, [review] { review->setText(host().reviewMenuCaption()); });
+    QAction *lessons = progress->addAction(tr("&Lessons..."));
+    lessons->setObjectName(QStringLiteral("mnuLessons"));
+    onControl(lessons, &QAction::triggered, [] { host().openLessons(); });
 
     QMenu *help = w->menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QLatin1String(menus.help));

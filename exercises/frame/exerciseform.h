@@ -53,6 +53,8 @@ public:
     // The review of the items due, and the caption of its menu item with how many are due now.
     virtual void openReview() = 0;
     virtual QString reviewMenuCaption() = 0;
+    // The Lessons window: lesson 1 and the word lists the learner imported.
+    virtual void openLessons() = 0;
     // The window of an exercise, 1 to 5 (3 and 4 share one).
     virtual ExerciseForm &exerciseWindow(int exercise) = 0;
 };

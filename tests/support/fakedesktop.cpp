@@ -34,6 +34,12 @@ QString FakeDesktop::saveFileName(QWidget *, const QString &, const QString &sug
     return savePath;
 }
 
+QStringList FakeDesktop::openFileNames(QWidget *, const QString &, const QString &filter)
+{
+    openDialogs.append(filter);
+    return openPaths;
+}
+
 void FakeDesktop::setTopmost(QWidget *window, bool on)
 {
     topmost.append({window->objectName(), on});
@@ -53,6 +59,7 @@ void FakeDesktop::clear()
     topmost.clear();
     questions.clear();
     saveDialogs.clear();
+    openDialogs.clear();
     speech.spoken.clear();
     beeps = 0;
 }

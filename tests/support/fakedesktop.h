@@ -62,6 +62,8 @@ public:
     bool question(QWidget *owner, const QString &title, const QString &text) override;
     // Records the title and suggested name; returns savePath (empty: cancelled).
     QString saveFileName(QWidget *owner, const QString &title, const QString &suggested, const QString &filter) override;
+    // Records the filter; returns openPaths (empty: cancelled).
+    QStringList openFileNames(QWidget *owner, const QString &title, const QString &filter) override;
 
     QList<Box> boxes;
     QList<Topmost> topmost;
@@ -73,6 +75,8 @@ public:
     bool questionAnswer = false;
     QStringList saveDialogs; // the suggested names, one per dialog
     QString savePath;
+    QStringList openDialogs; // the filters, one per dialog
+    QStringList openPaths;
     // Runs while a box is "open", as if the learner acted before pressing OK.
     std::function<void(const Box &)> onBox;
     // Boxes recorded and also shown for real, each running its own event loop until something

@@ -1,6 +1,7 @@
 #include "scenes.h"
 
 #include "app/alap.h"
+#include "app/lessonswindow.h"
 #include "app/progresswindow.h"
 #include "app/review.h"
 #include "app/sobre.h"
@@ -140,6 +141,42 @@ QWidget *reviewIn(ReviewState state)
 
 
 
+namespace {
+const QString wordLists = QStringLiteral(TARVO_WORDLISTS);
+const QStringList twoLists{wordLists + QStringLiteral("kvtml/bilingual.kvtml"),
+                           wordLists + QStringLiteral("kvtml/monolingual.kvtml")};
+} // namespace
+
+QWidget *lessonsIn(LessonsState state)
+{
+    toMenu();
+    triggerMenu(alap().window(), QStringLiteral("mnuLessons"));
+    switch (state) {
+    case LessonsState::TwoLists:
+        lessons().importFiles(twoLists);
+        break;
+    case LessonsState::ColumnsAsked:
+        lessons().importFiles({wordLists + QStringLiteral("csv/tab-utf16.txt")});
+        break;
+    case LessonsState::NounsAsked:
+        lessons().importFiles({wordLists + QStringLiteral("csv/comma.csv")});
+        break;
+    }
+    return lessons().window();
+}
+
+QStringList lessonsContent()
+{
+    QStringList texts;
+    for (const QString &path : twoLists) {
+        const Lesson lesson = WordList::read(path).lesson;
+        texts << lesson.title;
+        for (const LessonSection &section : lesson.sections)
+            texts << section.title;
+    }
+    return texts;
+}
+
 QList<Scene> scenes()
 {
     const auto exercise = [](int n, State s) { return [n, s](FakeDesktop &d) { return exerciseIn(n, s, d); }; };
@@ -168,5 +205,8 @@ QList<Scene> scenes()
         {"review, asked again", [](FakeDesktop &) { return reviewIn(ReviewState::Repeat); }},
         {"review, ended early", [](FakeDesktop &) { return reviewIn(ReviewState::EndedEarly); }},
         {"review, nothing due", [](FakeDesktop &) { return reviewIn(ReviewState::NothingDue); }},
+        {"lessons, two lists", [](FakeDesktop &) { return lessonsIn(LessonsState::TwoLists); }},
+        {"lessons, columns asked", [](FakeDesktop &) { return lessonsIn(LessonsState::ColumnsAsked); }},
+        {"lessons, nouns asked", [](FakeDesktop &) { return lessonsIn(LessonsState::NounsAsked); }},
     };
 }

@@ -35,6 +35,15 @@ QWidget *aboutFromMenu();
 enum class ReviewState { Due, Right, Wrong, NearMiss, Repeat, EndedEarly, NothingDue };
 QWidget *reviewIn(ReviewState state);
 
+// The Lessons window: with two word lists imported (a KVTML list with word types, a Hungarian one
+// with definitions), asking for the columns of a list without a header, or asking whether a
+// list's words are nouns.
+enum class LessonsState { TwoLists, ColumnsAsked, NounsAsked };
+QWidget *lessonsIn(LessonsState state);
+// What the lessons scenes show of the word lists themselves (titles, words, prompts): content,
+// never translated.
+QStringList lessonsContent();
+
 using Builder = std::function<QWidget *(FakeDesktop &)>;
 
 struct Scene {

@@ -54,6 +54,7 @@ TestRun::TestRun(std::unique_ptr<ProgressStore> store, Settings settings)
     if (!store)
         store = std::make_unique<SqliteProgressStore>(dataDir_.filePath(QStringLiteral("progress.sqlite")));
     program_ = std::make_unique<Program>(std::move(desktop), std::move(store));
+    program_->setLessonFolder(dataDir_.filePath(QStringLiteral("lessons")));
 }
 
 void useTestSettings(bool fresh)
