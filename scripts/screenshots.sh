@@ -67,10 +67,10 @@ import datetime, sqlite3, sys
 now = datetime.datetime.now(datetime.timezone.utc)
 with sqlite3.connect(sys.argv[1], timeout=5) as db:
     for days, exercise, item, answer in ((41, 2, "Ez autó?", "Igen, ez autó."), (40, 5, "fürdőszoba", "fürdőszoba")):
-        db.execute("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected) "
-                   "VALUES (?, ?, 0, ?, ?, 1, 1, ?)",
+        db.execute("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected, lesson, "
+                   "section) VALUES (?, ?, 0, ?, ?, 1, 1, ?, '1', ?)",
                    ((now - datetime.timedelta(days=days)).strftime("%Y-%m-%dT%H:%M:%S.000Z"), exercise, item,
-                    answer, answer))
+                    answer, answer, str(exercise)))
 PY
 "$build/tarvo" --review >/dev/null 2>&1 & app=$!; sleep 2
 xdotool search --name 'Tarvo - Review' windowactivate --sync >/dev/null 2>&1
