@@ -265,8 +265,8 @@ void LessonsWindow::refresh()
     LessonLibrary &library = program_.lessonLibrary();
     const LessonLibrary::Listing listing = library.list();
     lessons_ = listing.lessons;
-    QHash<QString, LessonStanding> standings;
-    for (const LessonStanding &standing : program_.progressStore().lessonStandings())
+    QHash<QString, LessonProgress> standings;
+    for (const LessonProgress &standing : program_.progressStore().lessonProgress())
         standings.insert(standing.lesson, standing);
 
     const Lesson &one = lessonOne();

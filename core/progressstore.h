@@ -80,13 +80,6 @@ struct NextDue {
     int items = 0;
 };
 
-// How far the learner has come with one lesson: the figures of its row in the Lessons window.
-struct LessonStanding {
-    QString lesson;   // the lesson's id
-    int met = 0;      // its items answered at least once
-    int dueToday = 0; // its items due on or before today's review day
-};
-
 // The learner's record: every run and every answer checked. Recording never fails loudly: a
 // store that cannot be written stops saving and says why once, through problem().
 class ProgressStore {
@@ -137,9 +130,6 @@ public:
     virtual QList<LessonProgress> lessonProgress() { return {}; }
     // Throws away the schedule and derives it anew from the answer log. False on failure.
     virtual bool rebuildSchedule() { return true; }
-    // The figures of every lesson the record knows of. A store that counts nothing by lesson
-    // returns none, and the Lessons window shows no figures for any lesson.
-    virtual QList<LessonStanding> lessonStandings() { return {}; }
 
 private:
     Clock clock_;

@@ -39,7 +39,7 @@ void selectTitle(const QString &title)
 // A store that counts lesson 1 and nothing else.
 class CountingStore : public NullProgressStore {
 public:
-    QList<LessonStanding> lessonStandings() override { return {{QStringLiteral("1"), 12, 3}}; }
+    QList<LessonProgress> lessonProgress() override { return {{QStringLiteral("1"), 12, 3}}; }
 };
 
 } // namespace

@@ -1061,8 +1061,8 @@ static int childDiskFull(int argc, char **argv)
     letTheMenuSettle();
     // From here on no file may grow past a little more than the log is now.
     signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{rlim_t(QFileInfo(path + QStringLiteral("-wal")).size() + 65536),
-                       rlim_t(QFileInfo(path + QStringLiteral("-wal")).size() + 65536)};
+    const rlimit limit{rlim_t(QFileInfo(path + QStringLiteral("-wal")).size() + 262144),
+                       rlim_t(QFileInfo(path + QStringLiteral("-wal")).size() + 262144)};
     setrlimit(RLIMIT_FSIZE, &limit);
     startRun(1, false);
     int rights = 0;
