@@ -315,7 +315,7 @@ QString LessonsWindow::selectedId()
 
 bool LessonsWindow::choosing()
 {
-    return ui().pages->currentWidget() == ui().choices;
+    return isLoaded() && ui().pages->currentWidget() == ui().choices;
 }
 
 void LessonsWindow::updateButtons()

@@ -411,6 +411,10 @@ void benchWordLists(const QString &dir, int runs)
     for (const LessonSection &section : std::as_const(lesson.sections))
         items += section.items.size();
     std::printf("  (%d KB, %d items in %d sections)\n", int(kvtml.size() / 1024), int(items), int(lesson.sections.size()));
+    // The same list kept in the library: read, its lesson file written, read back and renamed
+    // into place (the first time new, then updated in place).
+    LessonLibrary library(dir + QStringLiteral("/bench-lessons"));
+    row("import it and keep it as a lesson", timeUs(runs, [&] { library.import(kvtmlPath); }) / 1000, 0, "ms");
     row("import a CSV list of 10,000 rows (nouns)", timeUs(runs, [&] {
             WordList::Options nounList;
             nounList.nouns = true;

@@ -46,6 +46,21 @@ keys alt+5; keys alt+t; for w in "aut=" "di'k" "fi]" "h'z" 'h`d' "kulcs"; do typ
 # The Progress window after the runs above.
 keys alt+p Return; sleep 0.5; snap progress
 stop
+# The Lessons window: two of Debian's Hungarian word lists (kdeedu-kvtml-data; the tests' own
+# lists where it is not installed), the first imported from the command line as nouns, the second
+# opened as a file manager opens it, where Tarvo asks whether its words are nouns.
+debian=/usr/share/apps/kvtml/hu
+if [ -f "$debian/animals.kvtml" ] && [ -f "$debian/fruits.kvtml" ]; then
+  first=$debian/animals.kvtml second=$debian/fruits.kvtml
+else
+  first=tests/data/wordlists/kvtml/bilingual.kvtml second=tests/data/wordlists/kvtml/monolingual.kvtml
+fi
+"$build/tarvo" --import --nouns "$first" >/dev/null
+"$build/tarvo" "$second" >/dev/null 2>&1 & app=$!; sleep 2
+snap lessons-nouns
+keys alt+n Return; sleep 0.5; keys Return
+snap lessons
+stop
 # In German (LANGUAGE=de): the menu, exercise 1 with its wrong-answer box over it, and the
 # Progress window after the runs above.
 start() { LANGUAGE=de "$build/tarvo" >/dev/null 2>&1 & app=$!; sleep "${1:-2}"; }

@@ -265,9 +265,11 @@ private slots:
         QTest::addColumn<bool>("pictureGoes"); // the picture is removed between reading and keeping
         QTest::addColumn<bool>("folderTaken"); // a file stands where the lessons' folder belongs
         QTest::addColumn<QString>("error");
+        // Two pictures: the second one goes, after the first has been copied.
         const QByteArray list = "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"><locale>hu</locale>"
                                 "</identifier></identifiers><entries><entry id=\"0\"><translation id=\"0\"><text>alma"
-                                "</text><image>alma.png</image></translation></entry></entries></kvtml>";
+                                "</text><image>alma.png</image></translation></entry><entry id=\"1\"><translation "
+                                "id=\"0\"><text>kutya</text><image>kutya.svg</image></translation></entry></entries></kvtml>";
         QTest::newRow("broken XML") << list.left(80) << false << false << "line 1, column 80";
         QTest::newRow("picture gone") << list << true << false << "the picture";
         QTest::newRow("folder taken") << list << false << true << "the lesson cannot be kept in";
@@ -281,11 +283,12 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list/l.kvtml"));
         write(path, kvtml);
-        QVERIFY(QFile::copy(data + QStringLiteral("kvtml/pictures/alma.png"), dir.filePath(QStringLiteral("list/alma.png"))));
+        for (const QString &picture : {QStringLiteral("alma.png"), QStringLiteral("kutya.svg")})
+            QVERIFY(QFile::copy(data + QStringLiteral("kvtml/pictures/") + picture, dir.filePath(QStringLiteral("list/") + picture)));
         LessonLibrary library(dir.filePath(QStringLiteral("lessons")));
         const WordList::Result read = WordList::read(path);
         if (pictureGoes)
-            QFile::remove(dir.filePath(QStringLiteral("list/alma.png")));
+            QFile::remove(dir.filePath(QStringLiteral("list/kutya.svg")));
         if (folderTaken)
             write(library.folder(), "not a folder");
         const LessonLibrary::Imported imported = library.add(path, read);
@@ -293,7 +296,7 @@ private slots:
         QVERIFY2(imported.error.startsWith(path) && imported.error.contains(error), qPrintable(imported.error));
         QCOMPARE(imported.lines(), QStringList{imported.error});
         QCOMPARE(filesIn(library.folder()), QStringList());
-        QCOMPARE(filesIn(dir.filePath(QStringLiteral("list"))).size(), pictureGoes ? 1 : 2);
+        QCOMPARE(filesIn(dir.filePath(QStringLiteral("list"))).size(), pictureGoes ? 2 : 3);
     }
 
     // Removing a lesson takes its file and its pictures, and nothing of another lesson.

@@ -714,6 +714,13 @@ private slots:
                                                << "Unknown option 'bogus'.";
         QTest::newRow("with the export") << QStringList{"--export-csv", "x.csv", "--bogus"}
                                          << "Unknown option 'bogus'.";
+        // A word list is taken only where it exists and only to be imported.
+        QTest::newRow("a word list that is not there") << QStringList{"gone.kvtml"} << "Unexpected argument 'gone.kvtml'.";
+        QTest::newRow("a word list with the review")
+            << QStringList{"--review", QStringLiteral(TARVO_SOURCE_DIR "/tests/data/wordlists/csv/comma.csv")}
+            << "Unexpected argument '" TARVO_SOURCE_DIR "/tests/data/wordlists/csv/comma.csv'.";
+        QTest::newRow("import without lists") << QStringList{"--import"} << "--import needs the word lists to import.";
+        QTest::newRow("nouns without import") << QStringList{"--nouns"} << "--nouns goes with --import.";
     }
     void commandLineRefusesWhatItDoesNotKnow()
     {
