@@ -266,6 +266,7 @@ void LessonsWindow::refresh()
     const LessonLibrary::Listing listing = library.list();
     lessons_ = listing.lessons;
     QHash<QString, LessonProgress> standings;
+    const bool readable = program_.progressStore().canRead();
     for (const LessonProgress &standing : program_.progressStore().lessonProgress())
         standings.insert(standing.lesson, standing);
 
@@ -276,10 +277,13 @@ void LessonsWindow::refresh()
         name->setData(Qt::UserRole, id);
         u.lessons->setItem(row, TitleColumn, name);
         u.lessons->setItem(row, WordsColumn, cell(QLocale().toString(words), true));
+        // A lesson the readable record has no answers of has met none and has none due; only a
+        // record that cannot be read leaves the figures unknown.
         const auto standing = standings.constFind(id);
         const bool known = standing != standings.constEnd();
-        u.lessons->setItem(row, MetColumn, figure(known ? std::optional(standing->met) : std::nullopt));
-        u.lessons->setItem(row, DueColumn, figure(known ? std::optional(standing->dueToday) : std::nullopt));
+        const std::optional<int> none = readable ? std::optional(0) : std::nullopt;
+        u.lessons->setItem(row, MetColumn, figure(known ? std::optional(standing->met) : none));
+        u.lessons->setItem(row, DueColumn, figure(known ? std::optional(standing->dueToday) : none));
     };
     fill(0, one.id, one.title, one.itemCount());
     u.lessons->item(0, TitleColumn)->setToolTip(tr("Built in: the five exercises of the menu"));

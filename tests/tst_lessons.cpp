@@ -73,6 +73,9 @@ private slots:
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Tarvo - Lessons"));
         QCOMPARE(titles(), QStringList{QStringLiteral("1. Lecke")});
+        // A fresh record: lesson 1 met nothing yet, and nothing is due.
+        QCOMPARE(lessons().ui().lessons->item(0, 2)->text(), QStringLiteral("0"));
+        QCOMPARE(lessons().ui().lessons->item(0, 3)->text(), QStringLiteral("0"));
         QCOMPARE(lessons().selectedId(), QStringLiteral("1"));
         QVERIFY(!lessons().ui().remove->isEnabled());
         QCOMPARE(window->focusWidget(), lessons().ui().lessons);
