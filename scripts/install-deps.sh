@@ -15,7 +15,7 @@ packages="$packages qt6-wayland"
 packages="$packages qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 case "${1:-}" in
   --fuzz) packages="$packages clang libclang-rt-14-dev llvm" ;;
-  --test) packages="$packages xvfb xauth openbox xdotool imagemagick desktop-file-utils appstream dpkg-dev at-spi2-core python3-pyatspi dbus"
+  --test) packages="$packages xvfb xauth openbox xdotool imagemagick desktop-file-utils shared-mime-info appstream dpkg-dev at-spi2-core python3-pyatspi dbus"
           # the check against the real speech engine plays through ALSA (scripts/speech-check.sh)
           packages="$packages speech-dispatcher-audio-plugins"
           # a headless Wayland compositor (scripts/wayland-check.sh) and a real dark theme
