@@ -18,6 +18,8 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
 #include <QKeyEvent>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -86,6 +88,30 @@ QString LessonsWindow::fileFilter()
     return tr("Word lists (*.kvtml *.csv *.tsv *.txt);;All files (*)");
 }
 
+namespace {
+
+const QString newPerDayKey = QStringLiteral("lessons/newPerDay");
+
+QSettings settings()
+{
+    return QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo"));
+}
+
+} // namespace
+
+int LessonsWindow::newPerDay()
+{
+    bool ok = false;
+    const int items = settings().value(newPerDayKey, defaultNewPerDay).toInt(&ok);
+    // A hand-edited setting that is no number, or out of range, is taken as the nearest one that is.
+    return ok ? std::clamp(items, 1, maxNewPerDay) : defaultNewPerDay;
+}
+
+void LessonsWindow::setNewPerDay(int items)
+{
+    settings().setValue(newPerDayKey, std::clamp(items, 1, maxNewPerDay));
+}
+
 bool LessonsWindow::isWordList(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -140,6 +166,23 @@ void LessonsWindow::build(LessonsUi &ui, QWidget *c)
     ui.where->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     ui.where->setAccessibleName(tr("Where your lessons are kept"));
     layout->addWidget(ui.where);
+
+    auto *daily = new QHBoxLayout;
+    ui.newPerDay = new QSpinBox(list);
+    ui.newPerDay->setObjectName(QStringLiteral("newPerDay"));
+    ui.newPerDay->setRange(1, maxNewPerDay);
+    ui.newPerDay->setValue(newPerDay());
+    ui.newPerDay->setAccessibleName(tr("New items a day"));
+    const QString dailyTip = tr("How many items you have not met yet a practice brings, in each lesson each day. "
+                                "A noun's article is an item of its own.");
+    ui.newPerDay->setToolTip(dailyTip);
+    ui.newPerDay->setAccessibleDescription(dailyTip);
+    auto *dailyLabel = new QLabel(tr("&New items a day:"), list);
+    dailyLabel->setBuddy(ui.newPerDay);
+    daily->addWidget(dailyLabel);
+    daily->addWidget(ui.newPerDay);
+    daily->addStretch(1);
+    layout->addLayout(daily);
 
     auto *buttons = new QHBoxLayout;
     ui.import = new QPushButton(tr("&Import..."), list);
@@ -222,6 +265,7 @@ void LessonsWindow::build(LessonsUi &ui, QWidget *c)
     onControl(ui.close, &QPushButton::clicked, [this] { unload(); });
     onControl(ui.lessons, &QTableWidget::itemSelectionChanged, this, &LessonsWindow::updateButtons);
     onControl(ui.lessons, &QTableWidget::cellDoubleClicked, this, &LessonsWindow::practiseSelected);
+    onControl(ui.newPerDay, &QSpinBox::valueChanged, [this] { setNewPerDay(this->ui().newPerDay->value()); });
     onControl(ui.hungarian, &QComboBox::currentIndexChanged, this, &LessonsWindow::readAgain);
     onControl(ui.prompt, &QComboBox::currentIndexChanged, this, &LessonsWindow::readAgain);
     onControl(ui.nouns, &QCheckBox::clicked, this, &LessonsWindow::readAgain);

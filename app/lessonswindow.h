@@ -7,6 +7,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class QStackedWidget;
 class QTableWidget;
 
@@ -17,6 +18,7 @@ struct LessonsUi {
     QLabel *problems; // files of the folder that do not load
     QLabel *where;
     QPushButton *import, *practise, *remove, *close;
+    QSpinBox *newPerDay;
     // What Tarvo asks about a word list on its way in.
     QWidget *choices;
     QLabel *choicesTitle, *choicesText;
@@ -43,6 +45,11 @@ public:
     static QString fileFilter();
     // Whether a file's name is one of a word list (.kvtml, .csv, .tsv, .txt).
     static bool isWordList(const QString &path);
+    // How many items a practice brings that the learner has not met yet, in each lesson each day:
+    // 20 until the learner sets it here; kept in the settings.
+    static int newPerDay();
+    static void setNewPerDay(int items);
+    static constexpr int defaultNewPerDay = 20, maxNewPerDay = 500;
 
     // Shows the window with its lessons read afresh.
     void open();

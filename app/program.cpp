@@ -8,6 +8,7 @@
 #include "app/hatter.h"
 #include "app/lessonswindow.h"
 #include "core/lessonlibrary.h"
+#include "core/lessons.h"
 #include "app/progresswindow.h"
 #include "app/review.h"
 #include "core/progressstore.h"
@@ -61,6 +62,11 @@ Program::Program(std::unique_ptr<Desktop> desktop, std::unique_ptr<ProgressStore
     installFontSubstitutes();
     QApplication::setWindowIcon(icon());
     shared.newLine = QStringLiteral("\r\n");
+    // The learner's own lessons are the library's: looked up when the record names one, read
+    // on first use. Only the lessons known are reviewed; a removed one's answers stay.
+    Lessons::setSource({[this](const QString &id) { return lessonLibrary().has(id); },
+                        [this](const QString &id) { return lessonLibrary().load(id); }});
+    store_->setLessonFilter(&Lessons::known);
 }
 
 Program::~Program()
@@ -82,6 +88,8 @@ Program::~Program()
     installSpeech(nullptr);
     speech_.reset();
     installServices(nullptr, nullptr);
+    // The lessons loaded from this run's library go with it.
+    Lessons::setSource({});
     current = nullptr;
 }
 
@@ -129,6 +137,9 @@ void Program::setLessonFolder(const QString &folder)
 {
     lessonFolder_ = folder;
     library_.reset();
+    // The lessons loaded from the library before are no longer the learner's.
+    Lessons::setSource({[this](const QString &id) { return lessonLibrary().has(id); },
+                        [this](const QString &id) { return lessonLibrary().load(id); }});
 }
 
 void Program::practise(const QString &lessonId)
@@ -143,7 +154,15 @@ void Program::practise(const QString &lessonId)
         showMenu();
         return;
     }
-    openReview();
+    if (!Lessons::find(lessonId)) {
+        // Removed or damaged since the list was read.
+        lessons().refresh();
+        lessons().messageBox(LessonsWindow::caption(),
+                             LessonsWindow::tr("This lesson cannot be read any more. Import its word list again."),
+                             MsgIcon::Exclamation);
+        return;
+    }
+    review().practise(lessonId, LessonsWindow::newPerDay());
 }
 
 void Program::end()

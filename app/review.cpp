@@ -2,6 +2,7 @@
 
 #include "core/desktop.h"
 #include "core/fsrs.h"
+#include "core/lessons.h"
 #include "core/progressstore.h"
 #include "core/speech.h"
 #include "exercises/h01d2/questionbank.h"
@@ -148,7 +149,9 @@ QString Review::whatToType(const ReviewItem &item)
         return tr("Type the verb for the gap, or the whole sentence. Where no verb is needed, leave the box "
                   "empty.");
     case 4: return tr("Type the word for the gap, or the whole sentence.");
-    case 5: return tr("Type the Hungarian word for the picture.");
+    case 5:
+        // A word list's word is asked by its translation or definition, or by its picture.
+        return item.picture.isNull() ? tr("Type the Hungarian word.") : tr("Type the Hungarian word for the picture.");
     default: return QString(); // exercise 2 asks for complete sentences itself
     }
 }
@@ -222,9 +225,6 @@ void Review::build(ReviewUi &ui, QWidget *c)
     ui.next->setObjectName(QStringLiteral("next"));
     ui.endReview = new QPushButton(tr("&End review"), c);
     ui.endReview->setObjectName(QStringLiteral("endReview"));
-    const QString endTip = tr("Stop here and see what you have reviewed. The items not reviewed stay due.");
-    ui.endReview->setToolTip(endTip);
-    ui.endReview->setAccessibleDescription(endTip);
     ui.close = new QPushButton(tr("&Close"), c);
     ui.close->setObjectName(QStringLiteral("close"));
     for (QPushButton *button : {ui.check, ui.next, ui.endReview, ui.close})
@@ -253,17 +253,42 @@ void Review::Form_Load()
 
 void Review::open()
 {
-    items_.clear();
-    // An item its exercise no longer has is left out, never shown broken. Each one found carries
-    // its check into the session.
+    practised_.clear();
+    fresh_ = stillNew_ = 0;
+    // An item its exercise no longer has is left out, never shown broken.
+    QList<ReviewItem> due;
+    for (const ScheduledItem &scheduled : store_.dueItems())
+        if (std::optional<ReviewItem> item = findReviewItem(scheduled))
+            due.append(*item);
+    start(std::move(due));
+}
+
+void Review::practise(const QString &lesson, int newPerDay)
+{
+    Practice practice = practiceOf(lesson, store_.lessonRecord(lesson), store_.dueItems(), newPerDay);
+    practised_ = lesson;
+    fresh_ = practice.fresh;
+    stillNew_ = practice.stillNew;
+    start(std::move(practice.items));
+}
+
+void Review::start(QList<ReviewItem> items)
+{
+    items_ = std::move(items);
+    // Each item carries its check into the session.
     QList<ReviewSession::Item> asked;
-    for (const ScheduledItem &due : store_.dueItems())
-        if (std::optional<ReviewItem> item = findReviewItem(due)) {
-            items_.append(*item);
-            asked.append(sessionItem(*item));
-        }
+    for (const ReviewItem &item : std::as_const(items_))
+        asked.append(sessionItem(item));
     session_ = ReviewSession(std::move(asked));
     show();
+    window()->setWindowTitle(practised_.isEmpty() ? caption() : tr("Tarvo - Practice"));
+    const QString endTip = practised_.isEmpty()
+                               ? tr("Stop here and see what you have reviewed. The items not reviewed stay due.")
+                               : tr("Stop here and see what you have practised. The items not answered wait for "
+                                    "your next practice.");
+    ui().endReview->setText(practised_.isEmpty() ? tr("&End review") : tr("&End practice"));
+    ui().endReview->setToolTip(endTip);
+    ui().endReview->setAccessibleDescription(endTip);
     showStore();
     if (session_.finished())
         showSummary();
@@ -277,12 +302,19 @@ void Review::showStore()
     QLabel *label = ui().store;
     QString text;
     const QString problem = store.problem();
-    if (store.filePath().isEmpty())
+    if (!practised_.isEmpty()) {
+        // A practice goes on without a record, but nothing of it is kept.
+        if (store.filePath().isEmpty())
+            text = tr("Nothing of this run is being kept, so this practice is not kept either.");
+        else if (!store.saving())
+            text = tr("This practice will not be kept: your progress cannot be saved now.");
+    } else if (store.filePath().isEmpty()) {
         text = tr("Nothing of this run is being kept, so there is nothing to review.");
-    else if (!store.canRead())
+    } else if (!store.canRead()) {
         text = tr("Your progress cannot be read, so there is nothing to review.");
-    else if (!store.saving())
+    } else if (!store.saving()) {
         text = tr("This review will not be kept: your progress cannot be saved now.");
+    }
     if (!problem.isEmpty())
         text = text.isEmpty() ? problem : text + QLatin1Char('\n') + problem;
     label->setText(text);
@@ -301,8 +333,18 @@ void Review::showItem()
     else
         //: the item's number and how many items the review has
         u.counter->setText(tr("%1 of %2").arg(session_.number()).arg(session_.size()));
-    u.source->setText(item.plus ? tr("From exercise %1, Plus").arg(item.exercise)
-                                : tr("From exercise %1").arg(item.exercise));
+    if (item.lesson == lessonOneId()) {
+        u.source->setText(item.plus ? tr("From exercise %1, Plus").arg(item.exercise)
+                                    : tr("From exercise %1").arg(item.exercise));
+    } else {
+        // An item of the learner's own lessons: the lesson's title, and in a practice whether the
+        // item is new.
+        const std::shared_ptr<const Lesson> lesson = Lessons::find(item.lesson);
+        const QString title = QLocale().quoteString(lesson ? lesson->title : item.lesson);
+        //: %1 is the title of the lesson the item comes from, in quotation marks
+        u.source->setText(!practised_.isEmpty() && session_.current() < fresh_ ? tr("From %1, new").arg(title)
+                                                                               : tr("From %1").arg(title));
+    }
     u.instruction->setText(item.instruction);
     u.instruction->setVisible(!item.instruction.isEmpty());
     u.task->setText(whatToType(item));
@@ -442,7 +484,19 @@ void Review::showSummary()
         w->hide();
     const ReviewSession::Summary done = session_.summary();
     QString text;
-    if (done.items == 0) {
+    if (!practised_.isEmpty()) {
+        if (done.items == 0)
+            text = tr("Nothing to practise in this lesson now.");
+        else if (done.stayDue > 0)
+            //: the practice ended early: %1 items answered of %2, %3 of them right at their first answer
+            text = tr("%1 of %2 practised. %3 right.").arg(done.reviewed).arg(done.items).arg(done.right);
+        else
+            text = tr("Practice done: %1 practised, %2 right.").arg(done.reviewed).arg(done.right);
+        if (stillNew_ > 0)
+            text += QLatin1Char(' ') + (stillNew_ == 1 ? tr("1 new item of this lesson waits for another day.")
+                                                       : tr("%n new items of this lesson wait for another day.",
+                                                            nullptr, stillNew_));
+    } else if (done.items == 0) {
         text = tr("Nothing is due now.");
     } else if (done.stayDue > 0) {
         // Ended early: what was answered is kept, the rest stays due.
@@ -459,10 +513,11 @@ void Review::showSummary()
     } else {
         text = tr("Review done: %1 reviewed, %2 right.").arg(done.reviewed).arg(done.right);
     }
-    const QString next = store.canRead() && done.stayDue == 0 ? nextDueText(store.nextDue()) : QString();
+    const QString next = practised_.isEmpty() && store.canRead() && done.stayDue == 0 ? nextDueText(store.nextDue())
+                                                                                      : QString();
     if (!next.isEmpty())
         text += QLatin1Char(' ') + next;
-    else if (store.canRead() && done.items == 0)
+    else if (practised_.isEmpty() && store.canRead() && done.items == 0)
         text += QLatin1Char(' ') + tr("Items you answer in the exercises come back here when they are due.");
     if (!done.repeated.isEmpty()) {
         // Each in the quotation marks of the interface language.

@@ -50,6 +50,11 @@ public:
 
     // Shows the window with the items due now, from the first.
     void open();
+    // Shows the window with a practice of a lesson other than lesson 1: its items not yet met (at
+    // most `newPerDay` a day), then its items due. The answers are recorded as a review's are.
+    void practise(const QString &lesson, int newPerDay);
+    // The lesson practised now; empty for a review.
+    const QString &practised() const { return practised_; }
     void checkAnswer();
     void nextItem();
     // Ends the review before its end and shows what has been done so far.
@@ -75,10 +80,14 @@ private:
     void showVerdict(const ReviewItem &item, const ItemCheck &result);
     void showSummary();
     void showStore();
+    void start(QList<ReviewItem> items);
     QString nextDueText(const NextDue &next) const;
 
     ProgressStore &store_;
     Speech &speech_;
     QList<ReviewItem> items_;
     ReviewSession session_;
+    QString practised_; // the lesson practised; empty in a review
+    int fresh_ = 0;     // in a practice: its first items are new
+    int stillNew_ = 0;  // in a practice: the lesson's new items left for another day
 };

@@ -1,5 +1,7 @@
 #include "core/lessonlibrary.h"
 
+#include "core/lessons.h"
+
 #include <QCollator>
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -174,6 +176,22 @@ QString LessonLibrary::pathOf(const QString &id) const
     return folder_ + QLatin1Char('/') + id + QStringLiteral(".json");
 }
 
+bool LessonLibrary::has(const QString &id) const
+{
+    // An id from anywhere (the record names them) never reaches outside the folder.
+    return !id.isEmpty() && id.size() <= 200 && safeName(id, int(id.size())) == id && QFileInfo::exists(pathOf(id));
+}
+
+std::shared_ptr<const Lesson> LessonLibrary::load(const QString &id) const
+{
+    if (!has(id))
+        return nullptr;
+    LessonFile::Result read = LessonFile::load(pathOf(id));
+    if (!read.ok())
+        return nullptr;
+    return std::make_shared<const Lesson>(std::move(read.lesson));
+}
+
 LessonLibrary::Listing LessonLibrary::list()
 {
     Listing out;
@@ -288,6 +306,7 @@ LessonLibrary::Imported LessonLibrary::add(const QString &path, const WordList::
         return failed(save.errorString());
     }
     pictures.removeUnused();
+    Lessons::remove(lesson.id);
     // The index learns of the new file at once, so the next list need not read it.
     const QString indexPath = QDir(folder_).filePath(indexName);
     Index index = readIndex(indexPath);
@@ -312,6 +331,8 @@ bool LessonLibrary::remove(const LibraryLesson &lesson, QString *error)
             *error = QCoreApplication::translate("LessonLibrary", "%1 cannot be removed (%2)").arg(lesson.path, remove.errorString());
         return false;
     }
+    // Its items leave the review: the record's answers to them stay.
+    Lessons::remove(lesson.id);
     const QFileInfo pictures(file.absolutePath() + QLatin1Char('/') + file.completeBaseName());
     if (pictures.isDir() && !pictures.isSymLink())
         QDir(pictures.absoluteFilePath()).removeRecursively();

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 // One lesson of the library, as its list shows it: read from a small index kept beside the
 // files, so that a hundred lessons are listed without reading them whole.
@@ -21,7 +22,8 @@ struct LibraryLesson {
 // needs the list's own folder. Every file is written whole to a temporary file and renamed into
 // place, so that a crash never leaves half a lesson. The same list imported again updates its
 // lesson in place: its id comes from the list's path, and every item's key from its Hungarian
-// word, so an unchanged word keeps its key and its record.
+// word, so an unchanged word keeps its key and its record. A lesson kept or removed leaves the
+// known lessons (core/lessons.h), so that its next use reads it as it is now.
 class LessonLibrary {
 public:
     explicit LessonLibrary(QString folder = defaultFolder());
@@ -38,6 +40,10 @@ public:
     Listing list();
     // The lesson file of an id.
     QString pathOf(const QString &id) const;
+    // Whether the folder has a lesson file of an id (without reading it).
+    bool has(const QString &id) const;
+    // The lesson of an id, read whole from its file; null when there is none or it does not load.
+    std::shared_ptr<const Lesson> load(const QString &id) const;
 
     // What importing a word list did.
     struct Imported {

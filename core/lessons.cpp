@@ -14,6 +14,7 @@ struct Entry {
     std::shared_ptr<const Lesson> lesson;
     QHash<QString, const LessonItem *> bySection; // section id, a zero character, key
     QHash<QString, const LessonItem *> byKey;     // the first item of each key
+    bool loaded = false;                          // from the source, not added
 
     explicit Entry(std::shared_ptr<const Lesson> l) : lesson(std::move(l))
     {
@@ -33,6 +34,12 @@ std::map<QString, Entry> &added()
     return lessons;
 }
 
+Lessons::Source &source()
+{
+    static Lessons::Source lessons;
+    return lessons;
+}
+
 const Entry *entryOf(const QString &id)
 {
     if (id == lessonOneId()) {
@@ -40,13 +47,34 @@ const Entry *entryOf(const QString &id)
         static const Entry one(std::shared_ptr<const Lesson>(&lessonOne(), [](const Lesson *) {}));
         return one.lesson->isEmpty() ? nullptr : &one;
     }
-    const auto it = added().find(id);
-    return it == added().end() ? nullptr : &it->second;
+    if (const auto it = added().find(id); it != added().end())
+        return &it->second;
+    if (id.isEmpty() || !source().load)
+        return nullptr;
+    std::shared_ptr<const Lesson> loaded = source().load(id);
+    if (!loaded || loaded->id != id || loaded->isEmpty())
+        return nullptr;
+    Entry &entry = added().insert_or_assign(id, Entry(std::move(loaded))).first->second;
+    entry.loaded = true;
+    return &entry;
 }
 
 } // namespace
 
 namespace Lessons {
+
+void setSource(Source lessons)
+{
+    source() = std::move(lessons);
+    std::erase_if(added(), [](const auto &entry) { return entry.second.loaded; });
+}
+
+bool known(const QString &id)
+{
+    if (id == lessonOneId() || added().count(id) > 0)
+        return true;
+    return !id.isEmpty() && source().exists && source().exists(id);
+}
 
 std::shared_ptr<const Lesson> find(const QString &id)
 {

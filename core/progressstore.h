@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -74,6 +75,19 @@ struct LessonProgress {
                       // the Plus run and the ordinary one of an item apart)
 };
 
+// What the record holds of the items of one lesson, for a practice of it.
+struct LessonRecord {
+    QSet<QString> met; // its items answered at least once, each as recordKey() names it
+    int metToday = 0;  // of them, the items first answered on today's review day
+};
+
+// How LessonRecord::met names an item: its section as the record keeps it (recordedSection),
+// the exercise form that asks it, and its key.
+inline QString recordKey(const QString &section, int exercise, const QString &item)
+{
+    return section + QChar(0) + QString::number(exercise) + QChar(0) + item;
+}
+
 // The next review day after today on which items fall due.
 struct NextDue {
     QDate day;          // invalid when nothing is scheduled after today
@@ -90,6 +104,13 @@ public:
     using Clock = std::function<QDateTime()>;
     void setClock(Clock clock) { clock_ = std::move(clock); }
     QDateTime now() const { return clock_ ? clock_() : QDateTime::currentDateTimeUtc(); }
+
+    // The lessons whose items are reviewed: the lessons Tarvo knows. The due items and every due
+    // figure leave out the items of any other lesson (a lesson removed), whose answers stay in
+    // the record. Every lesson is reviewed when no filter is set.
+    using LessonFilter = std::function<bool(const QString &lesson)>;
+    void setLessonFilter(LessonFilter filter) { filter_ = std::move(filter); }
+    bool reviewed(const QString &lesson) const { return !filter_ || filter_(lesson); }
 
     virtual void recordRunStart(int exercise, bool plus, int items) = 0;
     virtual void recordRunEnd(bool completed) = 0;
@@ -128,11 +149,15 @@ public:
     virtual QList<DueOutlook> dueOutlook();
     // Every lesson the record has answers to, by id: one query however many lessons there are.
     virtual QList<LessonProgress> lessonProgress() { return {}; }
+    // What the record holds of one lesson's items: which were met, and how many for the first time
+    // today.
+    virtual LessonRecord lessonRecord(const QString &lesson) { Q_UNUSED(lesson); return {}; }
     // Throws away the schedule and derives it anew from the answer log. False on failure.
     virtual bool rebuildSchedule() { return true; }
 
 private:
     Clock clock_;
+    LessonFilter filter_;
 };
 
 // A store that keeps nothing: for runs that must not leave a record.
@@ -186,6 +211,7 @@ public:
     NextDue nextDue() override;
     QList<DueOutlook> dueOutlook() override;
     QList<LessonProgress> lessonProgress() override;
+    LessonRecord lessonRecord(const QString &lesson) override;
     bool rebuildSchedule() override;
 
     // Opens the file now if it is not open yet.

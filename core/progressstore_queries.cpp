@@ -9,6 +9,29 @@
 
 using namespace progressstore;
 
+namespace {
+
+// Whether the store reviews a lesson, asked once per lesson however many rows name it.
+class ReviewedLessons {
+public:
+    explicit ReviewedLessons(const ProgressStore &store) : store_(store) {}
+    bool operator()(const QString &lesson)
+    {
+        const auto known = answers_.constFind(lesson);
+        if (known != answers_.constEnd())
+            return *known;
+        const bool reviewed = store_.reviewed(lesson);
+        answers_.insert(lesson, reviewed);
+        return reviewed;
+    }
+
+private:
+    const ProgressStore &store_;
+    QHash<QString, bool> answers_;
+};
+
+} // namespace
+
 QList<ExerciseSummary> SqliteProgressStore::exerciseSummaries()
 {
     QList<ExerciseSummary> out = noSummaries();
@@ -110,7 +133,10 @@ QList<ScheduledItem> SqliteProgressStore::dueItems(int limit)
     q.addBindValue(dayText(today));
     if (!q.exec())
         return out;
+    ReviewedLessons reviewedLesson(*this);
     while (q.next()) {
+        if (!reviewedLesson(q.value(11).toString()))
+            continue;
         ScheduledItem s;
         s.exercise = q.value(0).toInt();
         s.plus = q.value(1).toInt() != 0;
@@ -155,9 +181,15 @@ int SqliteProgressStore::dueCount()
         return 0;
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT count(*) FROM schedule WHERE due <= ?"));
+    // Counted by lesson, so that the lessons not reviewed are left out.
+    q.prepare(QStringLiteral("SELECT lesson, count(*) FROM schedule WHERE due <= ? GROUP BY lesson"));
     q.addBindValue(dayText(fsrs::reviewDay(now())));
-    return q.exec() && q.next() ? q.value(0).toInt() : 0;
+    int due = 0;
+    if (q.exec())
+        while (q.next())
+            if (reviewed(q.value(0).toString()))
+                due += q.value(1).toInt();
+    return due;
 }
 
 NextDue SqliteProgressStore::nextDue()
@@ -166,15 +198,23 @@ NextDue SqliteProgressStore::nextDue()
         return {};
     QSqlQuery q = d->query();
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT due, count(*) FROM schedule WHERE due = "
-                             "(SELECT min(due) FROM schedule WHERE due > ?)"));
+    // Day by day from tomorrow's, until a day has items of a lesson reviewed.
+    q.prepare(QStringLiteral("SELECT due, lesson, count(*) FROM schedule WHERE due > ? GROUP BY due, lesson ORDER BY due"));
     q.addBindValue(dayText(fsrs::reviewDay(now())));
-    if (!q.exec() || !q.next())
+    if (!q.exec())
         return {};
-    const QDate day = QDate::fromString(q.value(0).toString(), Qt::ISODate);
-    if (!day.isValid())
-        return {};
-    return NextDue{day, q.value(1).toInt()};
+    ReviewedLessons reviewedLesson(*this);
+    NextDue next;
+    while (q.next()) {
+        const QDate day = QDate::fromString(q.value(0).toString(), Qt::ISODate);
+        if (!day.isValid() || (next.day.isValid() && day != next.day))
+            break;
+        if (reviewedLesson(q.value(1).toString())) {
+            next.day = day;
+            next.items += q.value(2).toInt();
+        }
+    }
+    return next;
 }
 
 QList<DueOutlook> SqliteProgressStore::dueOutlook()
@@ -187,14 +227,19 @@ QList<DueOutlook> SqliteProgressStore::dueOutlook()
     q.setForwardOnly(true);
     // Counted on the due index alone (grouping by the key's first column would walk the table).
     // The week is today's review day and the six after it.
-    q.prepare(QStringLiteral("SELECT exercise, sum(due <= ?), count(*) FROM schedule WHERE due <= ? GROUP BY +exercise"));
+    q.prepare(QStringLiteral("SELECT exercise, lesson, sum(due <= ?), count(*) FROM schedule WHERE due <= ? "
+                             "GROUP BY +exercise, +lesson"));
     q.addBindValue(dayText(today));
     q.addBindValue(dayText(today.addDays(6)));
+    ReviewedLessons reviewedLesson(*this);
     if (q.exec())
         while (q.next()) {
             const int n = q.value(0).toInt();
-            if (n >= 1 && n <= 5)
-                out[n - 1] = DueOutlook{n, q.value(1).toInt(), q.value(2).toInt()};
+            if (n >= 1 && n <= 5 && reviewedLesson(q.value(1).toString())) {
+                out[n - 1].exercise = n;
+                out[n - 1].dueToday += q.value(2).toInt();
+                out[n - 1].dueWeek += q.value(3).toInt();
+            }
         }
     return out;
 }
@@ -214,5 +259,28 @@ QList<LessonProgress> SqliteProgressStore::lessonProgress()
     if (q.exec())
         while (q.next())
             out.append(LessonProgress{q.value(0).toString(), q.value(1).toInt(), q.value(2).toInt()});
+    return out;
+}
+
+LessonRecord SqliteProgressStore::lessonRecord(const QString &lesson)
+{
+    LessonRecord out;
+    if (!canRead())
+        return out;
+    QSqlQuery q = d->query();
+    q.setForwardOnly(true);
+    // The summaries by item have a row for every item answered, on the lesson's part of their key.
+    q.prepare(QStringLiteral("SELECT section, exercise, item FROM item_stats WHERE lesson = ? AND item <> ''"));
+    q.addBindValue(lesson);
+    if (q.exec())
+        while (q.next())
+            out.met.insert(recordKey(q.value(0).toString(), q.value(1).toInt(), q.value(2).toString()));
+    // An item first answered today has had one first try, today. (Its next one falls due a day
+    // later at the soonest.)
+    q.prepare(QStringLiteral("SELECT count(*) FROM schedule WHERE lesson = ? AND reviews = 1 AND last_day = ?"));
+    q.addBindValue(lesson);
+    q.addBindValue(dayText(fsrs::reviewDay(now())));
+    if (q.exec() && q.next())
+        out.metToday = q.value(0).toInt();
     return out;
 }

@@ -154,6 +154,43 @@ std::optional<ReviewItem> findReviewItem(const QString &lesson, const QString &s
     return item;
 }
 
+Practice practiceOf(const QString &lessonId, const LessonRecord &record, const QList<ScheduledItem> &due, int newPerDay)
+{
+    Practice out;
+    const std::shared_ptr<const Lesson> lesson = Lessons::find(lessonId);
+    if (!lesson || lessonId == lessonOneId())
+        return out;
+    int allowed = std::max(0, newPerDay - record.metToday);
+    for (const LessonSection &section : lesson->sections)
+        for (const LessonItem &item : section.items) {
+            const int exercise = item.kind() == ItemKind::Article    ? 1
+                                 : item.kind() == ItemKind::Question ? 2
+                                 : item.kind() == ItemKind::Gap      ? 3
+                                                                     : 5;
+            const auto *gap = item.as<GapItem>();
+            const bool plus = gap && gap->plus;
+            // A key the lesson has once is recorded without its section (a word list's keys are
+            // unique across it), so that an item that moves to another section keeps its record.
+            const QString recorded = Lessons::item(lessonId, QString(), item.key) == &item ? QString() : section.id;
+            if (record.met.contains(recordKey(recorded, exercise, item.key)))
+                continue;
+            if (allowed == 0) {
+                ++out.stillNew;
+                continue;
+            }
+            if (std::optional<ReviewItem> found = findReviewItem(lessonId, recorded, exercise, plus, item.key)) {
+                out.items.append(*found);
+                ++out.fresh;
+                --allowed;
+            }
+        }
+    for (const ScheduledItem &scheduled : due)
+        if (scheduled.lesson == lessonId)
+            if (std::optional<ReviewItem> found = findReviewItem(scheduled))
+                out.items.append(*found);
+    return out;
+}
+
 ReviewCheck checkReviewAnswer(const ReviewItem &item, const QString &answer)
 {
     if (!item.check)

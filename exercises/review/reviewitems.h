@@ -32,6 +32,19 @@ struct ReviewItem {
     QString section;
 };
 
+struct ScheduledItem;
+
+// A practice of a lesson other than lesson 1: its items not yet met, in the lesson's order, as many
+// as the day still allows (`newPerDay` a day, less those met for the first time today), then its
+// items due, lowest recall first.
+struct Practice {
+    QList<ReviewItem> items;
+    int fresh = 0;    // the first items, not yet met
+    int stillNew = 0; // items not yet met that are left for another day
+};
+struct LessonRecord;
+Practice practiceOf(const QString &lesson, const LessonRecord &record, const QList<ScheduledItem> &due, int newPerDay);
+
 // One answer checked with the item's own exercise's check and normalisation. Where the learner
 // types a part of a phrase (the article, the word in a gap), the whole phrase or sentence is
 // taken as well: it is right when it is the item's own with the right word in its place.
@@ -40,8 +53,6 @@ struct ReviewCheck {
     QString normalised;          // the answer as the exercise checked it
     bool capitalWarning = false; // exercise 2 made its first letter a capital, and warns as it does
 };
-
-struct ScheduledItem;
 
 // The item that the answer log records as (lesson, section, exercise, plus, item), if a known
 // lesson (core/lessons.h) still has it where that exercise asks it; nothing for an item that is in
