@@ -90,7 +90,7 @@ MarkedAnswer markedAnswer(const ReviewItem &item, const ReviewNearMiss &near, co
             partAt = item.answerAt;
         }
     }
-    const qsizetype partEnd = partAt + item.answer.size();
+    const qsizetype partEnd = partAt < 0 ? -1 : partAt + item.answer.size();
     QString html;
     for (qsizetype i = 0; i < whole.size(); ++i) {
         // Underlined: the verdict is bold already.
@@ -340,10 +340,10 @@ void Review::showItem()
         // An item of the learner's own lessons: the lesson's title, and in a practice whether the
         // item is new.
         const std::shared_ptr<const Lesson> lesson = Lessons::find(item.lesson);
-        const QString title = QLocale().quoteString(lesson ? lesson->title : item.lesson);
-        //: %1 is the title of the lesson the item comes from, in quotation marks
-        u.source->setText(!practised_.isEmpty() && session_.current() < fresh_ ? tr("From %1, new").arg(title)
-                                                                               : tr("From %1").arg(title));
+        const QString title = lesson ? lesson->title : item.lesson;
+        //: %1 is the title of the lesson the item comes from
+        u.source->setText(!practised_.isEmpty() && session_.current() < fresh_ ? tr("From “%1”, new").arg(title)
+                                                                               : tr("From “%1”").arg(title));
     }
     u.instruction->setText(item.instruction);
     u.instruction->setVisible(!item.instruction.isEmpty());

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QUrl>
 
@@ -223,6 +225,93 @@ private slots:
         QVERIFY(QDir(run.dataDir() + QStringLiteral("/lessons")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
                     == QStringList{QStringLiteral(".index.json")} ||
                 QDir(run.dataDir() + QStringLiteral("/lessons")).isEmpty());
+    }
+
+    // A practice as a learner meets it over two days, three new items a day: new words first, a
+    // wrong one back in the same session, every first answer recorded and counted in the list;
+    // the same day again brings nothing new, the next day the next three and the one missed. A
+    // removed lesson's items leave the review's count while its answers stay.
+    void practiseOverDays()
+    {
+        TestRun run;
+        QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(12, 0));
+        run.store().setClock([&now] { return now.toUTC(); });
+        run.program().startLessons({data + QStringLiteral("kvtml/bilingual.kvtml")});
+        QSpinBox *daily = lessons().ui().newPerDay;
+        QCOMPARE(daily->value(), LessonsWindow::defaultNewPerDay);
+        daily->setFocus();
+        daily->selectAll();
+        typeText(daily, QStringLiteral("3"));
+        QCOMPARE(LessonsWindow::newPerDay(), 3);
+
+        const auto practise = [] {
+            selectTitle(QStringLiteral("Tiere und Dinge"));
+            pressEnter(lessons().window());
+            QVERIFY(review().isVisible());
+            QCOMPARE(review().window()->windowTitle(), QStringLiteral("Tarvo - Practice"));
+        };
+        // Answers every item with the answer the window shows after a miss; the first one missed.
+        const auto answerAll = []() -> QStringList {
+            QStringList asked;
+            bool missed = false;
+            for (int guard = 0; guard < 20 && !review().session().finished(); ++guard) {
+                const ReviewItem &item = review().items().at(review().session().current());
+                asked << review().ui().counter->text() + QLatin1Char(' ') + item.item;
+                if (!missed) {
+                    missed = true;
+                    enter(review().ui().answer, QStringLiteral("xyz"));
+                    // The verdict shows the answer to type; a verdict that does not is listed.
+                    const QString verdict = review().ui().verdict->text().remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+                    if (!verdict.contains(item.expected.toHtmlEscaped()))
+                        asked << review().ui().verdict->text();
+                    pressEnter(review().window());
+                    continue;
+                }
+                enter(review().ui().answer, item.answer);
+                if (!review().ui().verdict->text().startsWith(QStringLiteral("Right!")))
+                    asked << review().ui().verdict->text();
+                pressEnter(review().window());
+            }
+            return asked;
+        };
+        const auto figures = [] {
+            lessons().refresh();
+            selectTitle(QStringLiteral("Tiere und Dinge"));
+            QTableWidget *table = lessons().ui().lessons;
+            const int row = table->currentRow();
+            return table->item(row, 2)->text() + QLatin1Char('/') + table->item(row, 3)->text();
+        };
+
+        practise();
+        QCOMPARE(review().ui().source->text(), QStringLiteral("From “Tiere und Dinge”, new"));
+        QCOMPARE(answerAll(), (QStringList{"1 of 3 word:kutya", "2 of 3 article:kutya", "3 of 3 word:alma",
+                                           "1 of 3, again word:kutya"}));
+        QVERIFY2(review().ui().summary->text().startsWith(QStringLiteral(
+                     "Practice done: 3 practised, 2 right. 6 new items of this lesson wait for another day.")),
+                 qPrintable(review().ui().summary->text()));
+        QCOMPARE(figures(), QStringLiteral("3/0"));
+
+        practise();
+        QCOMPARE(review().ui().summary->text(), QStringLiteral("Nothing to practise in this lesson now. 6 new items of "
+                                                              "this lesson wait for another day."));
+        QCOMPARE(run.program().reviewMenuCaption(), QStringLiteral("&Review (0 due)..."));
+
+        now = now.addDays(1);
+        QCOMPARE(run.program().reviewMenuCaption(), QStringLiteral("&Review (1 due)..."));
+        QCOMPARE(figures(), QStringLiteral("3/1"));
+        practise();
+        QCOMPARE(answerAll(), (QStringList{"1 of 4 article:alma", "2 of 4 word:ház", "3 of 4 article:ház",
+                                           "4 of 4 word:kutya", "1 of 4, again article:alma"}));
+        QCOMPARE(figures(), QStringLiteral("6/0"));
+
+        // Day 3: the two answered right on day 1 and the one missed on day 2.
+        now = now.addDays(1);
+        QCOMPARE(run.program().reviewMenuCaption(), QStringLiteral("&Review (3 due)..."));
+        run.desktop().questionAnswer = true;
+        selectTitle(QStringLiteral("Tiere und Dinge"));
+        lessons().ui().remove->click();
+        QCOMPARE(run.program().reviewMenuCaption(), QStringLiteral("&Review (0 due)..."));
+        QCOMPARE(run.store().lessonProgress().value(0).met, 6);
     }
 
     // The record's figures where the store gives them, a dash where it does not; a damaged file

@@ -9,6 +9,7 @@
 #include "exercises/lex1/lex1.h"
 #include "core/lessonfile.h"
 #include "core/lessons.h"
+#include "core/progressstore.h"
 #include "core/wordlist.h"
 #include "exercises/review/reviewitems.h"
 #include "support/testing.h"
@@ -61,6 +62,9 @@ private slots:
     void goneItems();
     void otherLessons_data();
     void otherLessons();
+    void practice_data();
+    void practice();
+    void lessonsFromTheSource();
 };
 
 void ReviewItemsTest::windowAgrees_data()
@@ -330,6 +334,118 @@ void ReviewItemsTest::otherLessons()
     // An item found before carries its own check: it is not looked up again.
     if (item)
         QVERIFY(checkReviewAnswer(*item, answer).right);
+}
+
+// A practice of a word list: its items not yet met in the lesson's order (each word, then its
+// article), as many as the day still allows, then its due items as the record gives them; the due
+// items of other lessons, and those the lesson no longer has, are left out.
+void ReviewItemsTest::practice_data()
+{
+    QTest::addColumn<int>("newPerDay");
+    QTest::addColumn<int>("metToday");
+    QTest::addColumn<QStringList>("met");
+    QTest::addColumn<QStringList>("due"); // "lesson key"
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<int>("fresh"); // of those, the first are new
+    QTest::addColumn<int>("stillNew");
+
+    const QStringList all{"word:kutya", "article:kutya", "word:macska", "article:macska",
+                          "word:ablak", "article:ablak", "word:ház", "article:ház"};
+    const QStringList kutya{"word:kutya", "article:kutya"};
+    QTest::newRow("a first practice") << 20 << 0 << QStringList() << QStringList() << all << 8 << 0;
+    QTest::newRow("three a day") << 3 << 0 << QStringList() << QStringList() << all.mid(0, 3) << 3 << 5;
+    QTest::newRow("met today counts") << 3 << 2 << kutya << QStringList() << QStringList{"word:macska"} << 1 << 5;
+    QTest::newRow("none left today") << 2 << 2 << kutya << QStringList() << QStringList() << 0 << 6;
+    QTest::newRow("more met today than allowed") << 2 << 5 << kutya << QStringList() << QStringList() << 0 << 6;
+    QTest::newRow("then the due items, in their order")
+        << 1 << 0 << kutya << QStringList{"list article:kutya", "list word:kutya"}
+        << QStringList{"word:macska", "article:kutya", "word:kutya"} << 1 << 5;
+    QTest::newRow("everything met: the due items alone")
+        << 20 << 0 << all << QStringList{"list word:ház"} << QStringList{"word:ház"} << 0 << 0;
+    QTest::newRow("due items of other lessons and gone ones left out")
+        << 20 << 8 << all << QStringList{"other word:kutya", "1 autó", "list word:zebra", "list article:ablak"}
+        << QStringList{"article:ablak"} << 0 << 0;
+}
+
+void ReviewItemsTest::practice()
+{
+    QFETCH(int, newPerDay);
+    QFETCH(int, metToday);
+    QFETCH(QStringList, met);
+    QFETCH(QStringList, due);
+    QFETCH(QStringList, asked);
+    QFETCH(int, fresh);
+    QFETCH(int, stillNew);
+    const auto words = [](const QString &title, const QStringList &pairs) {
+        LessonSection section{QStringLiteral("lesson:") + title, title, {}};
+        for (qsizetype i = 0; i < pairs.size(); i += 2) {
+            section.items.append({WordList::wordKey(pairs[i + 1]), WordItem{pairs[i], QStringLiteral("en"), {}, pairs[i + 1]}});
+            section.items.append({WordList::articleKey(pairs[i + 1]), ArticleItem{pairs[i + 1], WordList::articleFor(pairs[i + 1])}});
+        }
+        return section;
+    };
+    QVERIFY(Lessons::add(std::make_shared<const Lesson>(
+        Lesson{QStringLiteral("list"), QStringLiteral("Állatok"),
+               {words(QStringLiteral("Tiere"), {"dog", "kutya", "cat", "macska"}),
+                words(QStringLiteral("Haus"), {"window", "ablak", "house", "ház"})}})));
+    LessonRecord record;
+    record.metToday = metToday;
+    for (const QString &key : met)
+        record.met.insert(recordKey({}, key.startsWith(QLatin1String("article:")) ? 1 : 5, key));
+    QList<ScheduledItem> scheduled;
+    for (const QString &entry : due) {
+        ScheduledItem item;
+        item.lesson = entry.section(QLatin1Char(' '), 0, 0);
+        item.item = entry.section(QLatin1Char(' '), 1);
+        item.exercise = item.item.startsWith(QLatin1String("word:")) ? 5 : 1;
+        scheduled.append(item);
+    }
+
+    const Practice practice = practiceOf(QStringLiteral("list"), record, scheduled, newPerDay);
+    QStringList keys;
+    for (const ReviewItem &item : practice.items) {
+        keys.append(item.item);
+        // Recorded under the lesson alone, as the review finds them again.
+        QCOMPARE(item.lesson, QStringLiteral("list"));
+        QCOMPARE(item.section, QString());
+    }
+    QCOMPARE(keys, asked);
+    QCOMPARE(practice.fresh, fresh);
+    QCOMPARE(practice.stillNew, stillNew);
+    // Lesson 1 is practised in its own windows.
+    QVERIFY(practiceOf(lessonOneId(), {}, {}, 20).items.isEmpty());
+    QVERIFY(Lessons::remove(QStringLiteral("list")));
+}
+
+// The learner's own lessons come from a source (the library): known without being read, read on
+// their first use and kept, read anew once taken out; another source drops what the last one gave.
+void ReviewItemsTest::lessonsFromTheSource()
+{
+    int loads = 0;
+    const QString id = QStringLiteral("allatok-1");
+    Lessons::setSource({[&](const QString &asked) { return asked == id; },
+                        [&](const QString &asked) {
+                            ++loads;
+                            return asked == id ? std::make_shared<const Lesson>(Lesson{
+                                                     id, QStringLiteral("Állatok"),
+                                                     {{QStringLiteral("s"), {}, {{QStringLiteral("word:kutya"),
+                                                                                  WordItem{QStringLiteral("dog"), {}, {}, QStringLiteral("kutya")}}}}}})
+                                               : nullptr;
+                        }});
+    QVERIFY(Lessons::known(id));
+    QVERIFY(Lessons::known(lessonOneId()));
+    QVERIFY(!Lessons::known(QStringLiteral("other")));
+    QCOMPARE(loads, 0);
+    QVERIFY(findReviewItem(id, QString(), 5, false, QStringLiteral("word:kutya")));
+    QVERIFY(Lessons::find(id));
+    QCOMPARE(loads, 1);
+    QVERIFY(Lessons::remove(id));
+    QVERIFY(Lessons::find(id));
+    QCOMPARE(loads, 2);
+    QVERIFY(!Lessons::find(QStringLiteral("other")));
+    Lessons::setSource({});
+    QVERIFY(!Lessons::known(id));
+    QVERIFY(!Lessons::find(id));
 }
 
 QTEST_MAIN(ReviewItemsTest)

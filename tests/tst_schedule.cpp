@@ -522,6 +522,57 @@ private slots:
         QCOMPARE(store.lessonProgress().value(0).met, 1);
         QCOMPARE(everything(store).first().reviews, 1);
     }
+
+    // The lessons reviewed: a lesson the filter leaves out (a lesson removed) is in no due figure,
+    // while its answers stay in the record. What a practice reads of a lesson: the items met, and
+    // how many were met for the first time on today's review day (from 04:00).
+    void reviewedLessonsAndWhatWasMet()
+    {
+        QTemporaryDir dir;
+        SqliteProgressStore store(dir.filePath(QStringLiteral("progress.sqlite")));
+        // Day 0: lesson 1 and two word lists; day 2: two more words of one of them, one of them
+        // before 04:00 and so on the evening before, and a first answer that is no first try.
+        record(store, parse({"0 10:00 1 0 a R F", "0 10:00 5 0 word:kutya R F kept", "0 10:00 1 0 article:kutya R F kept",
+                             "0 11:00 5 0 word:alma W F gone", "2 03:30 5 0 word:ház R F kept",
+                             "2 09:00 5 0 word:ló W F kept", "2 09:30 5 0 word:ég R - kept"}));
+        store.setLessonFilter([](const QString &lesson) { return lesson != QLatin1String("gone"); });
+        const auto at = [&store](const QString &day) { store.setClock([day] { return local(day, QStringLiteral("12:00")); }); };
+
+        at(QStringLiteral("30"));
+        QSet<QString> lessons;
+        for (const ScheduledItem &item : store.dueItems())
+            lessons.insert(item.lesson);
+        QCOMPARE(lessons, (QSet<QString>{QStringLiteral("1"), QStringLiteral("kept")}));
+        QCOMPARE(store.dueCount(), 5);
+        int today = 0;
+        for (const DueOutlook &outlook : store.dueOutlook())
+            today += outlook.dueToday;
+        QCOMPARE(today, 5);
+        // Only the wrong answer to "alma" falls due on day 1: the next day of the lessons reviewed is
+        // day 2, with the three right answers.
+        at(QStringLiteral("0"));
+        QCOMPARE(store.dueCount(), 0);
+        QCOMPARE(store.nextDue().day, QDate(2026, 12, 9));
+        QCOMPARE(store.nextDue().items, 3);
+        store.setLessonFilter({});
+        QCOMPARE(store.nextDue().day, QDate(2026, 12, 8));
+        QCOMPARE(store.nextDue().items, 1);
+        at(QStringLiteral("30"));
+        QCOMPARE(store.dueCount(), 6);
+
+        at(QStringLiteral("2"));
+        const LessonRecord kept = store.lessonRecord(QStringLiteral("kept"));
+        QCOMPARE(kept.met, (QSet<QString>{recordKey({}, 5, QStringLiteral("word:kutya")),
+                                          recordKey({}, 1, QStringLiteral("article:kutya")),
+                                          recordKey({}, 5, QStringLiteral("word:ház")),
+                                          recordKey({}, 5, QStringLiteral("word:ló")),
+                                          recordKey({}, 5, QStringLiteral("word:ég"))}));
+        QCOMPARE(kept.metToday, 1); // "ló": "ház" was met on day 1's evening, "ég" at no first try
+        at(QStringLiteral("3"));
+        QCOMPARE(store.lessonRecord(QStringLiteral("kept")).metToday, 0);
+        QCOMPARE(store.lessonRecord(QStringLiteral("1")).met, QSet<QString>{recordKey(QStringLiteral("1"), 1, QStringLiteral("a"))});
+        QVERIFY(store.lessonRecord(QStringLiteral("none")).met.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(ScheduleTest)

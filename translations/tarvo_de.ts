@@ -835,6 +835,22 @@ Its words leave the review. Your answers to them stay in your record, and you ca
 
 Ihre Wörter werden nicht mehr wiederholt. Ihre Antworten darauf bleiben in Ihrem Verlauf, und Sie können die Liste wieder importieren.</translation>
     </message>
+    <message>
+        <source>New items a day</source>
+        <translation>Neue Aufgaben pro Tag</translation>
+    </message>
+    <message>
+        <source>How many items you have not met yet a practice brings, in each lesson each day. A noun&apos;s article is an item of its own.</source>
+        <translation>Wie viele Aufgaben, die Sie noch nicht kennen, eine Übung bringt, in jeder Lektion an jedem Tag. Der Artikel eines Substantivs ist eine eigene Aufgabe.</translation>
+    </message>
+    <message>
+        <source>&amp;New items a day:</source>
+        <translation>&amp;Neue Aufgaben pro Tag:</translation>
+    </message>
+    <message>
+        <source>This lesson cannot be read any more. Import its word list again.</source>
+        <translation>Diese Lektion kann nicht mehr gelesen werden. Importieren Sie ihre Wortliste erneut.</translation>
+    </message>
 </context>
 <context>
     <name>Lex1</name>
@@ -1483,6 +1499,63 @@ Alle bisher aufgezeichneten Durchgänge und Antworten werden entfernt. Dies kann
         <source>Items that had to be repeated: %1</source>
         <extracomment>%1 lists the items answered wrong at first, which came back until they were answered right</extracomment>
         <translation>Aufgaben, die wiederholt werden mussten: %1</translation>
+    </message>
+    <message>
+        <source>Type the Hungarian word.</source>
+        <translation>Geben Sie das ungarische Wort ein.</translation>
+    </message>
+    <message>
+        <source>Tarvo - Practice</source>
+        <translation>Tarvo - Übung</translation>
+    </message>
+    <message>
+        <source>Stop here and see what you have practised. The items not answered wait for your next practice.</source>
+        <translation>Hier aufhören und sehen, was Sie geübt haben. Die nicht beantworteten Aufgaben warten auf Ihre nächste Übung.</translation>
+    </message>
+    <message>
+        <source>&amp;End practice</source>
+        <translation>Übung &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Nothing of this run is being kept, so this practice is not kept either.</source>
+        <translation>In diesem Lauf wird nichts gespeichert, also auch diese Übung nicht.</translation>
+    </message>
+    <message>
+        <source>This practice will not be kept: your progress cannot be saved now.</source>
+        <translation>Diese Übung wird nicht gespeichert: Ihr Fortschritt kann jetzt nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>From “%1”, new</source>
+        <extracomment>%1 is the title of the lesson the item comes from</extracomment>
+        <translation>Aus „%1“, neu</translation>
+    </message>
+    <message>
+        <source>From “%1”</source>
+        <translation>Aus „%1“</translation>
+    </message>
+    <message>
+        <source>Nothing to practise in this lesson now.</source>
+        <translation>In dieser Lektion gibt es jetzt nichts zu üben.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 practised. %3 right.</source>
+        <extracomment>the practice ended early: %1 items answered of %2, %3 of them right at their first answer</extracomment>
+        <translation>%1 von %2 geübt. %3 richtig.</translation>
+    </message>
+    <message>
+        <source>Practice done: %1 practised, %2 right.</source>
+        <translation>Übung fertig: %1 geübt, %2 richtig.</translation>
+    </message>
+    <message>
+        <source>1 new item of this lesson waits for another day.</source>
+        <translation>1 neue Aufgabe dieser Lektion wartet auf einen anderen Tag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new items of this lesson wait for another day.</source>
+        <translation>
+            <numerusform>%n neue Aufgabe dieser Lektion wartet auf einen anderen Tag.</numerusform>
+            <numerusform>%n neue Aufgaben dieser Lektion warten auf einen anderen Tag.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

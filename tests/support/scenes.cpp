@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 
 void toMenu()
 {
@@ -165,14 +166,33 @@ QWidget *lessonsIn(LessonsState state)
     return lessons().window();
 }
 
+QWidget *practiceIn(PracticeState state)
+{
+    lessonsIn(LessonsState::TwoLists);
+    QTableWidget *table = lessons().ui().lessons;
+    table->setFocus();
+    table->selectRow(1);
+    lessons().ui().practise->click();
+    if (state != PracticeState::NewWord)
+        enter(review().ui().answer, QStringLiteral("xyz"));
+    if (state == PracticeState::Ended)
+        review().ui().endReview->click();
+    return review().window();
+}
+
 QStringList lessonsContent()
 {
     QStringList texts;
     for (const QString &path : twoLists) {
         const Lesson lesson = WordList::read(path).lesson;
         texts << lesson.title;
-        for (const LessonSection &section : lesson.sections)
+        for (const LessonSection &section : lesson.sections) {
             texts << section.title;
+            // The words and what asks them.
+            for (const LessonItem &item : section.items)
+                if (const auto *word = item.as<WordItem>())
+                    texts << word->prompt << word->answer;
+        }
     }
     return texts;
 }
@@ -208,5 +228,8 @@ QList<Scene> scenes()
         {"lessons, two lists", [](FakeDesktop &) { return lessonsIn(LessonsState::TwoLists); }},
         {"lessons, columns asked", [](FakeDesktop &) { return lessonsIn(LessonsState::ColumnsAsked); }},
         {"lessons, nouns asked", [](FakeDesktop &) { return lessonsIn(LessonsState::NounsAsked); }},
+        {"practice, a new word", [](FakeDesktop &) { return practiceIn(PracticeState::NewWord); }},
+        {"practice, wrong answer", [](FakeDesktop &) { return practiceIn(PracticeState::Wrong); }},
+        {"practice, ended early", [](FakeDesktop &) { return practiceIn(PracticeState::Ended); }},
     };
 }

@@ -40,6 +40,10 @@ QWidget *reviewIn(ReviewState state);
 // list's words are nouns.
 enum class LessonsState { TwoLists, ColumnsAsked, NounsAsked };
 QWidget *lessonsIn(LessonsState state);
+// A practice of the first of those two lists: its first new word, the right answer after a wrong
+// one, and the summary of a practice ended after that answer.
+enum class PracticeState { NewWord, Wrong, Ended };
+QWidget *practiceIn(PracticeState state);
 // What the lessons scenes show of the word lists themselves (titles, words, prompts): content,
 // never translated.
 QStringList lessonsContent();
