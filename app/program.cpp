@@ -45,6 +45,12 @@ T &Program::lazy(std::unique_ptr<T> &slot, Services &...services)
         }
         if constexpr (std::is_base_of_v<ExerciseForm, T>)
             wireExercise(*slot);
+        // The Lessons window's figures follow a practice or a review once it closes.
+        if constexpr (std::is_same_v<T, Review>)
+            QObject::connect(slot.get(), &Form::unloaded, [this] {
+                if (lessons_ && lessons_->isVisible())
+                    lessons_->refresh();
+            });
     }
     return *slot;
 }

@@ -164,7 +164,7 @@ void Review::build(ReviewUi &ui, QWidget *c)
     layout->addWidget(ui.store);
 
     auto *top = new QHBoxLayout;
-    ui.source = textLabel(c, QStringLiteral("source"), tr("The exercise the item comes from"));
+    ui.source = textLabel(c, QStringLiteral("source"), tr("Where the item comes from"));
     ui.counter = textLabel(c, QStringLiteral("counter"), tr("Item number"));
     ui.counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     top->addWidget(ui.source, 1);

@@ -10,7 +10,9 @@
 # others right, reads the summary and closes the window, which ends the program. Last it imports a
 # word list with `tarvo --import` and opens another in the Lessons window as a file manager does
 # (`tarvo LIST`): reads the choices for a list without a header, ticks "These are nouns", presses
-# Import, reads the box that tells the import, finds both lessons in the table and presses Close.
+# Import, reads the box that tells the import, finds both lessons in the table, practises the
+# list just imported (reads its first item, answers it wrong, reads the right answer, ends the
+# practice and reads its summary) and presses Close.
 #
 #   scripts/a11y-check.sh [PATH/TO/tarvo]      (default: build/tarvo)
 #

@@ -305,7 +305,7 @@ REVIEW_BUTTONS = ["Check", "Next", "End review", "Close"]
 REVIEW_BOX = "Your answer"
 # The labels of the review window, by their accessible descriptions.
 COUNTER, SOURCE, INSTRUCTION, PROMPT, VERDICT, SUMMARY = (
-    "Item number", "The exercise the item comes from", "Instruction", "Item", "Result", "Summary")
+    "Item number", "Where the item comes from", "Instruction", "Item", "Result", "Summary")
 PICTURE = "Picture"
 NO_PROMPT = "Name what the picture shows"  # the picture's description when the item has no prompt
 
@@ -479,6 +479,10 @@ CHOICES_BUTTONS = ["Import", "Cancel"]
 CHOICES_COMBOS = ["Hungarian words:", "Ask by:"]  # the labels of the two boxes
 NOUNS = "These are nouns"
 PREVIEW = "The first words as they would be imported"
+NEW_PER_DAY = "New items a day"
+PRACTICE_CAPTION = "Tarvo - Practice"
+PRACTICE_BUTTONS = ["Check", "Next", "End practice", "Close"]
+TASK = "What to type"  # the description of the line that says what to type
 
 
 def lessons_window(app, wait):
@@ -503,6 +507,32 @@ def table_cells(window):
     """The texts of the cells of the window's table of lessons, as a screen reader reads them."""
     table = need('the table "Lessons"', find(window, "Lessons", (pyatspi.ROLE_TABLE,)))
     return [safe(lambda: n.name, "") for _, n in walk(table) if safe(lambda: n.getRole()) == pyatspi.ROLE_TABLE_CELL]
+
+
+def practise_list(app, window, args):
+    """Presses Practise on the list just imported (selected in the table) and reads its first item
+    in the practice window as a screen reader does: it is new, and asks the Hungarian for "dog".
+    Answers it wrong, reads the right answer, ends the practice, reads the summary and closes."""
+    log('== pressing "Practise" through its accessible action')
+    press(need('the button "Practise"', find(window, "Practise", (pyatspi.ROLE_PUSH_BUTTON,))))
+    practice = need("the practice window", wait_for("the practice window", lambda: next(
+        (w for w in windows(app) if safe(lambda: w.name) == PRACTICE_CAPTION), None), args.wait))
+    log(f"== a practice item {describe(practice)}")
+    missing = check(practice, PRACTICE_BUTTONS, [REVIEW_BOX])
+    if missing:
+        raise StepFailed(", ".join(missing))
+    read_label(practice, COUNTER, lambda text: text.startswith("1 of "), 10)
+    read_label(practice, SOURCE, f"From \u201c{args.expect[-1]}\u201d, new")
+    read_label(practice, TASK, "Type the Hungarian word.")
+    read_label(practice, PROMPT, "dog")
+    answer_review(practice, "kutyaa")
+    read_label(practice, VERDICT, "Not quite. The right answer is: kutya")
+    log('== pressing "End practice" through its accessible action')
+    press(need('the button "End practice"', find(practice, "End practice", (pyatspi.ROLE_PUSH_BUTTON,))))
+    read_label(practice, SUMMARY, lambda text: text.startswith("1 of ") and " practised. 0 right." in text, 10)
+    press(need('the button "Close"', find(practice, "Close", (pyatspi.ROLE_PUSH_BUTTON,))))
+    wait_for("the practice window to close", lambda: not any(
+        safe(lambda: w.name) == PRACTICE_CAPTION for w in windows(app)), args.wait)
 
 
 def lessons(args):
@@ -549,6 +579,9 @@ def lessons(args):
             words = cells[cells.index(title) + 1]
             if not words.isdigit():
                 raise StepFailed(f'the number of words of "{title}" (read "{words}")')
+        spin = need(f'the box "{NEW_PER_DAY}"', find(window, NEW_PER_DAY, (pyatspi.ROLE_SPIN_BUTTON,)))
+        log(f"  reads  {describe(spin)}")
+        practise_list(app, window, args)
         log('== pressing "Close" through its accessible action')
         press(need('the button "Close"', find(window, "Close", (pyatspi.ROLE_PUSH_BUTTON,))))
     except StepFailed as failed:

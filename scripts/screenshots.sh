@@ -60,6 +60,8 @@ fi
 snap lessons-nouns
 keys alt+n Return; sleep 0.5; keys Return
 snap lessons
+# A practice of the list just imported (selected in the list): its first new word.
+keys Return; sleep 0.5; snap practice
 stop
 # In German (LANGUAGE=de): the menu, exercise 1 with its wrong-answer box over it, and the
 # Progress window after the runs above.

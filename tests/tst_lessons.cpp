@@ -274,8 +274,9 @@ private slots:
             }
             return asked;
         };
+        // As the list shows them once the practice is closed.
         const auto figures = [] {
-            lessons().refresh();
+            review().ui().close->click();
             selectTitle(QStringLiteral("Tiere und Dinge"));
             QTableWidget *table = lessons().ui().lessons;
             const int row = table->currentRow();

@@ -1277,8 +1277,8 @@ Alle bisher aufgezeichneten Durchgänge und Antworten werden entfernt. Dies kann
         <translation>Zu Ihren Aufzeichnungen</translation>
     </message>
     <message>
-        <source>The exercise the item comes from</source>
-        <translation>Die Übung, aus der die Aufgabe stammt</translation>
+        <source>Where the item comes from</source>
+        <translation>Woher die Aufgabe stammt</translation>
     </message>
     <message>
         <source>Item number</source>
