@@ -265,7 +265,7 @@ void Review::open()
 
 void Review::practise(const QString &lesson, int newPerDay)
 {
-    Practice practice = practiceOf(lesson, store_.lessonRecord(lesson), store_.dueItems(), newPerDay);
+    Practice practice = practiceOf(lesson, store_.lessonRecord(lesson), store_.dueItemsOf(lesson), newPerDay);
     practised_ = lesson;
     fresh_ = practice.fresh;
     stillNew_ = practice.stillNew;

@@ -359,10 +359,47 @@ void benchLessonsOpen(const QString &dir, int runs, double plainWindowUs)
     }
     row("keep 100 lessons of 500 words (write and check)", t.elapsed() / 1000.0, 0, "s");
 
-    Program program(std::make_unique<QuietDesktop>());
+    // A record with a first try at every item of the first 99 lessons (99,000 of them) over the last
+    // sixty days, so that a good part of them is due; the last lesson not yet met.
+    const QString record = dir + QStringLiteral("/lessons.sqlite");
+    const int answers = 99 * 1000;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    writeRows(record, answers,
+              QStringLiteral("INSERT INTO answers(time, exercise, plus, item, answer, is_right, first_try, expected, "
+                             "lesson, section, utc_offset) VALUES(?, ?, 0, ?, 'x', ?, 1, 'x', ?, '', 0)"),
+              [&](QSqlQuery &q, int i) {
+                  const QString word = QStringLiteral("szó %1 %2").arg(i / 1000).arg(i % 1000 / 2);
+                  q.bindValue(0, now.addSecs(-qint64(answers - i) * 60 * 86400 / answers).toString(Qt::ISODateWithMs));
+                  q.bindValue(1, i % 2 ? 1 : 5);
+                  q.bindValue(2, i % 2 ? WordList::articleKey(word) : WordList::wordKey(word));
+                  q.bindValue(3, int(i % 7 != 0));
+                  q.bindValue(4, QStringLiteral("bench-%1").arg(i / 1000));
+              });
+
+    Program program(std::make_unique<QuietDesktop>(), std::make_unique<SqliteProgressStore>(record));
     program.setLessonFolder(folder);
+    program.progressStore().rebuildSchedule();
+    t.restart();
+    const QString caption = program.reviewMenuCaption();
+    row("count the items due of 100 lessons (menu caption), first", t.nsecsElapsed() / 1e6, 0, "ms");
+    row("count the items due of 100 lessons, median",
+        timeUs(runs, [&program] { program.reviewMenuCaption(); }) / 1000, 0, "ms");
+    row("the next day with items due (review's summary), median",
+        timeUs(runs, [&program] { program.progressStore().nextDue(); }) / 1000, 0, "ms");
+    std::printf("  (%s of 99,000 items met)\n", qPrintable(caption));
     openFigures(lessons(), runs, "open the Lessons window (100 lessons, 50,000 words)", plainWindowUs);
     std::printf("  (%d lessons listed)\n", int(lessons().listed().size()));
+    // A practice: of a lesson met (its due items alone), and of the lesson not yet met (20 new).
+    for (const auto &[id, what] : {std::pair{"bench-0", "open a practice of a lesson met"},
+                                   std::pair{"bench-99", "open a practice of a new lesson"}}) {
+        t.restart();
+        review().practise(QString::fromLatin1(id), 20);
+        QCoreApplication::processEvents();
+        row(what, t.nsecsElapsed() / 1e6, plainWindowUs / 1000, "ms");
+        std::printf("  (%d items)\n", int(review().items().size()));
+        review().unload();
+        settle();
+    }
     QFile::remove(folder + QStringLiteral("/.index.json"));
     t.restart();
     lessons().open();

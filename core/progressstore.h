@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+class QSqlQuery;
+
 // What the Progress window shows of one exercise.
 struct ExerciseSummary {
     int exercise = 0;       // 1 to 5
@@ -142,6 +144,8 @@ public:
     // Again) and moves its item's memory state; a review's answers are recorded that way too.
     // The items due at now(), lowest predicted recall first (limit < 0: all).
     virtual QList<ScheduledItem> dueItems(int limit = -1) { Q_UNUSED(limit); return {}; }
+    // The items of one lesson due at now(), in the same order.
+    virtual QList<ScheduledItem> dueItemsOf(const QString &lesson) { Q_UNUSED(lesson); return {}; }
     // How many items are due at now(): cheap enough for a menu item's caption.
     virtual int dueCount() { return 0; }
     virtual NextDue nextDue() { return {}; }
@@ -207,6 +211,7 @@ public:
     bool canRead() override;
     QString problem() override;
     QList<ScheduledItem> dueItems(int limit = -1) override;
+    QList<ScheduledItem> dueItemsOf(const QString &lesson) override;
     int dueCount() override;
     NextDue nextDue() override;
     QList<DueOutlook> dueOutlook() override;
@@ -220,6 +225,8 @@ public:
     QString damagedName() const;
 
 private:
+    QList<ScheduledItem> readDue(QSqlQuery &query, int limit);
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

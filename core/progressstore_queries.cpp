@@ -120,17 +120,35 @@ QList<PracticeWord> SqliteProgressStore::wordsToPractise(int limit)
 
 QList<ScheduledItem> SqliteProgressStore::dueItems(int limit)
 {
-    QList<ScheduledItem> out;
     if (!canRead() || limit == 0)
-        return out;
-    const QDate today = fsrs::reviewDay(now());
+        return {};
     QSqlQuery q = d->query();
-    q.setForwardOnly(true);
     // The schedule holds one row per item met: read straight through (the due index would cost a
     // lookup per row when most are due).
     q.prepare(QStringLiteral("SELECT exercise, plus, item, expected, stability, difficulty, reviews, lapses, last_time, "
                              "last_day, due, lesson, section FROM schedule WHERE +due <= ?"));
-    q.addBindValue(dayText(today));
+    q.addBindValue(dayText(fsrs::reviewDay(now())));
+    return readDue(q, limit);
+}
+
+QList<ScheduledItem> SqliteProgressStore::dueItemsOf(const QString &lesson)
+{
+    if (!canRead())
+        return {};
+    QSqlQuery q = d->query();
+    // On the lesson's part of its index.
+    q.prepare(QStringLiteral("SELECT exercise, plus, item, expected, stability, difficulty, reviews, lapses, last_time, "
+                             "last_day, due, lesson, section FROM schedule WHERE lesson = ? AND due <= ?"));
+    q.addBindValue(lesson);
+    q.addBindValue(dayText(fsrs::reviewDay(now())));
+    return readDue(q, -1);
+}
+
+QList<ScheduledItem> SqliteProgressStore::readDue(QSqlQuery &q, int limit)
+{
+    QList<ScheduledItem> out;
+    const QDate today = fsrs::reviewDay(now());
+    q.setForwardOnly(true);
     if (!q.exec())
         return out;
     ReviewedLessons reviewedLesson(*this);

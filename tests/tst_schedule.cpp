@@ -544,6 +544,8 @@ private slots:
             lessons.insert(item.lesson);
         QCOMPARE(lessons, (QSet<QString>{QStringLiteral("1"), QStringLiteral("kept")}));
         QCOMPARE(store.dueCount(), 5);
+        QCOMPARE(store.dueItemsOf(QStringLiteral("kept")).size(), 4);
+        QVERIFY(store.dueItemsOf(QStringLiteral("gone")).isEmpty());
         int today = 0;
         for (const DueOutlook &outlook : store.dueOutlook())
             today += outlook.dueToday;
