@@ -225,6 +225,17 @@ private slots:
         QVERIFY(QDir(run.dataDir() + QStringLiteral("/lessons")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
                     == QStringList{QStringLiteral(".index.json")} ||
                 QDir(run.dataDir() + QStringLiteral("/lessons")).isEmpty());
+
+        // A lesson whose file went since the list was read is told, and leaves the list.
+        review().unload();
+        lessons().importFiles({data + QStringLiteral("kvtml/bilingual.kvtml")});
+        QVERIFY(QFile::remove(lessons().listed().value(0).path));
+        selectTitle(QStringLiteral("Tiere und Dinge"));
+        lessons().ui().practise->click();
+        QVERIFY(!review().isVisible());
+        QCOMPARE(run.desktop().lastBox().text,
+                 QStringLiteral("This lesson cannot be read any more. Import its word list again."));
+        QCOMPARE(titles(), QStringList{QStringLiteral("1. Lecke")});
     }
 
     // A practice as a learner meets it over two days, three new items a day: new words first, a
