@@ -9,6 +9,7 @@
 // gets the patches of the rest: each a 4-byte little-endian offset, a length byte and as many
 // bytes to write there.
 #include "core/progressstore.h"
+#include "propertycheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,14 +22,6 @@
 #include <memory>
 
 namespace {
-
-#define STORE_CHECK(condition)                                                                                         \
-    do {                                                                                                               \
-        if (!(condition)) {                                                                                            \
-            std::fprintf(stderr, "property broken: %s\n", #condition);                                                 \
-            std::abort();                                                                                              \
-        }                                                                                                              \
-    } while (0)
 
 struct Real {
     QByteArray file, wal;
@@ -115,7 +108,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     const QString path = work->filePath(QStringLiteral("real/progress.sqlite"));
     QDir().mkpath(QFileInfo(path).absolutePath());
     real = makeReal(path);
-    STORE_CHECK(!real.file.isEmpty() && !real.wal.isEmpty());
+    PROPERTY_CHECK(!real.file.isEmpty() && !real.wal.isEmpty());
     return 0;
 }
 
@@ -141,20 +134,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         store.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC); });
         const QString problem = store.problem();
         const QList<ExerciseSummary> summaries = store.exerciseSummaries();
-        STORE_CHECK(summaries.size() == 5);
-        STORE_CHECK(store.dailyCounts(QDate(2026, 12, 7), 30).size() == 30);
-        STORE_CHECK(store.wordsToPractise(20).size() <= 20);
-        STORE_CHECK(store.dueItems(10).size() <= 10);
+        PROPERTY_CHECK(summaries.size() == 5);
+        PROPERTY_CHECK(store.dailyCounts(QDate(2026, 12, 7), 30).size() == 30);
+        PROPERTY_CHECK(store.wordsToPractise(20).size() <= 20);
+        PROPERTY_CHECK(store.dueItems(10).size() <= 10);
         const int due = store.dueCount();
-        STORE_CHECK(due >= 0);
+        PROPERTY_CHECK(due >= 0);
         store.nextDue();
-        STORE_CHECK(store.dueOutlook().size() == 5);
+        PROPERTY_CHECK(store.dueOutlook().size() == 5);
         // An intact real store that opened without a word has every answer it had.
         if (kind != 0 && problem.isEmpty() && data[0] / 3 == 0 && size == 1) {
             int answers = 0;
             for (const ExerciseSummary &s : summaries)
                 answers += s.answers;
-            STORE_CHECK(answers == real.answers);
+            PROPERTY_CHECK(answers == real.answers);
         }
         store.rebuildSchedule();
         store.dueItems();
