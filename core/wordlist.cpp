@@ -45,6 +45,14 @@ QString articleFor(const QString &word)
     return QStringLiteral("a");
 }
 
+QString withoutArticle(const QString &noun)
+{
+    for (const QLatin1String article : {QLatin1String("a "), QLatin1String("az ")})
+        if (noun.size() > article.size() && noun.startsWith(article, Qt::CaseInsensitive))
+            return noun.mid(article.size()).trimmed();
+    return noun;
+}
+
 QString cleanText(const QString &text, bool *removed)
 {
     QString out;
@@ -239,7 +247,9 @@ bool Builder::add(const Entry &entry)
             ++aside.controlCharacters;
         return out;
     };
-    const QString hungarian = clean(entry.hungarian);
+    const bool noun = entry.noun || options_.nouns;
+    // A noun is asked with its article on its own: the list's "az alma" is the noun "alma".
+    const QString hungarian = noun ? withoutArticle(clean(entry.hungarian)) : clean(entry.hungarian);
     QString prompt = clean(entry.prompt);
     QString language = entry.language;
     if (prompt.isEmpty()) {
@@ -254,7 +264,6 @@ bool Builder::add(const Entry &entry)
         ++aside.longTexts;
         return true;
     }
-    const bool noun = entry.noun || options_.nouns;
     const QString key = wordKey(hungarian);
     if (const auto known = byKey_.constFind(key); known != byKey_.constEnd()) {
         // The same word again: one item, its prompts side by side.

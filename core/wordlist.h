@@ -104,6 +104,9 @@ Result parseCsv(const QByteArray &bytes, const QString &name, const Options &opt
 // "az" before a word beginning with a vowel letter (a á e é i í o ó ö ő u ú ü ű, either case),
 // else "a". A phrase takes the article of its first word.
 QString articleFor(const QString &word);
+// A noun as a list may give it, with its article in front ("az alma", "A ház"): the noun alone.
+// Any other text (a word, "azt") as it is.
+QString withoutArticle(const QString &noun);
 // A text as an item holds it: canonical composition (NFC), line breaks and tabs as spaces, runs
 // of blanks as one, trimmed; control and formatting characters removed (`removed` is set then).
 QString cleanText(const QString &text, bool *removed = nullptr);

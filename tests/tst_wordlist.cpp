@@ -276,6 +276,7 @@ private slots:
     {
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("article");
+        QTest::addColumn<QString>("noun"); // the noun, where the list gives it with its article
         const char *rows[][2] = {{"alma", "az"},  {"ágy", "az"},        {"eper", "az"},       {"étterem", "az"},
                                  {"iskola", "az"}, {"íz", "az"},         {"orvos", "az"},      {"óra", "az"},
                                  {"öt", "az"},    {"őz", "az"},          {"utca", "az"},       {"út", "az"},
@@ -284,15 +285,50 @@ private slots:
                                  {"yacht", "a"},  {"Budapest", "a"},     {"szoba", "a"},       {"autó busz", "az"},
                                  {"fürdő szoba", "a"}, {"új ház", "az"}, {"   alma", "az"}};
         for (const auto &row : rows)
-            QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
+            QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[0]);
         // A vowel written with a combining accent is still a vowel.
-        QTest::newRow("decomposed o with double acute") << QStringLiteral(u"o\u030Bz") << "az";
+        QTest::newRow("decomposed o with double acute") << QStringLiteral(u"o\u030Bz") << "az" << QStringLiteral(u"o\u030Bz");
+        // A noun given with its article, right or wrong, takes the article of the noun itself.
+        const char *given[][3] = {{"a ház", "a", "ház"},   {"az alma", "az", "alma"}, {"Az iskola", "az", "iskola"},
+                                  {"A kutya", "a", "kutya"}, {"a alma", "az", "alma"},  {"az  ablak", "az", "ablak"},
+                                  {"azt", "az", "azt"},     {"a", "az", "a"},           {"az", "az", "az"},
+                                  {"ablak", "az", "ablak"}};
+        for (const auto &row : given)
+            QTest::newRow(qPrintable(QStringLiteral("given: ") + QString::fromUtf8(row[0])))
+                << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2]);
     }
     void article()
     {
         QFETCH(QString, word);
         QFETCH(QString, article);
-        QCOMPARE(articleFor(word), article);
+        QFETCH(QString, noun);
+        QCOMPARE(withoutArticle(word), noun);
+        QCOMPARE(articleFor(withoutArticle(word)), article);
+    }
+
+    // A list of nouns written with their articles: each noun is asked alone, with its own article;
+    // "az alma" and "alma" are one word.
+    void nounsWithTheirArticles()
+    {
+        WordList::Options nouns;
+        nouns.nouns = true;
+        const WordList::Result read =
+            WordList::parseCsv("Magyar,English\naz alma,apple\nalma,apple tree\nA ház,house\n", QStringLiteral("x.csv"), nouns);
+        QVERIFY2(read.ok(), qPrintable(read.error));
+        QStringList items;
+        for (const LessonItem &item : read.lesson.sections.value(0).items) {
+            if (const auto *word = item.as<WordItem>())
+                items << item.key + QLatin1Char('=') + word->answer + QLatin1Char('/') + word->prompt;
+            else if (const auto *article = item.as<ArticleItem>())
+                items << item.key + QLatin1Char('=') + article->article + QLatin1Char(' ') + article->noun;
+        }
+        QCOMPARE(items, (QStringList{"word:alma=alma/apple; apple tree", "article:alma=az alma", "word:ház=ház/house",
+                                     "article:ház=a ház"}));
+        QCOMPARE(read.setAside.duplicates, 1);
+        // Not nouns: the text stays as the list gives it.
+        QCOMPARE(WordList::parseCsv("Magyar,English\naz alma,the apple\n", QStringLiteral("x.csv")).lesson.sections.value(0)
+                     .items.value(0).key,
+                 WordList::wordKey(QStringLiteral("az alma")));
     }
 
     // Debian's Hungarian lists: monolingual, a definition for each word.
