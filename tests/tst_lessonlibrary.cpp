@@ -2,6 +2,7 @@
 // folder (a damaged file named and left alone), imported again in place, removed; nothing of a
 // list that fails is kept; and tarvo --import on the command line.
 #include "core/lessonlibrary.h"
+#include "core/lessons.h"
 
 #include <QDir>
 #include <QFile>
@@ -155,9 +156,13 @@ private slots:
         QTemporaryDir dir;
         const QString list = dir.filePath(QStringLiteral("szavak.csv"));
         LessonLibrary library(dir.filePath(QStringLiteral("lessons")));
+        // The lessons Tarvo knows read the library: the lesson as it was is loaded before the update.
+        Lessons::setSource({[&](const QString &id) { return library.has(id); },
+                            [&](const QString &id) { return library.load(id); }});
         write(list, before);
         const LessonLibrary::Imported first = library.import(list);
         QVERIFY2(first.ok(), qPrintable(first.error));
+        QVERIFY(Lessons::find(first.id));
         write(list, after);
         const LessonLibrary::Imported second = library.import(list);
         QVERIFY2(second.ok(), qPrintable(second.error));
@@ -166,6 +171,8 @@ private slots:
         QVERIFY2(second.lines().value(1).contains(update), qPrintable(second.lines().value(1)));
         QCOMPARE(library.list().lessons.size(), 1);
         QCOMPARE(::words(LessonFile::load(library.pathOf(first.id)).lesson), words);
+        QCOMPARE(::words(*Lessons::find(first.id)), words); // read anew after the update
+        Lessons::setSource({});
     }
 
     // A picture changed in the list replaces its copy; the copy no word shows any more goes.
@@ -310,6 +317,8 @@ private slots:
         QCOMPARE(lessons.size(), 2);
         QVERIFY(library.remove(lessons[0]));
         QCOMPARE(library.list().lessons, QList<LibraryLesson>{lessons[1]});
+        QVERIFY(!library.has(lessons[0].id) && library.has(lessons[1].id));
+        QVERIFY(!library.has(QStringLiteral("../lessons/") + lessons[1].id));
         for (const QString &file : filesIn(library.folder()))
             QVERIFY2(file.startsWith(lessons[1].id), qPrintable(file));
         QVERIFY(LessonFile::load(lessons[1].path).ok());

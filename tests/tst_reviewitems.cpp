@@ -64,7 +64,6 @@ private slots:
     void otherLessons();
     void practice_data();
     void practice();
-    void lessonsFromTheSource();
 };
 
 void ReviewItemsTest::windowAgrees_data()
@@ -415,37 +414,6 @@ void ReviewItemsTest::practice()
     // Lesson 1 is practised in its own windows.
     QVERIFY(practiceOf(lessonOneId(), {}, {}, 20).items.isEmpty());
     QVERIFY(Lessons::remove(QStringLiteral("list")));
-}
-
-// The learner's own lessons come from a source (the library): known without being read, read on
-// their first use and kept, read anew once taken out; another source drops what the last one gave.
-void ReviewItemsTest::lessonsFromTheSource()
-{
-    int loads = 0;
-    const QString id = QStringLiteral("allatok-1");
-    Lessons::setSource({[&](const QString &asked) { return asked == id; },
-                        [&](const QString &asked) {
-                            ++loads;
-                            return asked == id ? std::make_shared<const Lesson>(Lesson{
-                                                     id, QStringLiteral("Állatok"),
-                                                     {{QStringLiteral("s"), {}, {{QStringLiteral("word:kutya"),
-                                                                                  WordItem{QStringLiteral("dog"), {}, {}, QStringLiteral("kutya")}}}}}})
-                                               : nullptr;
-                        }});
-    QVERIFY(Lessons::known(id));
-    QVERIFY(Lessons::known(lessonOneId()));
-    QVERIFY(!Lessons::known(QStringLiteral("other")));
-    QCOMPARE(loads, 0);
-    QVERIFY(findReviewItem(id, QString(), 5, false, QStringLiteral("word:kutya")));
-    QVERIFY(Lessons::find(id));
-    QCOMPARE(loads, 1);
-    QVERIFY(Lessons::remove(id));
-    QVERIFY(Lessons::find(id));
-    QCOMPARE(loads, 2);
-    QVERIFY(!Lessons::find(QStringLiteral("other")));
-    Lessons::setSource({});
-    QVERIFY(!Lessons::known(id));
-    QVERIFY(!Lessons::find(id));
 }
 
 QTEST_MAIN(ReviewItemsTest)
