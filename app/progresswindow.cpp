@@ -22,6 +22,20 @@
 
 namespace {
 
+// How the list names an item. Lesson 1's keys are the texts its exercises show; an item of the
+// learner's own lessons is named by what asks it (a word by its translation, definition or, for
+// a picture, the word itself; an article by its noun), one that has left its lesson by its answer.
+QString itemName(const PracticeWord &w, const LessonItem *item)
+{
+    if (w.lesson == lessonOneId())
+        return w.item;
+    if (const auto *word = item ? item->as<WordItem>() : nullptr)
+        return word->prompt.isEmpty() ? word->answer : word->prompt;
+    if (const auto *article = item ? item->as<ArticleItem>() : nullptr)
+        return article->noun;
+    return w.expected.isEmpty() ? w.item : w.expected;
+}
+
 // Exercise 1 is named by the two Hungarian articles it drills, which stay Hungarian in any language.
 const char *const exerciseNames[] = {
     "1. a / az", QT_TRANSLATE_NOOP("ProgressWindow", "2. Questions"),
@@ -230,15 +244,19 @@ void ProgressWindow::refresh()
     for (int i = 0; i < words.size(); ++i) {
         // A word forgotten again and again is marked, in the text itself so that it is read out.
         const PracticeWord &w = words[i];
+        const LessonItem *item = Lessons::item(w.lesson, w.section, w.item);
+        const QString name = itemName(w, item);
         //: %1 is the Hungarian item
-        u.words->setItem(i, 0, cell(w.hard ? tr("%1 (hard word)").arg(w.item) : w.item));
+        u.words->setItem(i, 0, cell(w.hard ? tr("%1 (hard word)").arg(name) : name));
         u.words->setItem(i, 1, cell(w.expected));
         u.words->setItem(i, 2, cell(QString::number(w.wrong), true));
-        u.words->setItem(i, 3, cell(Lessons::item(w.lesson, w.section, w.item) ? dueText(w.due, today)
-                                                                                : tr("no longer in any lesson")));
+        u.words->setItem(i, 3, cell(item ? dueText(w.due, today) : tr("no longer in any lesson")));
+        // Where the item is asked: lesson 1's exercise, or the learner's own lesson.
+        const std::shared_ptr<const Lesson> lesson = w.lesson == lessonOneId() ? nullptr : Lessons::find(w.lesson);
+        //: %1 is the title of one of the learner's own lessons
+        const QString where = lesson ? tr("From “%1”").arg(lesson->title) : tr("Exercise %1").arg(w.exercise);
         u.words->item(i, 0)->setToolTip(
-            w.hard ? tr("Exercise %1; forgotten %n times after it had been learnt", nullptr, w.lapses).arg(w.exercise)
-                   : tr("Exercise %1").arg(w.exercise));
+            w.hard ? tr("%1; forgotten %n times after it had been learnt", nullptr, w.lapses).arg(where) : where);
     }
 
     const QString path = store.filePath();

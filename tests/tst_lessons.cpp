@@ -3,6 +3,7 @@
 // and the figures and the damaged files it shows.
 #include "app/alap.h"
 #include "app/lessonswindow.h"
+#include "app/progresswindow.h"
 #include "app/review.h"
 #include "exercises/h01d1/h01d1.h"
 #include "support/scenes.h"
@@ -302,6 +303,11 @@ private slots:
                      "Practice done: 3 practised, 2 right. 6 new items of this lesson wait for another day.")),
                  qPrintable(review().ui().summary->text()));
         QCOMPARE(figures(), QStringLiteral("3/0"));
+        // The Progress window names the word missed as it was asked, and where.
+        run.program().openProgress();
+        QCOMPARE(progress().ui().words->item(0, 0)->text(), QStringLiteral("dog; hound"));
+        QCOMPARE(progress().ui().words->item(0, 0)->toolTip(), QStringLiteral("From “Tiere und Dinge”"));
+        progress().unload();
 
         practise();
         QCOMPARE(review().ui().summary->text(), QStringLiteral("Nothing to practise in this lesson now. 6 new items of "

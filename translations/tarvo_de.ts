@@ -1192,13 +1192,6 @@ und eine neue Aufzeichnung wurde begonnen.</translation>
         <extracomment>%1 is the Hungarian item</extracomment>
         <translation>%1 (schweres Wort)</translation>
     </message>
-    <message numerus="yes">
-        <source>Exercise %1; forgotten %n times after it had been learnt</source>
-        <translation>
-            <numerusform>Übung %1; nach dem Lernen %n-mal vergessen</numerusform>
-            <numerusform>Übung %1; nach dem Lernen %n-mal vergessen</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Exercise %1</source>
         <translation>Übung %1</translation>
@@ -1248,6 +1241,18 @@ Alle bisher aufgezeichneten Durchgänge und Antworten werden entfernt. Dies kann
     <message>
         <source>no longer in any lesson</source>
         <translation>in keiner Lektion mehr</translation>
+    </message>
+    <message>
+        <source>From “%1”</source>
+        <extracomment>%1 is the title of one of the learner&apos;s own lessons</extracomment>
+        <translation>Aus „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; forgotten %n times after it had been learnt</source>
+        <translation>
+            <numerusform>%1; nach dem Lernen %n-mal vergessen</numerusform>
+            <numerusform>%1; nach dem Lernen %n-mal vergessen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
