@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "core/desktop.h"
 #include "core/progressstore.h"
+#include "core/services.h"
 #include "ui/tickbox.h"
 #include "ui/windowservices.h"
 
@@ -92,31 +93,19 @@ namespace {
 
 const QString newPerDayKey = QStringLiteral("lessons/newPerDay");
 
-QSettings settings()
-{
-    return QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo"));
-}
-
 } // namespace
 
 int LessonsWindow::newPerDay()
 {
     bool ok = false;
-    const int items = settings().value(newPerDayKey, defaultNewPerDay).toInt(&ok);
+    const int items = learnerSettings().value(newPerDayKey, defaultNewPerDay).toInt(&ok);
     // A hand-edited setting that is no number, or out of range, is taken as the nearest one that is.
     return ok ? std::clamp(items, 1, maxNewPerDay) : defaultNewPerDay;
 }
 
 void LessonsWindow::setNewPerDay(int items)
 {
-    settings().setValue(newPerDayKey, std::clamp(items, 1, maxNewPerDay));
-}
-
-bool LessonsWindow::isWordList(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("kvtml") || suffix == QLatin1String("csv") || suffix == QLatin1String("tsv") ||
-           suffix == QLatin1String("txt");
+    learnerSettings().setValue(newPerDayKey, std::clamp(items, 1, maxNewPerDay));
 }
 
 void LessonsWindow::build(LessonsUi &ui, QWidget *c)
@@ -585,7 +574,7 @@ bool LessonsWindow::eventFilter(QObject *watched, QEvent *event)
         QStringList paths;
         if (drop->mimeData()->hasUrls())
             for (const QUrl &url : drop->mimeData()->urls())
-                if (url.isLocalFile() && isWordList(url.toLocalFile()))
+                if (url.isLocalFile() && WordList::isWordListName(url.toLocalFile()))
                     paths.append(url.toLocalFile());
         if (paths.isEmpty() || blockedByBox() || choosing()) {
             event->ignore();

@@ -43,8 +43,6 @@ public:
     static QString caption();
     // The file dialog's filter: the word lists Tarvo reads.
     static QString fileFilter();
-    // Whether a file's name is one of a word list (.kvtml, .csv, .tsv, .txt).
-    static bool isWordList(const QString &path);
     // How many items a practice brings that the learner has not met yet, in each lesson each day:
     // 20 until the learner sets it here; kept in the settings.
     static int newPerDay();

@@ -1,6 +1,7 @@
 #include "core/desktop.h"
 #include "core/lessonfile.h"
 #include "core/lessonlibrary.h"
+#include "core/wordlist.h"
 #include "core/progressstore.h"
 #include "core/translations.h"
 #include "app/program.h"
@@ -62,10 +63,7 @@ QCommandLineOption nounsOption()
 // Whether an argument is a word list to import: a file that exists, by its extension.
 bool isWordListFile(const QString &argument)
 {
-    const QFileInfo file(argument);
-    const QString suffix = file.suffix().toLower();
-    return file.isFile() && (suffix == QLatin1String("kvtml") || suffix == QLatin1String("csv") ||
-                             suffix == QLatin1String("tsv") || suffix == QLatin1String("txt"));
+    return QFileInfo(argument).isFile() && WordList::isWordListName(argument);
 }
 
 // Whether the command line asks for something done without a window.
@@ -80,23 +78,25 @@ bool windowless(int argc, char *argv[])
     return false;
 }
 
+// An option that takes a file, named <file> in its description.
+QCommandLineOption fileOption(const char *name, const QString &description)
+{
+    //: The value of --export-csv and --check-lesson, as the options' descriptions name it: <file>.
+    return QCommandLineOption(QString::fromLatin1(name), description, QCoreApplication::translate("CommandLine", "file"));
+}
+
 QCommandLineOption exportOption()
 {
-    return QCommandLineOption(
-        QStringLiteral("export-csv"),
-        QCoreApplication::translate("CommandLine", "Write every recorded answer, with its lesson, to <file> as CSV "
-                                                   "(UTF-8) and exit without opening a window."),
-        //: The value of --export-csv, as the option's description names it: <file>.
-        QCoreApplication::translate("CommandLine", "file"));
+    return fileOption("export-csv", QCoreApplication::translate("CommandLine",
+                                                                "Write every recorded answer, with its lesson, to <file> "
+                                                                "as CSV (UTF-8) and exit without opening a window."));
 }
 
 QCommandLineOption checkLessonOption()
 {
-    return QCommandLineOption(
-        QStringLiteral("check-lesson"),
-        QCoreApplication::translate("CommandLine", "Check the lesson file <file>: print \"ok\", or what is wrong and "
-                                                   "where, and exit without opening a window."),
-        QCoreApplication::translate("CommandLine", "file"));
+    return fileOption("check-lesson", QCoreApplication::translate("CommandLine",
+                                                                  "Check the lesson file <file>: print \"ok\", or what "
+                                                                  "is wrong and where, and exit without opening a window."));
 }
 
 // Tarvo's options. False, with the reason on standard error, for an option it does not know or

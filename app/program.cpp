@@ -68,10 +68,8 @@ Program::Program(std::unique_ptr<Desktop> desktop, std::unique_ptr<ProgressStore
     installFontSubstitutes();
     QApplication::setWindowIcon(icon());
     shared.newLine = QStringLiteral("\r\n");
-    // The learner's own lessons are the library's: looked up when the record names one, read
-    // on first use. Only the lessons known are reviewed; a removed one's answers stay.
-    Lessons::setSource({[this](const QString &id) { return lessonLibrary().has(id); },
-                        [this](const QString &id) { return lessonLibrary().load(id); }});
+    // Only the lessons known are reviewed; a removed one's answers stay.
+    useLessonLibrary();
     store_->setLessonFilter(&Lessons::known);
 }
 
@@ -143,7 +141,13 @@ void Program::setLessonFolder(const QString &folder)
 {
     lessonFolder_ = folder;
     library_.reset();
-    // The lessons loaded from the library before are no longer the learner's.
+    useLessonLibrary();
+}
+
+void Program::useLessonLibrary()
+{
+    // The learner's own lessons are the library's: looked up when the record names one, read on
+    // first use. Setting the source again forgets the lessons read from the library before.
     Lessons::setSource({[this](const QString &id) { return lessonLibrary().has(id); },
                         [this](const QString &id) { return lessonLibrary().load(id); }});
 }

@@ -98,6 +98,8 @@ private:
     template <class T, class... Services>
     T &lazy(std::unique_ptr<T> &slot, Services &...services);
     void wireExercise(ExerciseForm &window);
+    // The lessons Tarvo knows beside lesson 1 come from this run's library.
+    void useLessonLibrary();
 
     std::unique_ptr<Desktop> desktop_;
     std::unique_ptr<Speech> speech_;

@@ -24,25 +24,6 @@ struct ItemKey {
     QString item;
 };
 
-// Binds one item's schedule to the statement of writeScheduleSql.
-void bindSchedule(QSqlQuery &q, const ItemKey &key, const QString &expected, const QString &lastTime,
-                  const fsrs::ItemMemory &m)
-{
-    q.bindValue(0, notNull(key.lesson));
-    q.bindValue(1, notNull(key.section));
-    q.bindValue(2, key.exercise);
-    q.bindValue(3, int(key.plus));
-    q.bindValue(4, notNull(key.item));
-    q.bindValue(5, notNull(expected));
-    q.bindValue(6, m.state.stability);
-    q.bindValue(7, m.state.difficulty);
-    q.bindValue(8, m.reviews);
-    q.bindValue(9, m.lapses);
-    q.bindValue(10, notNull(lastTime));
-    q.bindValue(11, notNull(dayText(m.lastDay)));
-    q.bindValue(12, notNull(dayText(m.due)));
-}
-
 // Binds an item's key to a statement's places from `first` on: lesson, section, exercise, plus, item.
 void bindKey(QSqlQuery &q, int first, const ItemKey &key)
 {
@@ -51,6 +32,21 @@ void bindKey(QSqlQuery &q, int first, const ItemKey &key)
     q.bindValue(first + 2, key.exercise);
     q.bindValue(first + 3, int(key.plus));
     q.bindValue(first + 4, notNull(key.item));
+}
+
+// Binds one item's schedule to the statement of writeScheduleSql: its key, then its memory state.
+void bindSchedule(QSqlQuery &q, const ItemKey &key, const QString &expected, const QString &lastTime,
+                  const fsrs::ItemMemory &m)
+{
+    bindKey(q, 0, key);
+    q.bindValue(5, notNull(expected));
+    q.bindValue(6, m.state.stability);
+    q.bindValue(7, m.state.difficulty);
+    q.bindValue(8, m.reviews);
+    q.bindValue(9, m.lapses);
+    q.bindValue(10, notNull(lastTime));
+    q.bindValue(11, notNull(dayText(m.lastDay)));
+    q.bindValue(12, notNull(dayText(m.due)));
 }
 
 // One scheduled item while the log is replayed; texts as the log's UTF-8 bytes until the end.

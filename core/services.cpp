@@ -3,6 +3,7 @@
 #include "core/desktop.h"
 #include "core/module1.h"
 
+#include <QSettings>
 #include <QtGlobal>
 
 namespace {
@@ -14,6 +15,11 @@ void installServices(Module1 *shared, Desktop *desktop)
 {
     currentShared = shared;
     currentDesktop = desktop;
+}
+
+QSettings learnerSettings()
+{
+    return QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo"));
 }
 
 Module1 &module1()

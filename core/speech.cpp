@@ -1,5 +1,7 @@
 #include "core/speech.h"
 
+#include "core/services.h"
+
 #include <QAccessible>
 #include <QSettings>
 #include <utility>
@@ -9,12 +11,6 @@ Speech *currentSpeech = nullptr;
 
 const char *const speakKey = "speech/speak";
 const char *const slowlyKey = "speech/slowly";
-
-// The learner's settings file, the same whatever the running program calls itself.
-QSettings settings()
-{
-    return QSettings(QStringLiteral("Tarvo"), QStringLiteral("Tarvo"));
-}
 } // namespace
 
 bool Speaker::screenReaderActive() const
@@ -55,7 +51,7 @@ void Speech::prepare()
     if (prepared_)
         return;
     prepared_ = true;
-    QSettings s = settings();
+    QSettings s = learnerSettings();
     if (s.contains(QLatin1String(speakKey)))
         on_ = s.value(QLatin1String(speakKey)).toBool();
     slowly_ = s.value(QLatin1String(slowlyKey), false).toBool();
@@ -146,7 +142,7 @@ void Speech::forget()
 
 void Speech::store(const char *key, bool value)
 {
-    QSettings s = settings();
+    QSettings s = learnerSettings();
     s.setValue(QLatin1String(key), value);
 }
 

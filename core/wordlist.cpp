@@ -352,6 +352,13 @@ Result Builder::finish(const QString &title)
 
 } // namespace detail
 
+bool isWordListName(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("kvtml") || suffix == QLatin1String("csv") || suffix == QLatin1String("tsv") ||
+           suffix == QLatin1String("txt");
+}
+
 Result read(const QString &path, const Options &options)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();

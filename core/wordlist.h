@@ -91,6 +91,9 @@ struct Result {
 
 enum class Format { Kvtml, Csv };
 
+// Whether a file's name is one of a word list Tarvo reads: .kvtml, .csv, .tsv or .txt.
+bool isWordListName(const QString &path);
+
 // A file by its name: .kvtml (or XML content) as KVTML, anything else as CSV. `name` in
 // messages is the path as given. The file is refused unread when it is over maxFileBytes, a
 // folder, or not a plain file.

@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>file</source>
-        <extracomment>The value of --export-csv, as the option&apos;s description names it: &lt;file&gt;.</extracomment>
+        <extracomment>The value of --export-csv and --check-lesson, as the options&apos; descriptions name it: &lt;file&gt;.</extracomment>
         <translation>Datei</translation>
     </message>
     <message>

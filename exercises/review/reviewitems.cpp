@@ -12,18 +12,24 @@
 
 namespace {
 
-// Whether an exercise asks items of a kind: the article (1), the question (2), the gap (3 and 4),
-// the picture to name and the word (5).
-bool asks(int exercise, ItemKind kind)
+// The exercise form that asks items of a kind: the article (1), the question (2), the gap (3;
+// lesson 1's antonyms are gaps of exercise 4 too), the picture to name and the word (5).
+int exerciseFor(ItemKind kind)
 {
     switch (kind) {
-    case ItemKind::Article: return exercise == 1;
-    case ItemKind::Question: return exercise == 2;
-    case ItemKind::Gap: return exercise == 3 || exercise == 4;
+    case ItemKind::Article: return 1;
+    case ItemKind::Question: return 2;
+    case ItemKind::Gap: return 3;
     case ItemKind::Picture:
-    case ItemKind::Word: return exercise == 5;
+    case ItemKind::Word: break;
     }
-    return false;
+    return 5;
+}
+
+// Whether an exercise asks items of a kind.
+bool asks(int exercise, ItemKind kind)
+{
+    return exercise == exerciseFor(kind) || (kind == ItemKind::Gap && exercise == 4);
 }
 
 // The item that the log records as (lesson, section, exercise, plus, key), if a run of that
@@ -163,10 +169,7 @@ Practice practiceOf(const QString &lessonId, const LessonRecord &record, const Q
     int allowed = std::max(0, newPerDay - record.metToday);
     for (const LessonSection &section : lesson->sections)
         for (const LessonItem &item : section.items) {
-            const int exercise = item.kind() == ItemKind::Article    ? 1
-                                 : item.kind() == ItemKind::Question ? 2
-                                 : item.kind() == ItemKind::Gap      ? 3
-                                                                     : 5;
+            const int exercise = exerciseFor(item.kind());
             const auto *gap = item.as<GapItem>();
             const bool plus = gap && gap->plus;
             // A key the lesson has once is recorded without its section (a word list's keys are
